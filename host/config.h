@@ -1,0 +1,22 @@
+#pragma once
+// Configuration variables of the host: set by the shell (--cfg NAME=VALUE, --cfg-file),
+// then looked up in the process environment. A variable defined with an empty value is
+// defined; only a variable that is neither set nor in the environment is undefined.
+#include <optional>
+#include <string>
+
+namespace host::config {
+
+// The value of a variable, or nothing when it is undefined.
+std::optional<std::wstring> get(const std::wstring& name);
+
+// Defines (or redefines) a variable for this process; it hides the environment's.
+void set(const std::wstring& name, const std::wstring& value);
+
+// Forgets a variable set with set(); the environment's value, if any, shows again.
+void unset(const std::wstring& name);
+
+// Forgets every variable set with set() (tests).
+void clear();
+
+}  // namespace host::config

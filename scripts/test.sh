@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Builds every target with AddressSanitizer and UndefinedBehaviorSanitizer, then runs every test.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+build=${BUILD_DIR:-build/test}
+jobs=${JOBS:-$(nproc)}
+cmake -S . -B "$build" -G Ninja \
+  -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" \
+  -DENABLE_SANITIZERS=ON -DWARNINGS_AS_ERRORS=ON >/dev/null
+cmake --build "$build" -j"$jobs"
+ctest --test-dir "$build" --output-on-failure -j"$jobs" --timeout 600
