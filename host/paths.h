@@ -1,0 +1,35 @@
+#pragma once
+// Paths of the platform. The system names files with wide strings and upper-cases whole paths,
+// as its original platform ignores case; ours does not. Every place that reaches an existing file
+// or folder resolves its path with resolve(): a path that does not exist as written is matched
+// component by component without regard to case (ASCII and Latin-1 letters), taking the first
+// match in name order. Wide strings map to native bytes as UTF-8.
+#include <string>
+
+#include <boost/filesystem/path.hpp>
+
+namespace host::paths {
+
+// Wide path to a native path (UTF-8 bytes); "\" separators become "/".
+boost::filesystem::path toNative(const std::wstring& path);
+
+// Native path (UTF-8 bytes, invalid sequences read as ISO 8859-1) to a wide string.
+std::wstring fromNative(const boost::filesystem::path& path);
+
+// The existing file or folder that `path` names without regard to case, or `path` itself
+// (as a native path) when nothing matches. Never throws.
+boost::filesystem::path resolve(const std::wstring& path);
+
+// Where a file about to be written goes: its folder resolved as above, under the name given.
+boost::filesystem::path resolveForWriting(const std::wstring& path);
+
+// Equal without regard to case, folding ASCII and Latin-1 letters.
+bool equalNoCase(const std::wstring& a, const std::wstring& b);
+
+// Upper case of one character, ASCII and Latin-1 letters only (ÿ and ß stay as they are).
+wchar_t upper(wchar_t c);
+
+// Lower case of one character, ASCII and Latin-1 letters only.
+wchar_t lower(wchar_t c);
+
+}  // namespace host::paths
