@@ -69,6 +69,14 @@ fs::path cheminProvisoire(const fs::path& cible) {
   return cible.has_parent_path() ? cible.parent_path() / nom : nom;
 }
 
+// Where a file is written: an existing file found without regard to case is the one replaced or
+// appended to, as on a platform that ignores case; a new file goes into its folder found the
+// same way, under the name given.
+fs::path cibleEcriture(const std::wstring& chemin) {
+  const fs::path existant = host::paths::resolve(chemin);
+  return typeDe(existant) == fs::regular_file ? existant : host::paths::resolveForWriting(chemin);
+}
+
 void effacer(const fs::path& p) noexcept {
   boost::system::error_code ec;
   fs::remove(p, ec);
@@ -226,7 +234,7 @@ int stbFichier_cheminTemporaire(std::wstring& sortie, const std::wstring& nom) {
 int stbFichier_copier(const std::wstring& source, const std::wstring& cible, int modeMessage) {
   try {
     const fs::path de = host::paths::resolve(source);
-    const fs::path vers = host::paths::resolveForWriting(cible);
+    const fs::path vers = cibleEcriture(cible);
     boost::system::error_code ec;
     const bool memeFichier = fs::exists(vers, ec) && fs::equivalent(de, vers, ec) && !ec;
     if (typeDe(de) == fs::regular_file && !memeFichier && !vers.empty()) {
@@ -311,7 +319,7 @@ int stbFichier_ecrireLignes(const std::wstring& chemin, const std::vector<std::w
       octets += stbLatin1_encoder(ligne);
       octets += '\n';
     }
-    if (ecrireParRenommage(host::paths::resolveForWriting(chemin), octets)) return 0;
+    if (ecrireParRenommage(cibleEcriture(chemin), octets)) return 0;
   } catch (...) {
   }
   return kEchec;
@@ -319,7 +327,7 @@ int stbFichier_ecrireLignes(const std::wstring& chemin, const std::vector<std::w
 
 int stbFichier_ajouterLigne(const std::wstring& chemin, const std::wstring& ligne) {
   try {
-    const fs::path p = host::paths::resolveForWriting(chemin);
+    const fs::path p = cibleEcriture(chemin);
     if (typeDe(p) == fs::directory_file) return kEchec;
     std::ofstream flux(p.string(), std::ios::binary | std::ios::app);
     if (!flux) return kEchec;

@@ -1,7 +1,8 @@
 #pragma once
 // Files and paths. Paths are wide strings; "/" and "\" both separate, composition inserts "/".
 // A path that reaches an existing file or folder is resolved without regard to case; a file to
-// be written goes into its folder resolved the same way, under the name given. Text files are
+// be written replaces (or extends) the existing file found that way, else goes into its folder
+// resolved the same way, under the name given. Text files are
 // one byte per character (ISO 8859-1), lines end with "\n" and a final "\r" is dropped on
 // reading. Failures are results (0x8000, false or an empty list); nothing throws. The failure
 // messages go to stbMsg_afficher with mode -1 (nothing shown) unless said otherwise.
