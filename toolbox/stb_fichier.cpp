@@ -4,6 +4,7 @@
 #include <ctime>
 #include <fstream>
 #include <iostream>
+#include <stdexcept>
 #include <string_view>
 
 #include <boost/filesystem/operations.hpp>
@@ -27,6 +28,10 @@ void signaler(const std::wstring& message, int mode = -1) noexcept {
   } catch (...) {
   }
 }
+
+// A path holding a null character would be cut short by the system calls and reach another
+// file: it names nothing.
+bool nomme(const std::wstring& chemin) { return !chemin.empty() && chemin.find(L'\0') == std::wstring::npos; }
 
 bool estSeparateur(wchar_t c) { return c == L'/' || c == L'\\'; }
 
@@ -114,7 +119,7 @@ std::wstring formaterHeure(const std::time_t t, const char* format) {
 
 bool stbFichier_existe(const std::wstring& chemin) {
   try {
-    if (typeDe(host::paths::resolve(chemin)) == fs::regular_file) return true;
+    if (nomme(chemin) && typeDe(host::paths::resolve(chemin)) == fs::regular_file) return true;
     signaler(stbStr_toString(L"Fichier %s introuvable.", chemin));
   } catch (...) {
   }
@@ -123,7 +128,7 @@ bool stbFichier_existe(const std::wstring& chemin) {
 
 bool stbFichier_dossierExiste(const std::wstring& chemin) {
   try {
-    if (typeDe(host::paths::resolve(chemin)) == fs::directory_file) return true;
+    if (nomme(chemin) && typeDe(host::paths::resolve(chemin)) == fs::directory_file) return true;
     signaler(stbStr_toString(L"R\u00e9pertoire %s introuvable.", chemin));
   } catch (...) {
   }
@@ -133,6 +138,7 @@ bool stbFichier_dossierExiste(const std::wstring& chemin) {
 int stbFichier_creerDossier(const std::wstring& chemin) {
   if (chemin.empty()) return kEchec;
   try {
+    if (!nomme(chemin)) throw std::invalid_argument("null character");
     const fs::path p = host::paths::resolve(chemin);
     if (typeDe(p) == fs::directory_file) return 0;
     fs::create_directories(p);
@@ -237,7 +243,7 @@ int stbFichier_copier(const std::wstring& source, const std::wstring& cible, int
     const fs::path vers = cibleEcriture(cible);
     boost::system::error_code ec;
     const bool memeFichier = fs::exists(vers, ec) && fs::equivalent(de, vers, ec) && !ec;
-    if (typeDe(de) == fs::regular_file && !memeFichier && !vers.empty()) {
+    if (nomme(source) && nomme(cible) && typeDe(de) == fs::regular_file && !memeFichier) {
       const fs::path provisoire = cheminProvisoire(vers);
       fs::copy_file(de, provisoire, fs::copy_option::fail_if_exists, ec);
       if (!ec) {
@@ -254,9 +260,10 @@ int stbFichier_copier(const std::wstring& source, const std::wstring& cible, int
 
 int stbFichier_supprimer(const std::wstring& chemin) {
   try {
+    if (chemin.empty()) return 0;  // nothing to remove
     boost::system::error_code ec;
-    fs::remove(host::paths::resolve(chemin), ec);
-    if (!ec) return 0;
+    if (nomme(chemin)) fs::remove(host::paths::resolve(chemin), ec);
+    if (nomme(chemin) && !ec) return 0;
   } catch (...) {
   }
   signaler(stbStr_toString(L"Impossible de supprimer le fichier %s.", chemin));
@@ -272,6 +279,7 @@ const std::vector<std::wstring>& stbFichier_lister(std::vector<std::wstring>& so
     std::wstring motif;
     stbStr_masqueVersRegex(motif, masque);
     const boost::wregex expression(motif);
+    if (!nomme(dossier)) throw std::invalid_argument("no folder");
     const fs::path racine = host::paths::resolve(dossier);
     for (fs::directory_iterator it(racine), fin; it != fin; ++it) {
       boost::system::error_code ec;
@@ -319,7 +327,7 @@ int stbFichier_ecrireLignes(const std::wstring& chemin, const std::vector<std::w
       octets += stbLatin1_encoder(ligne);
       octets += '\n';
     }
-    if (ecrireParRenommage(cibleEcriture(chemin), octets)) return 0;
+    if (nomme(chemin) && ecrireParRenommage(cibleEcriture(chemin), octets)) return 0;
   } catch (...) {
   }
   return kEchec;
@@ -327,6 +335,7 @@ int stbFichier_ecrireLignes(const std::wstring& chemin, const std::vector<std::w
 
 int stbFichier_ajouterLigne(const std::wstring& chemin, const std::wstring& ligne) {
   try {
+    if (!nomme(chemin)) return kEchec;
     const fs::path p = cibleEcriture(chemin);
     if (typeDe(p) == fs::directory_file) return kEchec;
     std::ofstream flux(p.string(), std::ios::binary | std::ios::app);

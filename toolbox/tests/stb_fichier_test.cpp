@@ -326,4 +326,32 @@ TEST_F(StbFichier, DateModificationInLocalTime) {
   }
 }
 
+TEST_F(StbFichier, EmptyPathsAndPathsWithANullCharacterNameNothing) {
+  ecrire(L"f.txt", "garde");
+  dossier(L"rep");
+  const std::wstring tronque = chemin(L"f.txt") + std::wstring(1, L'\0') + L"x";  // would reach f.txt
+  const std::wstring dossierTronque = chemin(L"rep") + std::wstring(1, L'\0');
+  for (const std::wstring& p : {std::wstring(), tronque, dossierTronque}) {
+    Liste sortie{L"stale"};
+    std::wstring date = L"stale";
+    EXPECT_FALSE(stbFichier_existe(p));
+    EXPECT_FALSE(stbFichier_dossierExiste(p));
+    EXPECT_EQ(stbFichier_creerDossier(p), 0x8000);
+    EXPECT_EQ(stbFichier_ecrireLignes(p, {L"x"}), 0x8000);
+    EXPECT_EQ(stbFichier_ajouterLigne(p, L"x"), 0x8000);
+    EXPECT_EQ(stbFichier_copier(chemin(L"f.txt"), p), 0x8000);
+    EXPECT_EQ(stbFichier_copier(p, chemin(L"neuf")), 0x8000);
+    EXPECT_TRUE(stbFichier_lireLignes(sortie, p).empty());
+    EXPECT_TRUE(stbFichier_lister(sortie, p, L"").empty());
+    EXPECT_EQ(stbFichier_dateModification(&date, nullptr, 0, p), 0x8000);
+    EXPECT_EQ(date, L"");
+  }
+  EXPECT_EQ(stbFichier_supprimer(L""), 0);
+  EXPECT_EQ(stbFichier_supprimer(tronque), 0x8000);
+  EXPECT_EQ(stbFichier_supprimer(dossierTronque), 0x8000);
+  EXPECT_EQ(lire(L"f.txt"), "garde");
+  EXPECT_TRUE(fs::is_directory(natif(L"rep")));
+  EXPECT_EQ(contenu(), (std::vector<std::string>{"f.txt", "rep"}));
+}
+
 }  // namespace
