@@ -3,6 +3,7 @@
 // the geometry of its type. Coordinates and sizes are in UORs of the element's model; angles in
 // radians. Type numbers are the platform's.
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -13,6 +14,48 @@ namespace host {
 
 using ElementId = std::uint64_t;
 using LevelId = std::uint32_t;
+
+// An optional value kept on the heap, so that the element record stays small when the part is
+// absent (most elements have no text, cell or arc). Reads and writes like std::optional.
+template <typename T>
+class Boxed {
+ public:
+  Boxed() = default;
+  Boxed(std::nullopt_t) {}
+  Boxed(const T& v) : p_(std::make_unique<T>(v)) {}
+  Boxed(T&& v) : p_(std::make_unique<T>(std::move(v))) {}
+  Boxed(const Boxed& o) : p_(o.p_ ? std::make_unique<T>(*o.p_) : nullptr) {}
+  Boxed(Boxed&&) noexcept = default;
+  Boxed& operator=(const Boxed& o) {
+    if (this != &o) p_ = o.p_ ? std::make_unique<T>(*o.p_) : nullptr;
+    return *this;
+  }
+  Boxed& operator=(Boxed&&) noexcept = default;
+  Boxed& operator=(std::nullopt_t) {
+    p_.reset();
+    return *this;
+  }
+
+  bool has_value() const { return p_ != nullptr; }
+  explicit operator bool() const { return has_value(); }
+  T& operator*() { return *p_; }
+  const T& operator*() const { return *p_; }
+  T* operator->() { return p_.get(); }
+  const T* operator->() const { return p_.get(); }
+  void reset() { p_.reset(); }
+  template <typename... A>
+  T& emplace(A&&... args) {
+    p_ = std::make_unique<T>(std::forward<A>(args)...);
+    return *p_;
+  }
+
+  friend bool operator==(const Boxed& a, const Boxed& b) {
+    return a.has_value() == b.has_value() && (!a.has_value() || *a == *b);
+  }
+
+ private:
+  std::unique_ptr<T> p_;
+};
 
 // The platform's element type numbers that the host gives a geometry to.
 struct ElementType {
@@ -138,9 +181,9 @@ struct Element {
   std::vector<Linkage> linkages;
 
   std::vector<Point3d> points;            // line, line string, shape, curve, dimension
-  std::optional<ArcData> arc;             // arc, ellipse
-  std::optional<TextPart> text;           // text
-  std::optional<CellData> cell;           // cell, shared cell
+  Boxed<ArcData> arc;                     // arc, ellipse
+  Boxed<TextPart> text;                   // text
+  Boxed<CellData> cell;                   // cell, shared cell
   std::vector<Element> children;          // cell, text node, complex chain and shape, dimension
   std::vector<std::uint8_t> data;         // application data and other data types
 
