@@ -2,7 +2,8 @@
 
 #include "engine/erreur_table.h"
 #include "engine/plan_fichier.h"
-#include "host/paths.h"
+#include "toolbox/stb_fichier.h"
+#include "toolbox/stb_str.h"
 
 void erreur_definir(vererreur& erreur, std::int32_t disposition) {
   const erreur_ligneTable* ligne = erreur_chercherLigne(erreur.code);
@@ -20,9 +21,8 @@ void erreur_ajouter(std::vector<vererreur>& erreurs, const std::wstring& cheminF
                     const std::wstring& objet, const std::wstring& complement) {
   try {
     vererreur erreur;
-    const std::size_t separateur = cheminFichier.find_last_of(L"/\\");
-    erreur.fichier = separateur == std::wstring::npos ? cheminFichier : cheminFichier.substr(separateur + 1);
-    for (wchar_t& c : erreur.fichier) c = host::paths::upper(c);
+    stbFichier_nom(erreur.fichier, cheminFichier);
+    stbStr_majuscules(erreur.fichier);
     erreur.code = code;
     erreur.idElement = idElement;
     erreur.extra = extra;

@@ -2,7 +2,8 @@
 
 #include <array>
 
-#include "host/paths.h"
+#include "toolbox/stb_fichier.h"
+#include "toolbox/stb_str.h"
 
 namespace {
 
@@ -15,7 +16,7 @@ struct themeExtension {
 constexpr std::array<themeExtension, 4> extensionsTheme{{
     {L"FP2", themeFP2}, {L"EL2", themeEL2}, {L"GZ2", themeGZ2}, {L"AR2", themeAR2}}};
 
-// File name, stem and extension (without its point) of a path; "/" and "\" both separate.
+// File name, stem and extension (without its point) of a path.
 struct morceaux {
   std::wstring nom;
   std::wstring racine;
@@ -24,22 +25,16 @@ struct morceaux {
 
 morceaux decomposer(const std::wstring& chemin) {
   morceaux m;
-  const std::size_t separateur = chemin.find_last_of(L"/\\");
-  m.nom = separateur == std::wstring::npos ? chemin : chemin.substr(separateur + 1);
-  const std::size_t point = m.nom.rfind(L'.');
-  m.racine = point == std::wstring::npos ? m.nom : m.nom.substr(0, point);
-  m.extension = point == std::wstring::npos ? std::wstring() : m.nom.substr(point + 1);
+  std::wstring dossier;
+  stbFichier_nom(m.nom, chemin);
+  stbFichier_decomposer(dossier, m.racine, m.extension, chemin);
   return m;
 }
 
 std::uint32_t themeDeExtension(const std::wstring& extension) {
   for (const themeExtension& t : extensionsTheme)
-    if (host::paths::equalNoCase(extension, t.extension)) return t.theme;
+    if (stbStr_comparer(extension, t.extension, false) == 0) return t.theme;
   return themeAucun;
-}
-
-void majuscules(std::wstring& texte) {
-  for (wchar_t& c : texte) c = host::paths::upper(c);
 }
 
 }  // namespace
@@ -55,7 +50,7 @@ std::uint32_t plan_nomDepuisFichier(std::wstring& nomPlan, const std::wstring& c
     if (m.extension.size() != 3 || m.racine.size() != 8) return echec;
     nomPlan = m.nom;
   }
-  majuscules(nomPlan);
+  stbStr_majuscules(nomPlan);
   return 0;
 }
 
