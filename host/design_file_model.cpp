@@ -50,6 +50,7 @@ struct Model::Index {
 bool passes(const ScanCriteria& c, const Element& e, const Range3d& range) {
   if (e.type == 0) return false;
   if (!c.types.empty() && std::find(c.types.begin(), c.types.end(), e.type) == c.types.end()) return false;
+  if (std::find(c.excludedTypes.begin(), c.excludedTypes.end(), e.type) != c.excludedTypes.end()) return false;
   if (!c.levels.empty() || c.levelMask) {
     const bool listed = std::find(c.levels.begin(), c.levels.end(), e.level) != c.levels.end();
     if (!listed && !(c.levelMask && c.levelMask->testLevel(e.level))) return false;
