@@ -97,3 +97,15 @@ std::int32_t projection_controlerCodes(verprojection& projectionDossier, std::ws
   projectionDossier = projection_rechercher(projectionDossier.codeCourt, L"");
   return 0;
 }
+
+void dossier_lireProjections(vercontexte& ctx) {
+  projection_lireFichier(ctx.projections, ctx.fichierProjections);
+  deptproj_lireFichier(ctx.deptProjections, ctx.fichierDeptProj);
+}
+
+std::int32_t dossier_controlerProjections(vercontexte& ctx, std::wstring& message) {
+  std::vector<std::wstring> codes;
+  codes.reserve(ctx.planInfos.size());
+  for (const verplaninfo& plan : ctx.planInfos) codes.push_back(plan.projection.codeCourt);
+  return projection_controlerCodes(ctx.projectionDossier, message, codes);
+}

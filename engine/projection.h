@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/vercontexte.h"
 #include "engine/verdeptproj.h"
 #include "engine/verprojection.h"
 
@@ -37,3 +38,11 @@ std::wstring projection_familleDossier(const std::wstring& codeCourt);
 // otherwise.
 std::int32_t projection_controlerCodes(verprojection& projectionDossier, std::wstring& message,
                                        const std::vector<std::wstring>& codesCourts);
+
+// Appends to the context's lists the projections of its projection file and then the relations
+// of its department relations file. Whether a list stays empty is for the caller to judge.
+void dossier_lireProjections(vercontexte& ctx);
+
+// The folder check over the short codes of the context's plan records (see
+// projection_controlerCodes); sets the context's folder projection. 0 or 0x8000.
+std::int32_t dossier_controlerProjections(vercontexte& ctx, std::wstring& message);

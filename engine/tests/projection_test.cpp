@@ -4,6 +4,7 @@
 
 #include <boost/filesystem.hpp>
 
+#include "engine/fixture/parametres_fixture.h"
 #include "toolbox/stb_fichier.h"
 
 namespace fs = boost::filesystem;
@@ -141,6 +142,49 @@ TEST_F(ProjectionFichiers, DepartmentLinesOfSixFieldsOrMore) {
   relations.clear();
   deptproj_lireFichier(relations, (dir / "Absent.ini").wstring());
   EXPECT_TRUE(relations.empty());
+}
+
+TEST_F(ProjectionFichiers, DossierLireProjectionsAppendsBothFilesOfTheParameterFolder) {
+  ASSERT_TRUE(plan_fixture::ecrireParametres(dir.wstring()));
+  vercontexte ctx;
+  ctx.fichierProjections = (dir / "EMPRISE_PROJECTION.INI").wstring();  // found without case
+  ctx.fichierDeptProj = (dir / "Emprise_Dept_Proj.ini").wstring();
+  dossier_lireProjections(ctx);
+  ASSERT_EQ(ctx.projections.size(), 17u);
+  EXPECT_EQ(ctx.projections[10].codeCourt, L"C47");
+  EXPECT_EQ(ctx.deptProjections.size(), plan_fixture::lignesDepartements().size() - 1);
+
+  vercontexte absent;
+  absent.fichierProjections = (dir / "Absent.ini").wstring();
+  absent.fichierDeptProj = (dir / "Emprise_Projection.ini").wstring();  // 7 fields: 6 are enough for a relation
+  dossier_lireProjections(absent);
+  EXPECT_TRUE(absent.projections.empty());
+  EXPECT_EQ(absent.deptProjections.size(), 17u);
+}
+
+TEST(DossierControlerProjections, ReadsThePlanRecordsCodes) {
+  struct Cas {
+    std::vector<std::wstring> codes;
+    std::int32_t attendu;
+    const wchar_t* cleDossier;
+  };
+  const Cas cas[] = {
+      {{L"C47", L"LZ2"}, 0, L"IGN-RGF93"},
+      {{L"L93", L"U40"}, 0, L"EPSG:2975"},
+      {{L"C47", L"U20"}, 0x8000, L""},
+  };
+  for (const auto& c : cas) {
+    vercontexte ctx;
+    for (const std::wstring& code : c.codes) {
+      verplaninfo plan;
+      plan.projection = projection_rechercher(code, L"");
+      ctx.planInfos.push_back(plan);
+    }
+    std::wstring message;
+    EXPECT_EQ(dossier_controlerProjections(ctx, message), c.attendu) << c.codes.size();
+    EXPECT_EQ(ctx.projectionDossier.cleSysteme, c.cleDossier);
+    EXPECT_EQ(message, c.attendu ? kIncoherence : L"");
+  }
 }
 
 }  // namespace
