@@ -4,10 +4,9 @@
 #include <vector>
 
 #include "engine/halvorn.h"
+#include "engine/verplanfichiers.h"
+#include "engine/verplaninfo.h"
 #include "networks/verdrapeau.h"
-
-struct verfichier;
-struct verplaninfo;
 
 // Sets `aControler` of every group one of whose members has status 2 or 3 in the file's table.
 void drap_marquerAControler(std::vector<verdrapeau>& drapeaux, const verfichier& fichier);

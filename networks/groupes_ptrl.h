@@ -4,8 +4,7 @@
 #include <vector>
 
 #include "engine/halvorn.h"
-
-struct verplanfichiers;
+#include "engine/verplanfichiers.h"
 
 // Mode 1 (before the comparison): 2085, 2082, 2083, 2084; mode 2 (the last network check): 2075,
 // 2081. Any other mode collects the PTR cells and reports nothing.

@@ -2,9 +2,8 @@
 // The PTR cells of a plan's network file.
 #include <vector>
 
+#include "engine/verplaninfo.h"
 #include "networks/verptr.h"
-
-struct verplaninfo;
 
 // Fills `sortie` with the PTR cells of the plan record's theme model (outside its insets), each
 // with the texts of its group and what lies under it, sorted by graphic group. The tolerance is

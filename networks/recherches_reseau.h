@@ -2,9 +2,8 @@
 // Searches over the network lines of a plan file.
 #include <array>
 
+#include "engine/verplaninfo.h"
 #include "host/element_handle.h"
-
-struct verplaninfo;
 
 // Lengths of network lines in master units, by group and state. Seven groups of five entries:
 // [0-4] service connections (whatever the network bit), [5-9] BT, [10-14] HTA, [15-19] TLC

@@ -3,10 +3,9 @@
 #include <vector>
 
 #include "engine/halvorn.h"
+#include "engine/vercontexte.h"
+#include "engine/verplanfichiers.h"
 #include "networks/verdrapeau.h"
-
-struct vercontexte;
-struct verfichier;
 
 // Error 2112 for each examined text of a marked group whose words name another network than its
 // level; texts beginning with one of the context's valid prefixes are exempt.

@@ -5,10 +5,9 @@
 #include <vector>
 
 #include "engine/halvorn.h"
-
-struct vercontexte;
-struct verfichier;
-struct verplaninfo;
+#include "engine/vercontexte.h"
+#include "engine/verplanfichiers.h"
+#include "engine/verplaninfo.h"
 
 // Errors 2061 to 2067 on the cables of the electricity file (`fichier`: a one-file plan's file,
 // a three-file plan's EL2 file); `plan` is the plan record of theme 62 with its theme model open.
