@@ -93,6 +93,11 @@ void loadCommandTable(const resources::ResourceFile& resource) {
   }
 }
 
+void loadCommandTables() {
+  if (const application::Application* app = application::current())
+    for (const auto& rf : app->resources) loadCommandTable(rf);
+}
+
 void unregisterOwnedBy(int owner) {
   State& s = state();
   for (auto it = s.handlers.begin(); it != s.handlers.end();) {

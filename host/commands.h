@@ -30,6 +30,8 @@ void registerCommandNumbers(const CommandRow* table);
 
 // Takes the key-in words of a resource file's command table for the running application.
 void loadCommandTable(const resources::ResourceFile& resource);
+// The same for every resource file the running application opened.
+void loadCommandTables();
 
 // Forgets an application's handlers and key-ins.
 void unregisterOwnedBy(int owner);

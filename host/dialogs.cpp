@@ -150,6 +150,7 @@ Item* Dialog::item(ItemType type, int itemId) {
 }
 
 void publishHooks(const HookRow* rows, int count, int owner) {
+  if (owner < 0) owner = application::currentId();
   for (int i = 0; rows && i < count; ++i) state().hooks[rows[i].id] = {rows[i].dialogHook, rows[i].itemHook, owner};
 }
 

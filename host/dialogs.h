@@ -95,8 +95,9 @@ struct HookRow {
   ItemHook itemHook = nullptr;
 };
 
-// Publishes `count` hooks for application `owner`; a later id replaces an earlier one.
-void publishHooks(const HookRow* rows, int count, int owner);
+// Publishes `count` hooks for application `owner` (-1: the running application); a later id
+// replaces an earlier one.
+void publishHooks(const HookRow* rows, int count, int owner = -1);
 void unpublishHooksOwnedBy(int owner);
 
 struct Item {
