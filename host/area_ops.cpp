@@ -1,0 +1,128 @@
+#include "host/area_ops.h"
+
+#include <cmath>
+#include <numbers>
+
+#include "host/geometry_boost.h"
+
+namespace host {
+
+namespace {
+
+namespace bg = boost::geometry;
+namespace bs = boost::geometry::strategy::buffer;
+
+double startZ(const CurveVector& cv) {
+  Point3d s, e;
+  return cv.getStartEnd(s, e) ? s.z : 0.0;
+}
+
+int pointsPerCircle(double distance, double chordTolerance) {
+  const double r = std::abs(distance);
+  double step = std::numbers::pi / 4;
+  if (chordTolerance > 0.0 && chordTolerance < r) step = std::min(step, 2.0 * std::acos(1.0 - chordTolerance / r));
+  return static_cast<int>(std::clamp(std::ceil(2 * std::numbers::pi / step), 8.0, 3600.0));
+}
+
+template <typename Geometry>
+bgx::MultiPolygon buffered(const Geometry& g, double distance, double chordTolerance) {
+  const int n = pointsPerCircle(distance, chordTolerance);
+  bgx::MultiPolygon out;
+  bg::buffer(g, out, bs::distance_symmetric<double>(distance), bs::side_straight(), bs::join_round(n), bs::end_round(n),
+             bs::point_circle(n));
+  return out;
+}
+
+double areaOf(const bgx::MultiPolygon& mp) { return std::abs(bg::area(mp)); }
+double lengthOf(const bgx::MultiLinestring& ml) { return bg::length(ml); }
+
+}  // namespace
+
+std::optional<CurveVector> areaOffset(const CurveVector& area, double distance, double chordTolerance) {
+  if (!area.isValid() || !area.isRegion() || !std::isfinite(distance) || !std::isfinite(chordTolerance)) return std::nullopt;
+  try {
+    bgx::MultiPolygon source;
+    if (!bgx::toArea(area, chordTolerance, source)) return std::nullopt;
+    bgx::MultiPolygon result;
+    if (bg::is_valid(source)) {
+      result = buffered(source, distance, chordTolerance);
+    } else {
+      if (distance <= 0.0) return std::nullopt;
+      const bgx::MultiLinestring outline = bgx::toLines(area, chordTolerance);
+      result = buffered(outline, distance, chordTolerance);
+      const double length = lengthOf(outline);
+      // A loop that encloses something keeps what it encloses: the holes of its outline's
+      // offset are filled.
+      if (areaOf(source) > 1e-9 * length * length)
+        for (auto& poly : result) poly.inners().clear();
+    }
+    if (result.empty() || areaOf(result) <= 0.0) return std::nullopt;
+    return bgx::fromArea(result, startZ(area));
+  } catch (const std::exception&) {
+    return std::nullopt;
+  }
+}
+
+std::optional<CurveVector> areaIntersection(const CurveVector& a, const CurveVector& b) {
+  try {
+    bgx::MultiPolygon pa, pb, out;
+    if (!bgx::toArea(a, bgx::kAreaChordTolerance, pa) || !bgx::toArea(b, bgx::kAreaChordTolerance, pb)) return std::nullopt;
+    bg::intersection(pa, pb, out);
+    if (out.empty() || areaOf(out) <= 0.0) return std::nullopt;
+    return bgx::fromArea(out, startZ(a));
+  } catch (const std::exception&) {
+    return std::nullopt;
+  }
+}
+
+std::optional<ClipSplit> clipSplit(const CurveVector& curve, const CurveVector& clipArea, double chordTolerance) {
+  if (!curve.isValid()) return std::nullopt;
+  try {
+    bgx::MultiPolygon clip;
+    if (!bgx::toArea(clipArea, bgx::kAreaChordTolerance, clip)) return std::nullopt;
+    ClipSplit split;
+    const double z = startZ(curve);
+    bgx::MultiPolygon area;
+    if (curve.isRegion() && bgx::toArea(curve, chordTolerance, area)) {
+      bgx::MultiPolygon in, out;
+      bg::intersection(area, clip, in);
+      bg::difference(area, clip, out);
+      const double whole = areaOf(area), eps = 1e-12 * std::max(1.0, whole);
+      if (areaOf(in) > eps)
+        for (const auto& poly : in) split.inside.push_back(bgx::fromArea(bgx::MultiPolygon{poly}, z));
+      if (areaOf(out) > eps)
+        for (const auto& poly : out) split.outside.push_back(bgx::fromArea(bgx::MultiPolygon{poly}, z));
+    } else {
+      const bgx::MultiLinestring lines = bgx::toLines(curve, chordTolerance);
+      bgx::MultiLinestring in, out;
+      for (const auto& ls : lines) {
+        bgx::MultiLinestring i, o;
+        bg::intersection(ls, clip, i);
+        bg::difference(ls, clip, o);
+        // A line of no length (a point) lies wholly on one side.
+        if (bg::length(ls) == 0.0) {
+          (bg::covered_by(ls.front(), clip) ? in : out).push_back(ls);
+          continue;
+        }
+        for (auto& piece : i)
+          if (bg::length(piece) > 0.0) in.push_back(piece);
+        for (auto& piece : o)
+          if (bg::length(piece) > 0.0) out.push_back(piece);
+      }
+      split.inside = bgx::fromLines(in, z);
+      split.outside = bgx::fromLines(out, z);
+    }
+    split.crossesBoundary = !split.inside.empty() && !split.outside.empty();
+    return split;
+  } catch (const std::exception&) {
+    return std::nullopt;
+  }
+}
+
+bool isInsideClip(const CurveVector& curve, const CurveVector& clipArea, bool* crossesBoundary) {
+  const auto split = clipSplit(curve, clipArea);
+  if (crossesBoundary) *crossesBoundary = split && split->crossesBoundary;
+  return split && !split->inside.empty();
+}
+
+}  // namespace host

@@ -1,0 +1,35 @@
+#pragma once
+// Internal to the host: conversions between curve vectors and Boost.Geometry's XY types.
+// Areas are stroked into rings; z is dropped on the way in and set to a given z on the way out.
+#include <boost/geometry.hpp>
+#include <boost/geometry/geometries/linestring.hpp>
+#include <boost/geometry/geometries/multi_linestring.hpp>
+#include <boost/geometry/geometries/multi_polygon.hpp>
+#include <boost/geometry/geometries/point_xy.hpp>
+#include <boost/geometry/geometries/polygon.hpp>
+#include <vector>
+
+#include "host/curve_vector.h"
+
+namespace host::bgx {
+
+namespace bg = boost::geometry;
+using Point = bg::model::d2::point_xy<double>;
+using Linestring = bg::model::linestring<Point>;
+using MultiLinestring = bg::model::multi_linestring<Linestring>;
+using Polygon = bg::model::polygon<Point, false>;  // anticlockwise outer ring, closed
+using MultiPolygon = bg::model::multi_polygon<Polygon>;
+
+// Chord tolerance used to turn arcs of an area or a clipped curve into rings and lines (UORs).
+inline constexpr double kAreaChordTolerance = 0.01;
+
+// The stroked pieces of a curve, split at disconnects; a piece of one point is doubled.
+std::vector<std::vector<Point3d>> strokedPieces(const CurveVector& curve, double chordTolerance);
+MultiLinestring toLines(const CurveVector& curve, double chordTolerance);
+// The area of a closed loop or region, orientation corrected; false when the curve is no region.
+bool toArea(const CurveVector& curve, double chordTolerance, MultiPolygon& out);
+// A loop for one polygon without holes, a parity region with holes, a union region for several.
+CurveVector fromArea(const MultiPolygon& area, double z);
+std::vector<CurveVector> fromLines(const MultiLinestring& lines, double z);
+
+}  // namespace host::bgx

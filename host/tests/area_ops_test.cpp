@@ -1,0 +1,95 @@
+#include "host/area_ops.h"
+
+#include <gtest/gtest.h>
+
+#include <numbers>
+
+using host::CurvePrimitive;
+using host::CurveVector;
+using host::Point3d;
+using BT = host::CurveVector::BoundaryType;
+
+namespace {
+
+constexpr double kPi = std::numbers::pi;
+
+CurveVector linear(std::vector<Point3d> pts, BT type = BT::Open) { return *CurveVector::createLinear(pts, type); }
+CurveVector square(double x0, double y0, double side) {
+  return linear({{x0, y0, 0}, {x0 + side, y0, 0}, {x0 + side, y0 + side, 0}, {x0, y0 + side, 0}}, BT::Outer);
+}
+
+TEST(HostAreaOps, OffsetOfASquareHasRoundCornersWhateverItsOrientation) {
+  CurveVector clockwise = square(0, 0, 10);
+  clockwise.reverse();
+  for (const CurveVector& sq : {square(0, 0, 10), clockwise}) {
+    const auto buf = host::areaOffset(sq, 2, 0.01);
+    ASSERT_TRUE(buf);
+    EXPECT_EQ(buf->boundaryType(), BT::Outer);
+    // Corners are chords within 0.01 of the circle: a little less than the true area.
+    EXPECT_NEAR(buf->signedAreaXY(), 100 + 4 * 10 * 2 + kPi * 4, 0.1);
+    const host::Range3d r = buf->range();
+    EXPECT_NEAR(r.low.x, -2, 1e-6);
+    EXPECT_NEAR(r.high.y, 12, 1e-6);
+  }
+  EXPECT_NEAR(host::areaOffset(square(0, 0, 10), -2, 0.01)->signedAreaXY(), 36, 1e-6);
+  EXPECT_FALSE(host::areaOffset(square(0, 0, 10), -6, 0.01));
+}
+
+TEST(HostAreaOps, OffsetOfALoopWithoutAreaSurroundsTheWholeLine) {
+  // A path drawn out and back, as a closed loop of no area.
+  const CurveVector outAndBack = linear({{0, 0, 0}, {10, 0, 0}, {10, 10, 0}, {10, 0, 0}, {0, 0, 0}}, BT::Outer);
+  const auto buf = host::areaOffset(outAndBack, 1, 0.001);
+  ASSERT_TRUE(buf);
+  // Two bands of 20 sharing 1 at the corner, two half-circle ends and a quarter-circle corner.
+  EXPECT_NEAR(buf->signedAreaXY(), 39 + 1.25 * kPi, 0.01);
+  const host::Range3d r = buf->range();
+  EXPECT_NEAR(r.low.x, -1, 1e-3);
+  EXPECT_NEAR(r.high.y, 11, 1e-3);
+}
+
+TEST(HostAreaOps, OffsetOfALoopThatCrossesItselfKeepsWhatItEncloses) {
+  const CurveVector bowtie = linear({{0, 0, 0}, {10, 10, 0}, {10, 0, 0}, {0, 10, 0}}, BT::Outer);
+  const auto buf = host::areaOffset(bowtie, 1, 0.01);
+  ASSERT_TRUE(buf);
+  EXPECT_GT(buf->signedAreaXY(), 50);  // both triangles (25 each) and the band around them
+  EXPECT_FALSE(host::areaOffset(linear({{0, 0, 0}, {1, 0, 0}}), 1, 0.01));  // an open path is no area
+}
+
+TEST(HostAreaOps, IntersectionOfTwoAreas) {
+  const auto common = host::areaIntersection(square(0, 0, 10), square(5, 5, 10));
+  ASSERT_TRUE(common);
+  EXPECT_NEAR(common->signedAreaXY(), 25, 1e-9);
+  EXPECT_FALSE(host::areaIntersection(square(0, 0, 10), square(20, 0, 10)));
+}
+
+TEST(HostAreaOps, ClipSplitsLinesAtTheBoundaryAndSaysWhenTheyCross) {
+  const CurveVector clip = square(0, 0, 10);
+  struct Case {
+    const char* why;
+    CurveVector curve;
+    size_t inside, outside;
+    bool crosses;
+  } cases[] = {
+      {"line crossing twice", linear({{-5, 5, 0}, {15, 5, 0}}), 1, 2, true},
+      {"line inside", linear({{1, 1, 0}, {9, 9, 0}}), 1, 0, false},
+      {"line outside", linear({{20, 1, 0}, {29, 9, 0}}), 0, 1, false},
+      {"shape across the boundary", square(5, 5, 10), 1, 1, true},
+      {"shape outside", square(50, 50, 10), 0, 1, false},
+      {"point element inside", linear({{5, 5, 0}, {5, 5, 0}}), 1, 0, false},
+  };
+  for (const auto& c : cases) {
+    const auto split = host::clipSplit(c.curve, clip);
+    ASSERT_TRUE(split) << c.why;
+    EXPECT_EQ(split->inside.size(), c.inside) << c.why;
+    EXPECT_EQ(split->outside.size(), c.outside) << c.why;
+    EXPECT_EQ(split->crossesBoundary, c.crosses) << c.why;
+    bool crosses = !c.crosses;
+    EXPECT_EQ(host::isInsideClip(c.curve, clip, &crosses), c.inside > 0) << c.why;
+    EXPECT_EQ(crosses, c.crosses);
+  }
+  const auto split = host::clipSplit(linear({{-5, 5, 0}, {15, 5, 0}}), clip);
+  EXPECT_NEAR(split->inside[0].length(), 10, 1e-9);
+  EXPECT_FALSE(host::clipSplit(linear({{0, 0, 0}, {1, 1, 0}}), linear({{0, 0, 0}, {1, 1, 0}})));
+}
+
+}  // namespace
