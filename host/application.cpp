@@ -14,6 +14,8 @@
 #include "host/dialogs.h"
 #include "host/paths.h"
 #include "host/tools.h"
+#include "host/transients.h"
+#include "host/view_display.h"
 #include "host/version_record.h"
 
 namespace host::application {
@@ -139,6 +141,8 @@ bool unloadId(int id, int reason, std::wstring& error) {
     tools::endOwnedBy(id);
     dialogs::closeOwnedBy(id);
   }
+  views::removeFunctionsOwnedBy(id);
+  transients::freeOwnedBy(id);
   commands::unregisterOwnedBy(id);
   dialogs::unpublishHooksOwnedBy(id);
   dialog_variable::unpublishOwnedBy(id);

@@ -15,10 +15,15 @@
 #include "host/dialog_variable.h"
 #include "host/dialogs.h"
 #include "host/file_list.h"
+#include "host/locate.h"
 #include "host/messages.h"
+#include "host/model_ref.h"
 #include "host/paths.h"
 #include "host/text.h"
+#include "host/svg_view.h"
 #include "host/tools.h"
+#include "host/view_display.h"
+#include "host/views.h"
 
 namespace host::shell {
 namespace {
@@ -51,9 +56,15 @@ constexpr const wchar_t* helpText =
     L"  resize DLG LARGEUR HAUTEUR        redimensionne (pixels)\n"
     L"  answer ok|yes|no|N                réponse d'avance à la prochaine boîte de question\n"
     L"  pick CHEMIN | pick cancel         réponse d'avance au prochain sélecteur de dossier\n"
-    L"  point VUE X Y [Z]                 point de donnée dans une vue (coordonnées du modèle)\n"
+    L"  design FICHIER                    ouvre un fichier de dessin comme fichier actif\n"
+    L"  view VUE on|off                   ouvre ou ferme une vue (1 à 8)\n"
+    L"  views                             vues ouvertes et leurs zones\n"
+    L"  area VUE X1 Y1 X2 Y2 | fit VUE    zone d'une vue (UOR du modèle actif) | ajustée au modèle actif et à ses références\n"
+    L"  svg VUE FICHIER                   écrit ce que montre la vue en image SVG\n"
+    L"  point VUE X Y [Z]                 point de donnée dans une vue (UOR du modèle actif)\n"
     L"  reset                             remise à zéro de l'outil\n"
-    L"  move VUE X Y [Z]                  déplacement du curseur (dynamique)\n"
+    L"  move VUE X Y [Z]                  déplacement du curseur (dynamique, fonction de mouvement)\n"
+    L"  selection | highlights            jeu de sélection | éléments en surbrillance\n"
     L"  default                           commande par défaut (fin de l'outil)\n"
     L"  at-pump COMMANDE...               exécute une commande au prochain pompage des messages\n"
     L"  clipboard | clipboard set TEXTE   montre ou fixe le presse-papier\n"
@@ -177,6 +188,11 @@ bool point(const std::vector<std::wstring>& w, int& view, Point3d& p, std::wstri
     return false;
   }
   p.z = z;
+  if (view < 1 || view > views::kCount) {
+    error = L"numéro de vue hors de 1 à 8 : " + w[1];
+    return false;
+  }
+  --view;
   return true;
 }
 
@@ -484,11 +500,78 @@ bool Session::dispatch(const std::vector<std::wstring>& w, const std::wstring& l
     if (!point(w, view, p, error)) return false;
     if (cmd == L"move") {
       tools::motion(view, p);
+      views::cursorMotion(view, p);
       return true;
     }
     return tools::dataPoint(view, p, error);
   }
   if (cmd == L"reset") return tools::reset(error);
+  if (cmd == L"design") {
+    if (!needArgs(w, 2, L"design FICHIER", error)) return false;
+    std::string why;
+    if (openActiveFile(join(w, 1), &why) != 0) {
+      error = L"ouverture impossible de " + join(w, 1) + (why.empty() ? L"" : L" : " + text::fromUtf8(why));
+      return false;
+    }
+    return true;
+  }
+  if (cmd == L"view" || cmd == L"area" || cmd == L"fit" || cmd == L"svg") {
+    int view = 0;
+    if (!needArgs(w, 2, L"view|area|fit|svg VUE ...", error)) return false;
+    if (!toInt(w[1], view) || view < 1 || view > views::kCount) {
+      error = L"numéro de vue hors de 1 à 8 : " + w[1];
+      return false;
+    }
+    --view;
+    if (cmd == L"view") {
+      const std::wstring state = w.size() > 2 ? lowerText(w[2]) : L"";
+      if (state == L"on") views::open(view);
+      else if (state == L"off") views::close(view);
+      else {
+        error = L"usage : view VUE on|off";
+        return false;
+      }
+      return true;
+    }
+    if (cmd == L"svg") {
+      if (!needArgs(w, 3, L"svg VUE FICHIER", error)) return false;
+      return svg::writeView(view, join(w, 2), error);
+    }
+    if (cmd == L"fit") {
+      std::vector<ModelRef> models{activeModel()};
+      for (ModelRef r : references(activeModel())) models.push_back(r);
+      if (!views::fit(view, models)) {
+        error = L"rien à montrer dans la vue " + w[1];
+        return false;
+      }
+      return true;
+    }
+    double c[4];
+    if (w.size() < 6 || !toDouble(w[2], c[0]) || !toDouble(w[3], c[1]) || !toDouble(w[4], c[2]) || !toDouble(w[5], c[3])) {
+      error = L"usage : area VUE X1 Y1 X2 Y2";
+      return false;
+    }
+    views::setArea(view, Range3d::from({c[0], c[1], 0}, {c[2], c[3], 0}));
+    return true;
+  }
+  if (cmd == L"views") {
+    for (int v = 0; v < views::kCount; ++v) {
+      if (!views::isOpen(v)) continue;
+      const Range3d a = views::area(v);
+      print(L"vue " + std::to_wstring(v + 1) + L" : " + std::to_wstring(a.low.x) + L" " + std::to_wstring(a.low.y) + L" " +
+            std::to_wstring(a.high.x) + L" " + std::to_wstring(a.high.y));
+    }
+    return true;
+  }
+  if (cmd == L"selection" || cmd == L"highlights") {
+    const auto list = cmd == L"selection" ? selection::members() : locate::hilited();
+    for (const auto& [m, position] : list) {
+      const Model* content = host::model(m);
+      const Element* e = content ? content->findByPosition(position) : nullptr;
+      print(fileName(m) + L" position " + std::to_wstring(position) + L" id " + std::to_wstring(e ? e->id : 0));
+    }
+    return true;
+  }
   if (cmd == L"default") {
     tools::startDefaultCommand();
     return true;

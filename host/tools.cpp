@@ -21,6 +21,7 @@ struct Tool {
 
 struct State {
   Tool tool;
+  int generation = 0;
   LocateStep locate = nullptr;
 };
 
@@ -40,6 +41,7 @@ void call(int owner, F f, A... args) {
 }
 
 void end() {
+  ++state().generation;
   Tool old = state().tool;
   state().tool = Tool{};
   call(old.owner, old.cleanup);
@@ -107,6 +109,7 @@ Status status() {
   s.kind = t.kind;
   s.owner = t.owner;
   s.hasDynamics = t.dynamics != nullptr;
+  s.generation = state().generation;
   if (const auto* app = application::byId(t.owner)) {
     s.commandName = application::resourceString(t.owner, app->commandNameList, t.nameId).value_or(L"");
     s.prompt = application::resourceString(t.owner, app->promptList, t.promptId).value_or(L"");

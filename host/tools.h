@@ -49,6 +49,7 @@ struct Status {
   std::wstring commandName;  // texts of the resource string ids, empty when missing
   std::wstring prompt;
   bool hasDynamics = false;
+  int generation = 0;  // counts tool starts: settings made for one tool end with it
 };
 Status status();
 

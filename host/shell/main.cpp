@@ -17,7 +17,7 @@
 namespace {
 
 constexpr const char* usage =
-    "usage : cadhost [--cfg NOM=VALEUR]... [--cfg-file FICHIER]... [--load APPLICATION]...\n"
+    "usage : cadhost [--cfg NOM=VALEUR]... [--cfg-file FICHIER]... [--design FICHIER] [--load APPLICATION]...\n"
     "                [-c COMMANDE]... [SCRIPT]\n"
     "Sans -c ni SCRIPT, les commandes sont lues sur l'entrée standard (« help » les liste).\n";
 
@@ -54,7 +54,7 @@ bool runLines(host::shell::Session& session, std::istream& in, const std::string
 
 int main(int argc, char** argv) {
   std::vector<std::string> loads, commands;
-  std::string script;
+  std::string script, design;
   for (int i = 1; i < argc; ++i) {
     const std::string a = argv[i];
     auto value = [&]() -> const char* { return i + 1 < argc ? argv[++i] : nullptr; };
@@ -75,6 +75,10 @@ int main(int argc, char** argv) {
         if (start == std::string::npos || line[start] == '#') continue;
         if (!setVariable(line.substr(start))) return fail(std::string(v) + ", ligne " + std::to_string(n) + " : NOM=VALEUR attendu");
       }
+    } else if (a == "--design") {
+      const char* v = value();
+      if (!v) return fail("--design attend un fichier de dessin");
+      design = v;
     } else if (a == "--load") {
       const char* v = value();
       if (!v) return fail("--load attend le chemin d'une application");
@@ -94,7 +98,12 @@ int main(int argc, char** argv) {
 
   host::shell::Session session(std::cout);
   int status = 0;
-  for (const auto& app : loads) {
+  if (!design.empty()) {
+    std::wstring error;
+    if (!session.run(L"design \"" + host::text::fromUtf8(design) + L"\"", error)) status = fail(host::text::toUtf8(error));
+  }
+  for (std::size_t i = 0; status == 0 && i < loads.size(); ++i) {
+    const auto& app = loads[i];
     std::wstring error;
     if (!session.run(L"load \"" + host::text::fromUtf8(app) + L"\"", error)) {
       status = fail(host::text::toUtf8(error));

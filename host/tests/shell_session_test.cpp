@@ -52,7 +52,7 @@ class HostShell : public ::testing::Test {
 TEST_F(HostShell, DrivesAnApplicationAndPrintsMessagesWithTheirMode) {
   const std::string out = script({L"# a comment", L"", L"load " + host::text::fromUtf8(TEST_PLUGIN_PATH),
                                   L"test hello monde", L"toggle 1 3", L"show 1", L"answer yes", L"clipboard set abc",
-                                  L"clipboard", L"test tool", L"point 0 5 6", L"default"});
+                                  L"clipboard", L"test tool", L"point 1 5 6", L"default"});
   EXPECT_THAT(out, HasSubstr("[mode 4] event: hello monde\n"));
   EXPECT_THAT(out, HasSubstr("toggleButton 3 « Bascule » = « 1 »"));
   EXPECT_THAT(out, HasSubstr("    0 | b {2} | 10 | [0]\n"));
