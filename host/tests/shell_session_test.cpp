@@ -12,6 +12,10 @@
 #include "host/application.h"
 #include "host/clipboard.h"
 #include "host/file_list.h"
+#include "host/fixture/design_builder.h"
+#include "host/model_ref.h"
+#include "host/view_display.h"
+#include "host/views.h"
 #include "host/messages.h"
 #include "host/text.h"
 
@@ -80,6 +84,25 @@ TEST_F(HostShell, AFailingCommandSaysWhy) {
     EXPECT_THAT(script(c.lines), HasSubstr(c.error));
     host::application::unloadAll();
   }
+}
+
+TEST_F(HostShell, OpensTheActiveDesignFileAndWritesAViewAsAPicture) {
+  host::fixture::DesignBuilder plan;
+  const auto id = plan.add(host::fixture::line({0, 0, 0}, {4000, 2000, 0}));
+  ASSERT_TRUE(plan.save(L"shell_plan.dgn"));
+  host::views::reset();
+  host::views::resetDisplay();
+  const std::string out = script({L"design SHELL_PLAN.DGN", L"view 2 on", L"area 2 0 0 10 10", L"fit 2", L"views",
+                                  L"svg 2 vue2.svg", L"svg 3 vue3.svg"});
+  EXPECT_THAT(out, HasSubstr("vue 2 : 0.000000 0.000000 4000.000000 2000.000000\n"));
+  EXPECT_THAT(out, HasSubstr("! la vue 3 n'est pas ouverte"));
+  std::ifstream in("vue2.svg");
+  const std::string picture((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  EXPECT_THAT(picture, HasSubstr("data-id=\"" + std::to_string(id) + "\""));
+  EXPECT_THAT(script({L"design absent.dgn"}), HasSubstr("! ouverture impossible de absent.dgn"));
+  EXPECT_THAT(script({L"view 9 on"}), HasSubstr("! numéro de vue hors de 1 à 8 : 9"));
+  host::resetModels();
+  host::views::resetDisplay();
 }
 
 int runShell(const std::string& arguments, std::string& output) {
