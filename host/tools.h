@@ -24,7 +24,9 @@ enum class Kind { None, Primitive, Modify };
 void startPrimitive(DataPointFunction dataPoint, ResetFunction reset, int commandNameId, int promptId);
 
 // Starts a modify command: each data point is handed to `accept` (after locating, when
-// auto-locate is on and the locate module finds an element); a reset calls `restart`.
+// auto-locate is on and the locate module finds an element); a reset calls `restart`. One data
+// point locates and accepts: `useSelection` and `pointsRequired` are taken as given and change
+// nothing here.
 void startModifyCommand(RestartFunction restart, AcceptFunction accept, DynamicsFunction dynamics,
                         CleanupFunction cleanup, int commandMessageId, int promptId, bool useSelection,
                         int pointsRequired);
