@@ -1,0 +1,120 @@
+// The plug-in as the host's shell loads it: start, reload and unload, and the failed starts.
+#include <gtest/gtest.h>
+#include <gmock/gmock.h>
+
+#include <boost/filesystem.hpp>
+#include <cstdio>
+#include <sys/wait.h>
+
+#include "engine/fixture/parametres_fixture.h"
+
+namespace fs = boost::filesystem;
+using ::testing::HasSubstr;
+using ::testing::Not;
+
+namespace {
+
+const std::string kChoixDossier = "[mode 4] La commande cmd_choisirDossier n'est pas encore disponible.";
+
+class TolvekShell : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir = fs::current_path() / (std::string("shell_") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(dir);
+    fs::create_directories(dir / "Travail");
+    ASSERT_TRUE(plan_fixture::ecrireParametres((dir / "Parametres").wstring()));
+  }
+  std::string racine() const { return "--cfg TOLVEK_RACINE=" + (dir / "Travail").string(); }
+  std::string parametres() const { return "--cfg TOLVEK_PARAM=" + (dir / "Parametres").string(); }
+  static int lancer(const std::string& arguments, std::string& sortie) {
+    const std::string commande = std::string(CADHOST_SHELL_PATH) + " " + arguments + " 2>&1";
+    FILE* tube = popen(commande.c_str(), "r");
+    if (!tube) return -1;
+    char tampon[512];
+    while (std::fgets(tampon, sizeof tampon, tube)) sortie += tampon;
+    const int statut = pclose(tube);
+    return WIFEXITED(statut) ? WEXITSTATUS(statut) : -1;
+  }
+  static std::size_t occurrences(const std::string& texte, const std::string& motif) {
+    std::size_t n = 0;
+    for (auto p = texte.find(motif); p != std::string::npos; p = texte.find(motif, p + 1)) ++n;
+    return n;
+  }
+  fs::path dir;
+};
+
+TEST_F(TolvekShell, StartsReloadsAndUnloads) {
+  const std::string plugin = TOLVEK_PLUGIN_PATH;
+  std::string sortie;
+  ASSERT_EQ(lancer(racine() + " " + parametres() + " --load " + plugin + " -c 'echo -- demarre' -c dialogs -c apps" +
+                       " -c 'echo -- recharge' -c 'load " + plugin + "' -c apps -c dialogs" +
+                       " -c 'echo -- decharge' -c 'unload TOLVEK' -c apps -c dialogs -c 'echo -- fin'",
+                   sortie),
+            0)
+      << sortie;
+  const auto demarre = sortie.find("-- demarre"), recharge = sortie.find("-- recharge"),
+             decharge = sortie.find("-- decharge"), fin = sortie.find("-- fin");
+  ASSERT_TRUE(demarre != std::string::npos && recharge != std::string::npos && decharge != std::string::npos &&
+              fin != std::string::npos)
+      << sortie;
+  const std::string depart = sortie.substr(0, demarre), apresDepart = sortie.substr(demarre, recharge - demarre),
+                    apresRecharge = sortie.substr(recharge, decharge - recharge),
+                    apresDecharge = sortie.substr(decharge, fin - decharge);
+  // Start: no message box, dialog 1 open, then the choose-folder command.
+  EXPECT_THAT(depart, Not(HasSubstr("[mode 5]")));
+  EXPECT_THAT(depart, HasSubstr(kChoixDossier));
+  EXPECT_THAT(apresDepart, HasSubstr("1 « Tolvek »"));
+  EXPECT_THAT(apresDepart, HasSubstr("TOLVEK " + plugin));
+  EXPECT_THAT(apresDepart, HasSubstr("tolvek dossier -> 0x0101000000000000"));
+  EXPECT_THAT(apresDepart, HasSubstr("tolvek apropos -> 0x0106000000000000"));
+  EXPECT_TRUE(fs::exists(dir / "Travail" / "Tolvek.dgn"));
+  // Reload: the same application, nothing started again.
+  EXPECT_EQ(occurrences(sortie, kChoixDossier), 1u);
+  EXPECT_EQ(occurrences(apresRecharge, "TOLVEK " + plugin), 1u);
+  EXPECT_THAT(apresRecharge, HasSubstr("1 « Tolvek »"));
+  // Unload: the application, its key-ins and its dialog are gone.
+  EXPECT_THAT(apresDecharge, Not(HasSubstr("TOLVEK")));
+  EXPECT_THAT(apresDecharge, Not(HasSubstr("tolvek dossier")));
+  EXPECT_THAT(apresDecharge, Not(HasSubstr("« Tolvek »")));
+}
+
+TEST_F(TolvekShell, AFailedStartShowsWhyAndUnloadsTheApplication) {
+  const std::string plugin = TOLVEK_PLUGIN_PATH;
+  const std::string suite = " --load " + plugin + " -c apps -c dialogs";
+  const std::string prototype = (dir / "Parametres" / "Prototype.dgn").string();
+  const struct {
+    std::string arguments;
+    std::string message;
+  } cas[] = {
+      {parametres() + suite, "[mode 5] La variable d'environnement TOLVEK_RACINE n'est pas définie."},
+      {racine() + suite, "[mode 5] La variable d'environnement TOLVEK_PARAM n'est pas définie."},
+      {racine() + " --cfg TOLVEK_PARAM=" + (dir / "Vide").string() + suite,
+       "[mode 5] Impossible de copier le fichier " + (dir / "Vide" / "Prototype.dgn").string() + " en " +
+           (dir / "Travail" / "Tolvek.dgn").string() + "."},
+  };
+  for (const auto& c : cas) {
+    std::string sortie;
+    EXPECT_EQ(lancer(c.arguments, sortie), 0) << sortie;
+    EXPECT_THAT(sortie, HasSubstr(c.message));
+    EXPECT_EQ(occurrences(sortie, "[mode 5]"), 1u) << sortie;
+    EXPECT_THAT(sortie, Not(HasSubstr(kChoixDossier)));
+    EXPECT_THAT(sortie, Not(HasSubstr("TOLVEK " + plugin)));  // unloaded by its own queued command
+    EXPECT_THAT(sortie, Not(HasSubstr("« Tolvek »")));
+  }
+  EXPECT_FALSE(fs::exists(dir / "Travail" / "Tolvek.dgn"));
+}
+
+TEST_F(TolvekShell, APaletteRefusedStillOpensDialogOneAndTheFolderChoice) {
+  std::string sortie;
+  ASSERT_EQ(lancer(racine() + " " + parametres() + " -c 'palettes refuse' -c 'load " + TOLVEK_PLUGIN_PATH +
+                       "' -c dialogs -c apps",
+                   sortie),
+            0)
+      << sortie;
+  EXPECT_THAT(sortie, HasSubstr(kChoixDossier));
+  EXPECT_THAT(sortie, HasSubstr("1 « Tolvek »"));
+  EXPECT_THAT(sortie, HasSubstr("TOLVEK " + std::string(TOLVEK_PLUGIN_PATH)));
+  EXPECT_FALSE(fs::exists(dir / "Travail" / "Tolvek.dgn"));  // ended before the working drawing
+}
+
+}  // namespace

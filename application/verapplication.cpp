@@ -1,0 +1,4 @@
+#include "application/verapplication.h"
+
+verapplication appTolvek;
+tvkdialogue TvkDlg{};
