@@ -104,7 +104,11 @@ bool equalNoCase(const std::wstring& a, const std::wstring& b) {
   return true;
 }
 
-fs::path toNative(const std::wstring& path) { return fs::path(toUtf8(path)); }
+fs::path toNative(const std::wstring& path) {
+  // The system calls would stop at a null character and reach another file: such a path names nothing.
+  if (path.find(L'\0') != std::wstring::npos) return fs::path();
+  return fs::path(toUtf8(path));
+}
 
 std::wstring fromNative(const fs::path& path) { return fromUtf8(path.string()); }
 

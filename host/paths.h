@@ -10,7 +10,8 @@
 
 namespace host::paths {
 
-// Wide path to a native path (UTF-8 bytes); "\" separators become "/".
+// Wide path to a native path (UTF-8 bytes); "\" separators become "/". A path holding a null
+// character names nothing: the result is empty.
 boost::filesystem::path toNative(const std::wstring& path);
 
 // Native path (UTF-8 bytes, invalid sequences read as ISO 8859-1) to a wide string.

@@ -41,6 +41,7 @@ TEST(HostPathsText, Utf8RoundTripAndCaseFolding) {
   EXPECT_EQ(host::paths::fromNative(host::paths::toNative(name)), name);
   EXPECT_EQ(host::paths::fromNative(fs::path(std::string("a\xE9"))), L"a\u00E9");  // stray byte read as Latin-1
   EXPECT_TRUE(host::paths::equalNoCase(L"\u00E9t\u00E9", L"\u00C9T\u00C9"));
+  EXPECT_TRUE(host::paths::toNative(std::wstring(L"f.txt\0x", 7)).empty());
   EXPECT_FALSE(host::paths::equalNoCase(L"\u00F7", L"\u00D7"));  // division and multiplication signs are not letters
   EXPECT_EQ(host::paths::upper(L'\u00FF'), L'\u00FF');
 }

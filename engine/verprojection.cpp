@@ -1,0 +1,3 @@
+#include "engine/verprojection.h"
+
+void verprojection_construire(verprojection& projection) { projection = verprojection{}; }

@@ -1,0 +1,259 @@
+// Models: elements in file order with their id, level, type and graphic-group indexes and an
+// R-tree over their ranges.
+#include <algorithm>
+#include <unordered_map>
+
+#include <boost/geometry.hpp>
+#include <boost/iterator/function_output_iterator.hpp>
+#include <boost/geometry/index/rtree.hpp>
+
+#include "host/design_file.h"
+
+namespace bg = boost::geometry;
+namespace bgi = boost::geometry::index;
+
+namespace host {
+
+namespace {
+
+using BoxPoint = bg::model::point<double, 3, bg::cs::cartesian>;
+using Box = bg::model::box<BoxPoint>;
+using TreeValue = std::pair<Box, std::size_t>;  // range and slot
+using Tree = bgi::rtree<TreeValue, bgi::rstar<16>>;
+
+Box toBox(const Range3d& r) { return Box({r.low.x, r.low.y, r.low.z}, {r.high.x, r.high.y, r.high.z}); }
+
+bool meets(const Range3d& a, const Range3d& b) {
+  return !a.isNull() && !b.isNull() && a.low.x <= b.high.x && b.low.x <= a.high.x && a.low.y <= b.high.y &&
+         b.low.y <= a.high.y && a.low.z <= b.high.z && b.low.z <= a.high.z;
+}
+
+// Slot lists are kept sorted (slots grow in file order).
+void insertSorted(std::vector<std::size_t>& list, std::size_t slot) {
+  list.insert(std::lower_bound(list.begin(), list.end(), slot), slot);
+}
+void eraseSorted(std::vector<std::size_t>& list, std::size_t slot) {
+  auto it = std::lower_bound(list.begin(), list.end(), slot);
+  if (it != list.end() && *it == slot) list.erase(it);
+}
+
+}  // namespace
+
+struct Model::Index {
+  std::unordered_map<ElementId, std::size_t> byId;
+  std::unordered_map<std::uint32_t, std::vector<std::size_t>> byGroup;
+  std::unordered_map<LevelId, std::vector<std::size_t>> byLevel;
+  std::unordered_map<int, std::vector<std::size_t>> byType;
+  Tree tree;
+};
+
+bool passes(const ScanCriteria& c, const Element& e, const Range3d& range) {
+  if (e.type == 0) return false;
+  if (!c.types.empty() && std::find(c.types.begin(), c.types.end(), e.type) == c.types.end()) return false;
+  if (!c.levels.empty() || c.levelMask) {
+    const bool listed = std::find(c.levels.begin(), c.levels.end(), e.level) != c.levels.end();
+    if (!listed && !(c.levelMask && c.levelMask->testLevel(e.level))) return false;
+  }
+  if (c.drawnOnly && !isGraphicType(e.type)) return false;
+  if (c.graphicGroup && e.graphicGroup != *c.graphicGroup) return false;
+  if (c.classMask && (e.elementClass < 0 || e.elementClass > 31 || !((*c.classMask >> e.elementClass) & 1u)))
+    return false;
+  if (c.range && !meets(*c.range, range)) return false;
+  return true;
+}
+
+Model::Model(std::wstring name) : name_(std::move(name)), index_(std::make_unique<Index>()) {}
+
+Model::Model(const Model& o)
+    : references(o.references),
+      name_(o.name_),
+      slots_(o.slots_),
+      ranges_(o.ranges_),
+      liveCount_(o.liveCount_),
+      lastPosition_(o.lastPosition_),
+      index_(std::make_unique<Index>(*o.index_)) {}
+
+Model::Model(Model&& o) noexcept = default;
+
+Model& Model::operator=(Model o) {
+  std::swap(references, o.references);
+  std::swap(name_, o.name_);
+  std::swap(slots_, o.slots_);
+  std::swap(ranges_, o.ranges_);
+  std::swap(liveCount_, o.liveCount_);
+  std::swap(lastPosition_, o.lastPosition_);
+  std::swap(index_, o.index_);
+  return *this;
+}
+
+Model::~Model() = default;
+
+bool operator==(const Model& a, const Model& b) {
+  if (a.name_ != b.name_ || a.references != b.references || a.liveCount_ != b.liveCount_) return false;
+  const auto ea = a.elements(), eb = b.elements();
+  for (std::size_t i = 0; i < ea.size(); ++i)
+    if (!(*ea[i] == *eb[i])) return false;
+  return true;
+}
+
+std::vector<const Element*> Model::elements() const {
+  std::vector<const Element*> out;
+  out.reserve(liveCount_);
+  for (const auto& e : slots_)
+    if (e.type != 0) out.push_back(&e);
+  return out;
+}
+
+std::optional<std::size_t> Model::slotOf(ElementId id) const {
+  auto it = index_->byId.find(id);
+  if (it == index_->byId.end()) return std::nullopt;
+  return it->second;
+}
+
+const Element* Model::find(ElementId id) const {
+  auto slot = slotOf(id);
+  return slot ? &slots_[*slot] : nullptr;
+}
+
+const Element* Model::findByPosition(std::uint32_t position) const {
+  auto it = std::lower_bound(slots_.begin(), slots_.end(), position,
+                             [](const Element& e, std::uint32_t p) { return e.filePosition < p; });
+  if (it == slots_.end() || it->filePosition != position || it->type == 0) return nullptr;
+  return &*it;
+}
+
+Range3d Model::rangeOf(ElementId id) const {
+  auto slot = slotOf(id);
+  return slot ? ranges_[*slot] : Range3d{};
+}
+
+void Model::indexSlot(std::size_t slot) {
+  const Element& e = slots_[slot];
+  index_->byId[e.id] = slot;
+  insertSorted(index_->byGroup[e.graphicGroup], slot);
+  insertSorted(index_->byLevel[e.level], slot);
+  insertSorted(index_->byType[e.type], slot);
+  if (!ranges_[slot].isNull()) index_->tree.insert({toBox(ranges_[slot]), slot});
+}
+
+void Model::unindexSlot(std::size_t slot) {
+  const Element& e = slots_[slot];
+  index_->byId.erase(e.id);
+  eraseSorted(index_->byGroup[e.graphicGroup], slot);
+  eraseSorted(index_->byLevel[e.level], slot);
+  eraseSorted(index_->byType[e.type], slot);
+  if (!ranges_[slot].isNull()) index_->tree.remove(TreeValue{toBox(ranges_[slot]), slot});
+}
+
+void Model::append(Element e) {
+  lastPosition_ = std::max(lastPosition_, e.filePosition);
+  ranges_.push_back(elementRange(e));
+  slots_.push_back(std::move(e));
+  ++liveCount_;
+  indexSlot(slots_.size() - 1);
+}
+
+void Model::assign(std::vector<Element> elements) {
+  slots_ = std::move(elements);
+  ranges_.clear();
+  ranges_.reserve(slots_.size());
+  auto index = std::make_unique<Index>();
+  index->byId.reserve(slots_.size());
+  std::vector<TreeValue> boxes;
+  boxes.reserve(slots_.size());
+  for (std::size_t slot = 0; slot < slots_.size(); ++slot) {
+    const Element& e = slots_[slot];
+    ranges_.push_back(elementRange(e));
+    index->byId.emplace(e.id, slot);
+    index->byGroup[e.graphicGroup].push_back(slot);
+    index->byLevel[e.level].push_back(slot);
+    index->byType[e.type].push_back(slot);
+    if (!ranges_.back().isNull()) boxes.emplace_back(toBox(ranges_.back()), slot);
+  }
+  index->tree = Tree(boxes.begin(), boxes.end());  // packed: faster to build and to query
+  index_ = std::move(index);
+  liveCount_ = slots_.size();
+  lastPosition_ = slots_.empty() ? 0 : slots_.back().filePosition;
+}
+
+bool Model::replace(const Element& e) {
+  auto slot = slotOf(e.id);
+  if (!slot || e.type == 0) return false;
+  unindexSlot(*slot);
+  const std::uint32_t position = slots_[*slot].filePosition;
+  slots_[*slot] = e;
+  slots_[*slot].filePosition = position;
+  ranges_[*slot] = elementRange(e);
+  indexSlot(*slot);
+  return true;
+}
+
+bool Model::remove(ElementId id) {
+  auto slot = slotOf(id);
+  if (!slot) return false;
+  unindexSlot(*slot);
+  // The slot stays, empty, so that later slots keep their place in file order.
+  slots_[*slot] = Element{};
+  slots_[*slot].filePosition = 0;
+  ranges_[*slot] = Range3d{};
+  --liveCount_;
+  // Keep file positions searchable: an empty slot takes its neighbour's position.
+  slots_[*slot].filePosition = *slot == 0 ? 0 : slots_[*slot - 1].filePosition;
+  return true;
+}
+
+std::vector<const Element*> Model::scan(const ScanCriteria& c) const {
+  std::vector<std::size_t> candidates;
+  bool narrowed = false;
+  // Sum of the sizes of the index lists for the given keys; a union of those lists.
+  auto unionOf = [](const auto& map, const auto& keys) {
+    std::vector<std::size_t> out;
+    for (const auto& k : keys) {
+      auto it = map.find(k);
+      if (it != map.end()) out.insert(out.end(), it->second.begin(), it->second.end());
+    }
+    std::sort(out.begin(), out.end());
+    out.erase(std::unique(out.begin(), out.end()), out.end());
+    return out;
+  };
+  if (c.graphicGroup) {
+    auto it = index_->byGroup.find(*c.graphicGroup);
+    if (it != index_->byGroup.end()) candidates = it->second;
+    narrowed = true;
+  } else if (c.range) {
+    if (!c.range->isNull()) {
+      index_->tree.query(bgi::intersects(toBox(*c.range)), boost::make_function_output_iterator([&](const TreeValue& v) {
+                           candidates.push_back(v.second);
+                         }));
+      std::sort(candidates.begin(), candidates.end());
+    }
+    narrowed = true;
+  } else if (!c.levels.empty() || c.levelMask || !c.types.empty()) {
+    std::optional<std::vector<std::size_t>> byLevel, byType;
+    if (!c.levels.empty() || c.levelMask) {
+      std::vector<LevelId> keys = c.levels;
+      if (c.levelMask)
+        for (const auto& [level, list] : index_->byLevel)
+          if (!list.empty() && c.levelMask->testLevel(level)) keys.push_back(level);
+      byLevel = unionOf(index_->byLevel, keys);
+    }
+    if (!c.types.empty()) byType = unionOf(index_->byType, c.types);
+    if (byLevel && byType) candidates = byLevel->size() <= byType->size() ? std::move(*byLevel) : std::move(*byType);
+    else candidates = byLevel ? std::move(*byLevel) : std::move(*byType);
+    narrowed = true;
+  }
+  std::vector<const Element*> out;
+  if (!narrowed) return scanByWalk(c);
+  for (std::size_t slot : candidates)
+    if (passes(c, slots_[slot], ranges_[slot])) out.push_back(&slots_[slot]);
+  return out;
+}
+
+std::vector<const Element*> Model::scanByWalk(const ScanCriteria& c) const {
+  std::vector<const Element*> out;
+  for (std::size_t slot = 0; slot < slots_.size(); ++slot)
+    if (passes(c, slots_[slot], ranges_[slot])) out.push_back(&slots_[slot]);
+  return out;
+}
+
+}  // namespace host

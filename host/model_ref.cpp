@@ -1,0 +1,462 @@
+#include "host/model_ref.h"
+
+#include <map>
+#include <memory>
+
+#include <boost/filesystem/operations.hpp>
+
+#include "host/paths.h"
+
+namespace fs = boost::filesystem;
+
+namespace host {
+
+namespace {
+
+enum class Kind { Active, Work, Reference };
+
+struct Entry {
+  Kind kind = Kind::Work;
+  std::shared_ptr<DesignFile> file;       // null: a reference whose file could not be read
+  std::optional<std::size_t> modelIndex;  // none: the model was not found
+  fs::path path;                          // resolved
+  bool readOnly = true;
+  bool dirty = false;
+  std::uint64_t parent = 0;               // references: the attaching model
+  std::size_t attachmentIndex = 0;        // references: index in the parent model's attachments
+  std::vector<std::uint64_t> references;  // handles of this model's attachments, once walked
+  bool referencesLoaded = false;
+};
+
+struct State {
+  std::map<std::uint64_t, Entry> entries;
+  std::uint64_t next = 1;
+  std::uint64_t active = 0;
+  std::uint32_t currentGroup = 1;
+};
+
+State& state() {
+  static State s;
+  return s;
+}
+
+Entry* entryOf(ModelRef ref) {
+  auto& entries = state().entries;
+  auto it = entries.find(ref.handle);
+  return it == entries.end() ? nullptr : &it->second;
+}
+
+Model* modelOf(Entry* e) {
+  if (!e || !e->file || !e->modelIndex || *e->modelIndex >= e->file->models.size()) return nullptr;
+  return &e->file->models[*e->modelIndex];
+}
+
+Model* modelOf(ModelRef ref) { return modelOf(entryOf(ref)); }
+
+bool hasWriteBit(const fs::path& path) {
+  boost::system::error_code ec;
+  const fs::file_status st = fs::status(path, ec);
+  if (ec) return false;
+  return (st.permissions() & (fs::owner_write | fs::group_write | fs::others_write)) != 0;
+}
+
+std::shared_ptr<DesignFile> loadFile(const fs::path& path, int* status, std::string* error) {
+  boost::system::error_code ec;
+  if (!fs::is_regular_file(path, ec)) {
+    *status = kFileNotFound;
+    if (error) *error = "no such file: " + path.string();
+    return nullptr;
+  }
+  auto file = DesignFile::load(path, error);
+  if (!file) {
+    *status = kNotDesignFile;
+    return nullptr;
+  }
+  *status = kSuccess;
+  return std::make_shared<DesignFile>(std::move(*file));
+}
+
+std::uint64_t addEntry(Entry e) {
+  const std::uint64_t handle = state().next++;
+  state().entries.emplace(handle, std::move(e));
+  return handle;
+}
+
+// Removes an entry and, first, the references it attaches.
+void eraseEntry(std::uint64_t handle) {
+  auto& entries = state().entries;
+  auto it = entries.find(handle);
+  if (it == entries.end()) return;
+  const std::vector<std::uint64_t> children = it->second.references;
+  for (std::uint64_t child : children) eraseEntry(child);
+  entries.erase(handle);
+}
+
+void markChanged(Entry* e) {
+  if (e) e->dirty = true;
+}
+
+// The entry that owns the file a reference's parent chain writes into (a reference itself is
+// never written).
+bool writable(Entry* e) { return e && e->kind != Kind::Reference && !e->readOnly && modelOf(e); }
+
+Entry makeReferenceEntry(const Entry& parent, const ReferenceAttachment& a, std::size_t index, std::uint64_t parentHandle) {
+  Entry r;
+  r.kind = Kind::Reference;
+  r.parent = parentHandle;
+  r.attachmentIndex = index;
+  std::wstring name = a.fileName;
+  fs::path native = paths::toNative(name);
+  if (native.is_relative() && !parent.path.empty()) name = paths::fromNative(parent.path.parent_path() / native);
+  r.path = paths::resolve(name);
+  int status = 0;
+  r.file = loadFile(r.path, &status, nullptr);
+  if (r.file) {
+    if (a.modelName.empty()) r.modelIndex = 0;
+    else r.modelIndex = r.file->modelIndex(a.modelName);
+  }
+  return r;
+}
+
+void loadReferences(std::uint64_t handle) {
+  Entry* e = entryOf(ModelRef{handle});
+  if (!e || e->referencesLoaded) return;
+  e->referencesLoaded = true;
+  Model* m = modelOf(e);
+  if (!m) return;
+  const std::vector<ReferenceAttachment> attachments = m->references;
+  for (std::size_t i = 0; i < attachments.size(); ++i) {
+    Entry r = makeReferenceEntry(*entryOf(ModelRef{handle}), attachments[i], i, handle);
+    const std::uint64_t child = addEntry(std::move(r));
+    entryOf(ModelRef{handle})->references.push_back(child);  // re-find: the map may have changed
+  }
+}
+
+}  // namespace
+
+// ---- active file ----
+
+int openActiveFile(const std::wstring& path, std::string* error) {
+  const fs::path resolved = paths::resolve(path);
+  int status = 0;
+  auto file = loadFile(resolved, &status, error);
+  if (!file) return status;
+  closeActiveFile();
+  Entry e;
+  e.kind = Kind::Active;
+  e.file = std::move(file);
+  e.modelIndex = 0;
+  e.path = resolved;
+  e.readOnly = !hasWriteBit(resolved);
+  state().currentGroup = e.file->header.nextGraphicGroup;
+  state().active = addEntry(std::move(e));
+  return kSuccess;
+}
+
+void closeActiveFile() {
+  if (state().active) eraseEntry(state().active);
+  state().active = 0;
+}
+
+ModelRef activeModel() { return ModelRef{state().active}; }
+
+std::wstring activeFileName() {
+  Entry* e = entryOf(activeModel());
+  return e ? paths::fromNative(e->path) : std::wstring();
+}
+
+int saveActiveFile() {
+  Entry* e = entryOf(activeModel());
+  if (!e || !e->file) return kBadModel;
+  if (e->readOnly) return kReadOnly;
+  if (!e->file->save(e->path)) return kWriteFailed;
+  e->dirty = false;
+  return kSuccess;
+}
+
+// ---- work files ----
+
+int validateDesignFile(const std::wstring& path, std::uint32_t* format) {
+  int status = 0;
+  auto file = loadFile(paths::resolve(path), &status, nullptr);
+  if (!file) return status;
+  if (format) *format = file->header.fileFormat;
+  return kSuccess;
+}
+
+int openWorkFile(ModelRef* out, std::uint32_t* format, bool* is3dOut, const std::wstring& path,
+                 const std::wstring& modelName, bool readOnly) {
+  const fs::path resolved = paths::resolve(path);
+  int status = 0;
+  auto file = loadFile(resolved, &status, nullptr);
+  if (!file) return status;
+  Entry e;
+  e.kind = Kind::Work;
+  e.modelIndex = modelName.empty() ? std::optional<std::size_t>(0) : file->modelIndex(modelName);
+  if (!e.modelIndex) return kModelNotFound;
+  if (format) *format = file->header.fileFormat;
+  if (is3dOut) *is3dOut = file->header.is3d;
+  e.file = std::move(file);
+  e.path = resolved;
+  e.readOnly = readOnly || !hasWriteBit(resolved);
+  const std::uint64_t handle = addEntry(std::move(e));
+  if (out) *out = ModelRef{handle};
+  return kSuccess;
+}
+
+int closeWorkFile(ModelRef ref) {
+  Entry* e = entryOf(ref);
+  if (!e || e->kind != Kind::Work) return kBadModel;
+  int status = kSuccess;
+  if (e->dirty && !e->readOnly && e->file && !e->file->save(e->path)) status = kWriteFailed;
+  eraseEntry(ref.handle);
+  return status;
+}
+
+std::size_t openWorkFileCount() {
+  std::size_t n = 0;
+  for (const auto& [handle, e] : state().entries) n += e.kind == Kind::Work ? 1 : 0;
+  return n;
+}
+
+// ---- models ----
+
+bool isValid(ModelRef ref) { return modelOf(ref) != nullptr; }
+
+std::uint32_t modelId(ModelRef ref) {
+  Entry* e = entryOf(ref);
+  return modelOf(e) ? static_cast<std::uint32_t>(*e->modelIndex) : kInvalidModelId;
+}
+
+bool isReadOnly(ModelRef ref) {
+  Entry* e = entryOf(ref);
+  return !e || e->kind == Kind::Reference || e->readOnly;
+}
+
+bool isReference(ModelRef ref) {
+  Entry* e = entryOf(ref);
+  return e && e->kind == Kind::Reference;
+}
+
+bool isActive(ModelRef ref) { return ref.handle != 0 && ref.handle == state().active; }
+
+std::wstring fileName(ModelRef ref) {
+  Entry* e = entryOf(ref);
+  return e && e->file ? paths::fromNative(e->path) : std::wstring();
+}
+
+std::wstring modelName(ModelRef ref) {
+  Model* m = modelOf(ref);
+  return m ? m->name() : std::wstring();
+}
+
+std::size_t modelCount(ModelRef ref) {
+  Entry* e = entryOf(ref);
+  return e && e->file ? e->file->models.size() : 0;
+}
+
+const DesignFile* designFile(ModelRef ref) {
+  Entry* e = entryOf(ref);
+  return modelOf(e) ? e->file.get() : nullptr;
+}
+
+const Model* model(ModelRef ref) { return modelOf(ref); }
+
+bool is3d(ModelRef ref) {
+  const DesignFile* f = designFile(ref);
+  return f && f->header.is3d;
+}
+
+double uorPerSub(ModelRef ref) {
+  const DesignFile* f = designFile(ref);
+  return f ? f->header.uorPerSub : 1.0;
+}
+
+double subPerMaster(ModelRef ref) {
+  const DesignFile* f = designFile(ref);
+  return f ? f->header.subPerMaster : 1000.0;
+}
+
+double masterToUor(ModelRef ref, double master) { return master * uorPerSub(ref) * subPerMaster(ref); }
+
+double uorToMaster(ModelRef ref, double uor) { return uor / (uorPerSub(ref) * subPerMaster(ref)); }
+
+Point3d globalOrigin(ModelRef ref) {
+  const DesignFile* f = designFile(ref);
+  return f ? f->header.globalOrigin : Point3d{};
+}
+
+// ---- elements ----
+
+const Element* readElement(ModelRef ref, ElementId id) {
+  Model* m = modelOf(ref);
+  return m ? m->find(id) : nullptr;
+}
+
+ElementId addElement(ModelRef ref, Element e) {
+  Entry* entry = entryOf(ref);
+  if (!writable(entry)) return 0;
+  const ElementId id = entry->file->add(*entry->modelIndex, std::move(e));
+  if (id) markChanged(entry);
+  return id;
+}
+
+int replaceElement(ModelRef ref, const Element& e) {
+  Entry* entry = entryOf(ref);
+  if (!modelOf(entry)) return kBadModel;
+  if (!writable(entry)) return kReadOnly;
+  if (!modelOf(entry)->replace(e)) return kElementNotFound;
+  markChanged(entry);
+  return kSuccess;
+}
+
+int deleteElement(ModelRef ref, ElementId id) {
+  Entry* entry = entryOf(ref);
+  if (!modelOf(entry)) return kBadModel;
+  if (!writable(entry)) return kReadOnly;
+  if (!modelOf(entry)->remove(id)) return kElementNotFound;
+  markChanged(entry);
+  return kSuccess;
+}
+
+std::vector<ElementId> scan(ModelRef ref, const ScanCriteria& criteria) {
+  std::vector<ElementId> out;
+  if (Model* m = modelOf(ref))
+    for (const Element* e : m->scan(criteria)) out.push_back(e->id);
+  return out;
+}
+
+std::vector<std::uint32_t> scanPositions(ModelRef ref, const ScanCriteria& criteria) {
+  std::vector<std::uint32_t> out;
+  if (Model* m = modelOf(ref))
+    for (const Element* e : m->scan(criteria)) out.push_back(e->filePosition);
+  return out;
+}
+
+Range3d elementRangeOf(ModelRef ref, ElementId id) {
+  Model* m = modelOf(ref);
+  return m ? m->rangeOf(id) : Range3d{};
+}
+
+// ---- levels and line styles ----
+
+std::optional<LevelId> levelIdFromName(ModelRef ref, const std::wstring& name) {
+  const DesignFile* f = designFile(ref);
+  return f ? f->levelId(name) : std::nullopt;
+}
+
+std::optional<std::wstring> levelName(ModelRef ref, LevelId id) {
+  const DesignFile* f = designFile(ref);
+  const Level* l = f ? f->level(id) : nullptr;
+  return l ? std::optional<std::wstring>(l->name) : std::nullopt;
+}
+
+std::vector<Level> levels(ModelRef ref) {
+  const DesignFile* f = designFile(ref);
+  return f ? f->levels : std::vector<Level>{};
+}
+
+std::int32_t lineStyleNumber(ModelRef ref, const std::wstring& name) {
+  const DesignFile* f = designFile(ref);
+  return f ? f->lineStyleNumber(name) : kUnknownLineStyle;
+}
+
+std::wstring lineStyleName(ModelRef ref, std::int32_t number) {
+  const DesignFile* f = designFile(ref);
+  return f ? f->lineStyleName(number) : std::wstring();
+}
+
+// ---- graphic groups ----
+
+std::uint32_t nextGraphicGroup(ModelRef ref) {
+  const DesignFile* f = designFile(ref);
+  return f ? f->header.nextGraphicGroup : 0;
+}
+
+int saveNextGraphicGroup(ModelRef ref, std::uint32_t group) {
+  Entry* entry = entryOf(ref);
+  if (!modelOf(entry)) return kBadModel;
+  if (!writable(entry)) return kReadOnly;
+  entry->file->header.nextGraphicGroup = group;
+  markChanged(entry);
+  return kSuccess;
+}
+
+std::uint32_t currentGraphicGroup() { return state().currentGroup; }
+
+void setCurrentGraphicGroup(std::uint32_t group) { state().currentGroup = group; }
+
+// ---- references ----
+
+std::vector<ModelRef> references(ModelRef parent) {
+  std::vector<ModelRef> out;
+  loadReferences(parent.handle);
+  if (Entry* e = entryOf(parent))
+    for (std::uint64_t h : e->references) out.push_back(ModelRef{h});
+  return out;
+}
+
+const ReferenceAttachment* attachment(ModelRef ref) {
+  Entry* e = entryOf(ref);
+  if (!e || e->kind != Kind::Reference) return nullptr;
+  Model* parent = modelOf(ModelRef{e->parent});
+  if (!parent || e->attachmentIndex >= parent->references.size()) return nullptr;
+  return &parent->references[e->attachmentIndex];
+}
+
+ModelRef parentOf(ModelRef ref) {
+  Entry* e = entryOf(ref);
+  return e && e->kind == Kind::Reference ? ModelRef{e->parent} : ModelRef{};
+}
+
+Transform referenceToMaster(ModelRef ref) {
+  Transform t = Transform::identity();
+  // Attachment chains are finite: each reference entry was made by walking its parent.
+  for (int guard = 0; guard < 64 && isReference(ref); ++guard) {
+    const ReferenceAttachment* a = attachment(ref);
+    if (!a) break;
+    t = a->transform * t;
+    ref = parentOf(ref);
+  }
+  return t;
+}
+
+ModelRef attachReference(ModelRef parent, const ReferenceAttachment& a) {
+  Entry* e = entryOf(parent);
+  if (!writable(e)) return {};
+  loadReferences(parent.handle);
+  e = entryOf(parent);
+  Model* m = modelOf(e);
+  m->references.push_back(a);
+  markChanged(e);
+  Entry r = makeReferenceEntry(*e, a, m->references.size() - 1, parent.handle);
+  const std::uint64_t handle = addEntry(std::move(r));
+  entryOf(parent)->references.push_back(handle);
+  return ModelRef{handle};
+}
+
+int detachReference(ModelRef ref) {
+  Entry* e = entryOf(ref);
+  if (!e || e->kind != Kind::Reference) return kBadModel;
+  const std::uint64_t parentHandle = e->parent;
+  const std::size_t index = e->attachmentIndex;
+  Entry* parent = entryOf(ModelRef{parentHandle});
+  if (!writable(parent)) return kReadOnly;
+  Model* m = modelOf(parent);
+  if (index < m->references.size()) m->references.erase(m->references.begin() + static_cast<std::ptrdiff_t>(index));
+  auto& siblings = parent->references;
+  siblings.erase(std::remove(siblings.begin(), siblings.end(), ref.handle), siblings.end());
+  for (std::uint64_t h : siblings)
+    if (Entry* s = entryOf(ModelRef{h}); s && s->attachmentIndex > index) --s->attachmentIndex;
+  markChanged(parent);
+  eraseEntry(ref.handle);
+  return kSuccess;
+}
+
+void resetModels() {
+  state().entries.clear();
+  state().active = 0;
+  state().currentGroup = 1;
+}
+
+}  // namespace host

@@ -1,0 +1,134 @@
+#pragma once
+// Models open in the host: the active design file's model, work files, and reference
+// attachments. A ModelRef is a handle number: a closed or unknown handle is simply not valid, so
+// a stale handle is never a dangling pointer. Paths are resolved without regard to case.
+//
+// Ownership: the host owns the active file (never closed by a work-file close); whoever opens a
+// work file closes it with closeWorkFile(); references belong to the model that attaches them and
+// go when it goes.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "host/design_file.h"
+
+namespace host {
+
+struct ModelRef {
+  std::uint64_t handle = 0;  // 0: none
+  explicit operator bool() const { return handle != 0; }
+  friend bool operator==(const ModelRef&, const ModelRef&) = default;
+};
+
+// The id of a model that is not open or not found.
+constexpr std::uint32_t kInvalidModelId = 0xFFFFFFFF;
+
+// Status codes of the operations below.
+enum Status : int {
+  kSuccess = 0,
+  kFileNotFound = 1,
+  kNotDesignFile = 2,
+  kModelNotFound = 3,
+  kBadModel = 4,
+  kReadOnly = 5,
+  kWriteFailed = 6,
+  kElementNotFound = 7,
+};
+
+// ---- the active design file ----
+
+// Opens a design file as the active file (its default model is the active model); a file that
+// has no write bit is opened read-only. Closes the previous active file without saving.
+int openActiveFile(const std::wstring& path, std::string* error = nullptr);
+void closeActiveFile();
+ModelRef activeModel();
+std::wstring activeFileName();  // the active file's path as opened (resolved), or empty
+// Writes the active file back (temporary file and rename). kReadOnly when it is read-only.
+int saveActiveFile();
+
+// ---- work files ----
+
+// 0 and the platform's format number when the file is a valid design file.
+int validateDesignFile(const std::wstring& path, std::uint32_t* format = nullptr);
+
+// Opens a design file as a work file with a handle of its own (the same file may be open
+// several times, independently). Empty modelName: the default model. With readOnly, or when the
+// file has no write bit, the work file is read-only. Every output is optional.
+int openWorkFile(ModelRef* model, std::uint32_t* format, bool* is3d, const std::wstring& path,
+                 const std::wstring& modelName, bool readOnly);
+// Closes a work file, writing it back first when it changed and is writable. The active model
+// and references are not work files: kBadModel.
+int closeWorkFile(ModelRef model);
+std::size_t openWorkFileCount();
+
+// ---- models ----
+
+bool isValid(ModelRef model);  // open, and its model found
+std::uint32_t modelId(ModelRef model);  // index of the model in its file, or kInvalidModelId
+bool isReadOnly(ModelRef model);  // true for references and for unknown handles
+bool isReference(ModelRef model);
+bool isActive(ModelRef model);
+std::wstring fileName(ModelRef model);  // path of the model's design file; empty when none
+std::wstring modelName(ModelRef model);
+std::size_t modelCount(ModelRef model);
+bool is3d(ModelRef model);
+double uorPerSub(ModelRef model);
+double subPerMaster(ModelRef model);
+double masterToUor(ModelRef model, double master);
+double uorToMaster(ModelRef model, double uor);
+Point3d globalOrigin(ModelRef model);
+
+// The design file and model behind a handle; null when not valid. Pointers stay valid while the
+// handle is open and the model does not change.
+const DesignFile* designFile(ModelRef model);
+const Model* model(ModelRef model);
+
+// ---- elements ----
+
+const Element* readElement(ModelRef model, ElementId id);
+// Adds at the end of the model: returns the new id, or 0 (read-only, not valid, no type).
+ElementId addElement(ModelRef model, Element e);
+int replaceElement(ModelRef model, const Element& e);  // by id
+int deleteElement(ModelRef model, ElementId id);
+// Ids of the elements that pass, in file order.
+std::vector<ElementId> scan(ModelRef model, const ScanCriteria& criteria);
+// File positions of the elements that pass, in file order.
+std::vector<std::uint32_t> scanPositions(ModelRef model, const ScanCriteria& criteria);
+Range3d elementRangeOf(ModelRef model, ElementId id);
+
+// ---- levels and line styles ----
+
+std::optional<LevelId> levelIdFromName(ModelRef model, const std::wstring& name);  // exact name
+std::optional<std::wstring> levelName(ModelRef model, LevelId id);
+std::vector<Level> levels(ModelRef model);
+std::int32_t lineStyleNumber(ModelRef model, const std::wstring& name);  // kUnknownLineStyle
+std::wstring lineStyleName(ModelRef model, std::int32_t number);  // empty for 0 to 7 and unknown
+
+// ---- graphic groups ----
+
+// The file's next graphic-group number, and saving a new one (written with the file).
+std::uint32_t nextGraphicGroup(ModelRef model);
+int saveNextGraphicGroup(ModelRef model, std::uint32_t group);
+// The host's current graphic-group number for new elements of the active model.
+std::uint32_t currentGraphicGroup();
+void setCurrentGraphicGroup(std::uint32_t group);
+
+// ---- references ----
+
+// The direct references of a model, in attachment order (skipped ones included).
+std::vector<ModelRef> references(ModelRef parent);
+// The attachment record of a reference; null for other models.
+const ReferenceAttachment* attachment(ModelRef reference);
+ModelRef parentOf(ModelRef reference);
+// From the reference's UORs to the UORs of the model at the root of its attachment chain.
+Transform referenceToMaster(ModelRef reference);
+// Attaches a design file's model to a model (written with the parent's file); returns the
+// reference's handle, or none when the parent is read-only or not valid.
+ModelRef attachReference(ModelRef parent, const ReferenceAttachment& attachment);
+int detachReference(ModelRef reference);
+
+// Forgets every open file, reference and counter (tests).
+void resetModels();
+
+}  // namespace host

@@ -1,0 +1,100 @@
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "host/design_file.h"
+#include "host/fixture/design_builder.h"
+
+using namespace host;
+namespace fx = host::fixture;
+
+namespace {
+
+// A model of mixed elements spread over a 10 km square.
+fx::DesignBuilder randomPlan(unsigned seed, int count) {
+  fx::DesignBuilder b;
+  for (int l = 1; l <= 8; ++l) b.level(L"L" + std::to_wstring(l));
+  std::mt19937 rng(seed);
+  std::uniform_real_distribution<double> at(0, 10'000'000), small(0, 5000);
+  for (int i = 0; i < count; ++i) {
+    const Point3d p{at(rng), at(rng), 0};
+    const Point3d q{p.x + small(rng), p.y + small(rng), 0};
+    fx::Spec s = i % 5 == 0   ? fx::text(L"T", p)
+                 : i % 5 == 1 ? fx::cell(L"C", p, {fx::line(p, q)})
+                 : i % 5 == 2 ? fx::data({1})
+                 : i % 5 == 3 ? fx::arc(p, small(rng), 0, 3)
+                              : fx::lineString({p, q, {q.x, p.y, 0}});
+    s.level(static_cast<LevelId>(1 + rng() % 8)).group(static_cast<std::uint32_t>(rng() % 20)).elementClass(static_cast<std::int32_t>(rng() % 3));
+    b.add(s);
+  }
+  return b;
+}
+
+std::vector<ElementId> ids(const std::vector<const Element*>& elements) {
+  std::vector<ElementId> out;
+  for (const auto* e : elements) out.push_back(e->id);
+  return out;
+}
+
+TEST(ModelScan, IndexedScansFindWhatAWalkFindsInFileOrder) {
+  auto b = randomPlan(7, 3000);
+  Model& m = b.file().models[0];
+  LevelMask mask;
+  mask.setLevel(2);
+  mask.setLevel(5);
+  std::vector<ScanCriteria> cases(10);
+  cases[1].range = Range3d::from({2'000'000, 2'000'000, -1}, {4'000'000, 3'000'000, 1});
+  cases[2].types = {ElementType::Text, ElementType::Cell};
+  cases[3].levels = {3};
+  cases[4].levelMask = mask;
+  cases[4].drawnOnly = true;
+  cases[5].types = {ElementType::LineString};
+  cases[5].levels = {1, 2};
+  cases[6].graphicGroup = 0u;
+  cases[7].graphicGroup = 11u;
+  cases[7].classMask = 1u << 2;
+  cases[8].types = {ElementType::Arc};
+  cases[8].range = Range3d::from({0, 0, 0}, {5'000'000, 10'000'000, 0});
+  cases[8].drawnOnly = true;
+  cases[9].range = Range3d{};  // a null range meets nothing
+  auto check = [&](const char* when) {
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+      const auto got = ids(m.scan(cases[i]));
+      EXPECT_EQ(got, ids(m.scanByWalk(cases[i]))) << when << ", case " << i;
+      // File order is position order.
+      for (std::size_t k = 1; k < got.size(); ++k)
+        EXPECT_LT(m.find(got[k - 1])->filePosition, m.find(got[k])->filePosition);
+    }
+  };
+  check("after building");
+  EXPECT_FALSE(m.scan(cases[1]).empty());
+  // Editing keeps the indexes right: move, re-level and regroup some elements, delete others.
+  const auto all = ids(m.elements());
+  for (std::size_t i = 0; i < all.size(); i += 7) {
+    Element e = *m.find(all[i]);
+    if (!e.points.empty()) e.points[0] = {3'000'000, 2'500'000, 0};
+    e.level = 3;
+    e.graphicGroup = 11;
+    ASSERT_TRUE(m.replace(e));
+  }
+  for (std::size_t i = 3; i < all.size(); i += 11) ASSERT_TRUE(m.remove(all[i]));
+  b.add(fx::line({3'000'000, 2'500'000, 0}, {3'000'010, 2'500'010, 0}).level(3).group(11));
+  check("after editing");
+  EXPECT_FALSE(m.remove(all[3]));  // already gone
+}
+
+TEST(ModelScan, FindsByIdAndByPosition) {
+  auto b = randomPlan(3, 50);
+  Model& m = b.file().models[0];
+  const auto all = m.elements();
+  const Element* tenth = all[10];
+  EXPECT_EQ(m.findByPosition(tenth->filePosition), tenth);
+  ASSERT_TRUE(m.remove(tenth->id));
+  EXPECT_EQ(m.findByPosition(all[9]->filePosition)->id, all[9]->id);
+  EXPECT_EQ(m.findByPosition(all[11]->filePosition)->id, all[11]->id);
+  EXPECT_EQ(m.find(all[10 + 1]->id), all[11]);
+  EXPECT_EQ(m.find(987654), nullptr);
+  EXPECT_EQ(m.size(), 49u);
+}
+
+}  // namespace

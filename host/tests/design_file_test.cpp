@@ -1,0 +1,190 @@
+#include "host/design_file.h"
+
+#include <gtest/gtest.h>
+
+#include <boost/filesystem.hpp>
+#include <fstream>
+#include <numbers>
+
+#include "host/fixture/design_builder.h"
+
+namespace fs = boost::filesystem;
+using namespace host;
+namespace fx = host::fixture;
+
+namespace {
+
+// A file with one element of every kind the format holds.
+fx::DesignBuilder everyKind() {
+  fx::DesignBuilder b;
+  b.header().coordinateSystem = L"RGF93.CC47";
+  b.header().globalOrigin = {0.5, 0.25, 0};
+  const LevelId topo = b.level(L"Topo1Limites");
+  const LevelId accent = b.level(L"RéseauBT", 40);
+  const std::int32_t dash = b.lineStyle(L"{ Tirets }");
+  b.add(fx::line({0, 0, 0}, {1000, 0, 0}).level(topo).colour(3).weight(2).style(dash)
+            .styleParams({2.0, 50.0, 50.0, 1 | 8 | 16}).elementClass(2).priority(-5).transparency(0.5).group(7)
+            .linkage(0x56d0, {9, 8, 7}));
+  b.add(fx::lineString({{0, 0, 0}, {10, 0, 0}, disconnectPoint(), {20, 0, 0}, {30, 5, 0}}).level(accent));
+  b.add(fx::rectangle({0, 0, 0}, {2000, 1000, 0}).fill(4).pattern({100, 0.5, 50, 1.0}).hole());
+  b.add(fx::arc({0, 0, 0}, 500, 0, std::numbers::pi / 2));
+  b.add(fx::ellipse({0, 0, 0}, 500, 200, 0.3));
+  b.add(fx::chain({fx::line({0, 0, 0}, {10, 0, 0}), fx::arc({10, 5, 0}, 5, -std::numbers::pi / 2, std::numbers::pi)}));
+  b.add(fx::complexShape({fx::lineString({{0, 0, 0}, {10, 0, 0}, {10, 10, 0}}), fx::line({10, 10, 0}, {0, 0, 0})}));
+  b.add(fx::text({{L"N° ", RunKind::Plain}, {L"12", RunKind::EnterData}}, {5, 5, 0}).justification(7).underline().angle(0.5));
+  b.add(fx::textNode({fx::text(L"a", {0, 0, 0}).colour(5), fx::text(L"b", {0, -500, 0})}));
+  b.add(fx::cell(L"CART", {100, 100, 0},
+                 {fx::rectangle({0, 0, 0}, {10, 10, 0}),
+                  fx::cell(L"", {0, 0, 0}, {fx::fieldText(L"PARIS", {1, 1, 0})})},
+                 2.0)
+            .angle(0.25));
+  b.add(fx::sharedCell(L"POTKRV", {50, 50, 0}, Range3d::from({40, 40, 0}, {60, 60, 0})));
+  b.add(fx::dimension({{0, 0, 0}, {100, 0, 0}}, {fx::text(L"100", {50, 10, 0})}));
+  b.add(fx::data({0x44, 0x45, 0x00, 0xFF}).level(20));
+  b.add(fx::data({}, 9));
+  b.model(L"Second");
+  b.add(fx::line({1, 1, 0}, {2, 2, 0}));
+  b.reference({L"Fond", L"fond.dgn", L"", Transform{RotMatrix::fromAngleZ(0.1), {100, 200, 0}}, true, {{0, {1, 2}}}});
+  return b;
+}
+
+TEST(DesignFile, SavesAndLoadsBackEveryKindOfElement) {
+  const auto b = everyKind();
+  ASSERT_TRUE(b.save(L"every_kind.dgn"));
+  std::string error;
+  auto loaded = DesignFile::load("every_kind.dgn", &error);
+  ASSERT_TRUE(loaded) << error;
+  EXPECT_EQ(*loaded, b.file());
+  EXPECT_EQ(loaded->nextElementId(), b.file().nextElementId());
+  // Nothing is left beside the file.
+  for (const auto& entry : fs::directory_iterator(fs::current_path()))
+    EXPECT_EQ(entry.path().filename().string().find(".tmp-"), std::string::npos);
+}
+
+TEST(DesignFile, LevelsAndLineStylesAreExact) {
+  const auto b = everyKind();
+  const DesignFile& f = b.file();
+  EXPECT_EQ(f.levelId(L"RéseauBT"), 40u);
+  EXPECT_FALSE(f.levelId(L"ReseauBT"));   // accents count
+  EXPECT_FALSE(f.levelId(L"réseaubt"));   // case counts
+  EXPECT_FALSE(f.levelId(L"RéseauBT "));  // spaces count
+  EXPECT_EQ(f.lineStyleNumber(L"{ Tirets }"), 100);
+  EXPECT_EQ(f.lineStyleNumber(L"Inconnu"), kUnknownLineStyle);
+  EXPECT_EQ(f.lineStyleName(100), L"{ Tirets }");
+  EXPECT_EQ(f.lineStyleName(3), L"");
+}
+
+TEST(DesignFile, SaveFailureLeavesTargetAlone) {
+  fx::DesignBuilder b;
+  b.add(fx::line({0, 0, 0}, {1, 1, 0}));
+  ASSERT_TRUE(b.save(L"kept.dgn"));
+  std::string error;
+  EXPECT_FALSE(b.file().save("no_such_folder/x.dgn", &error));
+  EXPECT_FALSE(error.empty());
+  EXPECT_FALSE(fs::exists("no_such_folder"));
+  EXPECT_TRUE(DesignFile::load("kept.dgn"));
+}
+
+TEST(DesignFile, Base64RoundTripAndRefusal) {
+  for (std::vector<std::uint8_t> bytes : {std::vector<std::uint8_t>{}, {0}, {0, 1}, {0xFF, 0xFE, 0xFD}, {1, 2, 3, 4}}) {
+    auto back = fromBase64(toBase64(bytes));
+    ASSERT_TRUE(back);
+    EXPECT_EQ(*back, bytes);
+  }
+  for (const char* bad : {"A", "AB=C", "====", "A@CD", "AB==AB=="}) EXPECT_FALSE(fromBase64(bad)) << bad;
+}
+
+// A minimal valid document with one element; each case replaces a piece of it.
+std::string document(const std::string& element, const std::string& header = R"("fileFormat":2,"is3d":false,"uorPerSub":1,"subPerMaster":1000)",
+                     const std::string& tag = "cadhost-design") {
+  return R"({"format":")" + tag + R"(","version":1,"header":{)" + header +
+         R"(},"levels":[{"id":1,"name":"A"}],"models":[{"name":"Default","elements":[)" + element + "]}]}";
+}
+
+TEST(DesignFile, RefusesDocumentsThatAreNotValidDesignFiles) {
+  const std::string line = R"({"id":1,"pos":1,"type":3,"points":[[0,0],[1,1]]})";
+  ASSERT_TRUE(DesignFile::parse(document(line)));
+  struct Case {
+    std::string text;
+    const char* why;
+  };
+  const std::string deep = std::string(5000, '[') + std::string(5000, ']');
+  std::string nestedCell = R"({"type":3,"points":[[0,0],[1,1]]})";
+  for (int i = 0; i < 40; ++i) nestedCell = R"({"type":2,"cell":{"origin":[0,0]},"children":[)" + nestedCell + "]}";
+  const Case cases[] = {
+      {"", "empty"},
+      {"not json", "not JSON"},
+      {document(line).substr(0, 120), "truncated"},
+      {document(line, R"("fileFormat":2,"is3d":false,"uorPerSub":1,"subPerMaster":1000)", "other-format"), "wrong tag"},
+      {document(line, R"("fileFormat":2,"is3d":false,"uorPerSub":1)"), "missing header field"},
+      {document(line, R"("fileFormat":"2","is3d":false,"uorPerSub":1,"subPerMaster":1000)"), "format as a string"},
+      {document(line, R"("fileFormat":2,"is3d":false,"uorPerSub":0,"subPerMaster":1000)"), "zero units"},
+      {document(R"({"pos":1,"type":3,"points":[[0,0],[1,1]]})"), "missing id"},
+      {document(R"({"id":0,"pos":1,"type":3,"points":[[0,0],[1,1]]})"), "id 0"},
+      {document(line + "," + R"({"id":1,"pos":2,"type":3,"points":[[0,0],[1,1]]})"), "duplicate id"},
+      {document(line + "," + R"({"id":2,"pos":1,"type":3,"points":[[0,0],[1,1]]})"), "positions not increasing"},
+      {document(R"({"id":1,"pos":0,"type":3,"points":[[0,0],[1,1]]})"), "position 0"},
+      {document(R"({"id":1,"pos":1,"type":13,"points":[[0,0],[1,1]]})"), "unknown type"},
+      {document(R"({"id":1,"pos":1,"type":3,"points":[[0,0],[1,1],[2,2]]})"), "line of three points"},
+      {document(R"({"id":1,"pos":1,"type":3,"points":[[0,0],[1e300,1]]})"), "huge coordinate"},
+      {document(R"({"id":1,"pos":1,"type":3,"level":4294967296,"points":[[0,0],[1,1]]})"), "level beyond 32 bits"},
+      {document(R"({"id":18446744073709551616,"pos":1,"type":3,"points":[[0,0],[1,1]]})"), "id beyond 64 bits"},
+      {document(R"({"id":1,"pos":1,"type":3,"colour":-1,"points":[[0,0],[1,1]]})"), "negative colour"},
+      {document(R"({"id":1,"pos":1,"type":4,"points":[[0,0]]})"), "too few points"},
+      {document(R"({"id":1,"pos":1,"type":4,"points":[[0,0],[1,1],null]})"), "ends with a disconnect"},
+      {document(R"({"id":1,"pos":1,"type":6,"points":[[0,0],[1,0],[1,1]],"children":[]})"), "children on a shape"},
+      {document(R"({"id":1,"pos":1,"type":7,"children":[{"type":3,"points":[[0,0],[1,1]]}]})"), "text node holding a line"},
+      {document(R"({"id":1,"pos":1,"type":12,"children":[]})"), "empty chain"},
+      {document(R"({"id":1,"pos":1,"type":17,"text":{"runs":[{"text":"a","kind":"bold"}],"origin":[0,0],"width":1,"height":1}})"), "unknown run kind"},
+      {document(R"({"id":1,"pos":1,"type":16,"arc":{"centre":[0,0],"primaryRadius":1,"secondaryRadius":-1,"sweep":1}})"), "negative radius"},
+      {document(R"({"id":1,"pos":1,"type":66,"data":"@@@@"})"), "bad base64"},
+      {document(R"({"id":1,"pos":1,"type":35,"cell":{"origin":[0,0]}})"), "shared cell without range"},
+      {document(R"({"id":1,"pos":1,)" + nestedCell.substr(1)), "cells nested without end"},
+      {deep, "brackets nested without end"},
+      {document(line).replace(document(line).find("\"A\"}"), 4, "\"A\"},{\"id\":1,\"name\":\"B\"}"), "duplicate level id"},
+  };
+  for (const auto& c : cases) {
+    std::string error;
+    EXPECT_FALSE(DesignFile::parse(c.text, &error)) << c.why;
+    EXPECT_FALSE(error.empty()) << c.why;
+  }
+}
+
+TEST(DesignFile, AddGivesNewIdsAndPositionsThatSurviveDeletion) {
+  fx::DesignBuilder b;
+  const ElementId a = b.add(fx::line({0, 0, 0}, {1, 1, 0}));
+  const ElementId c = b.add(fx::line({0, 0, 0}, {2, 2, 0}));
+  ASSERT_TRUE(b.file().models[0].remove(c));
+  const ElementId d = b.add(fx::line({0, 0, 0}, {3, 3, 0}));
+  EXPECT_GT(d, c);  // ids are never reused
+  EXPECT_GT(b.file().models[0].find(d)->filePosition, b.file().models[0].find(a)->filePosition);
+  ASSERT_TRUE(b.save(L"deleted.dgn"));
+  auto loaded = DesignFile::load("deleted.dgn");
+  ASSERT_TRUE(loaded);
+  EXPECT_EQ(loaded->models[0].size(), 2u);
+  EXPECT_FALSE(loaded->models[0].find(c));
+  EXPECT_GT(loaded->add(0, fx::line({0, 0, 0}, {4, 4, 0})), d);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(DesignFile, TheDocumentedExampleIsValid) {
+  std::ifstream in(PROJECT_SOURCE_DIR "/docs/design-file.md");
+  const std::string doc((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  const auto start = doc.find("```json\n");
+  ASSERT_NE(start, std::string::npos);
+  const auto end = doc.find("```", start + 8);
+  std::string error;
+  auto file = DesignFile::parse(doc.substr(start + 8, end - start - 8), &error);
+  ASSERT_TRUE(file) << error;
+  EXPECT_EQ(file->levelId(L"Cart+habillage"), 2u);
+  const Element* cell = file->models[0].find(2);
+  ASSERT_TRUE(cell);
+  EXPECT_EQ(cell->children[1].text->runs[0].kind, RunKind::EnterData);
+  EXPECT_EQ(file->models[0].find(4)->data, (std::vector<std::uint8_t>{0x44, 0x45, 0, 0}));
+  EXPECT_EQ(file->models[0].references[0].hiddenLevels.at(0), (std::set<LevelId>{1}));
+}
+
+}  // namespace

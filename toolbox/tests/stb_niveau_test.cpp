@@ -1,0 +1,50 @@
+#include "toolbox/stb_niveau.h"
+
+#include <gtest/gtest.h>
+
+#include <boost/filesystem.hpp>
+
+#include "host/fixture/design_builder.h"
+#include "host/views.h"
+
+namespace fx = host::fixture;
+
+namespace {
+
+class StbNiveau : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    host::resetModels();
+    host::views::reset();
+    const std::string nom = std::string("niveau_") + ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".dgn";
+    fx::DesignBuilder b;
+    b.level(L"RéseauBT", 5);
+    b.level(L"Topo1Limites", 9);
+    b.file().levels.push_back({0, L"Zéro"});  // a level of id 0 counts as missing
+    ASSERT_TRUE(b.save(boost::filesystem::path(nom).wstring()));
+    ASSERT_EQ(host::openWorkFile(&modele, nullptr, nullptr, boost::filesystem::path(nom).wstring(), L"", true), host::kSuccess);
+  }
+  void TearDown() override { host::resetModels(); }
+  host::ModelRef modele;
+};
+
+TEST_F(StbNiveau, MasqueVueSetsOnlyTheNamedLevels) {
+  // The view hides level 9: the mask does not depend on what the view shows.
+  host::views::setLevelDisplayed(0, modele, 9, false);
+  host::LevelMask masque(true);
+  stbNiveau_masqueVue(masque, L"Topo1Limites", {L"RéseauBT", L"Absent", L"réseaubt", L"Zéro"}, modele);
+  EXPECT_TRUE(masque.test(8));
+  EXPECT_TRUE(masque.test(4));
+  for (std::uint32_t bit : {0u, 3u, 5u, 7u, 9u, 0xFFFFFFFEu}) EXPECT_FALSE(masque.test(bit)) << bit;
+  stbNiveau_masqueVue(masque, L"", {L"Absent", L"Autre"}, modele);
+  EXPECT_TRUE(masque.none());
+}
+
+TEST_F(StbNiveau, NomOfALevelOrEmpty) {
+  std::wstring nom = L"x";
+  EXPECT_EQ(stbNiveau_nom(nom, modele, 5), L"RéseauBT");
+  EXPECT_EQ(stbNiveau_nom(nom, modele, 6), L"");
+  EXPECT_EQ(stbNiveau_nom(nom, host::ModelRef{}, 5), L"");
+}
+
+}  // namespace
