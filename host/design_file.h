@@ -59,6 +59,7 @@ struct ReferenceAttachment {
 // What a scan keeps. Every test given must hold; an empty list means no test.
 struct ScanCriteria {
   std::vector<int> types;               // any of these types
+  std::vector<int> excludedTypes;       // none of these types
   std::vector<LevelId> levels;          // any of these levels ...
   std::optional<LevelMask> levelMask;   // ... or a level whose bit (id - 1) is set
   std::optional<Range3d> range;         // element ranges that meet this range (UORs)

@@ -2,6 +2,7 @@
 // R-tree over their ranges.
 #include <algorithm>
 #include <unordered_map>
+#include <utility>
 
 #include <boost/geometry.hpp>
 #include <boost/iterator/function_output_iterator.hpp>
@@ -50,6 +51,7 @@ struct Model::Index {
 bool passes(const ScanCriteria& c, const Element& e, const Range3d& range) {
   if (e.type == 0) return false;
   if (!c.types.empty() && std::find(c.types.begin(), c.types.end(), e.type) == c.types.end()) return false;
+  if (std::find(c.excludedTypes.begin(), c.excludedTypes.end(), e.type) != c.excludedTypes.end()) return false;
   if (!c.levels.empty() || c.levelMask) {
     const bool listed = std::find(c.levels.begin(), c.levels.end(), e.level) != c.levels.end();
     if (!listed && !(c.levelMask && c.levelMask->testLevel(e.level))) return false;
@@ -73,7 +75,18 @@ Model::Model(const Model& o)
       lastPosition_(o.lastPosition_),
       index_(std::make_unique<Index>(*o.index_)) {}
 
-Model::Model(Model&& o) noexcept = default;
+// A moved-from model is left empty and usable.
+Model::Model(Model&& o) noexcept
+    : references(std::move(o.references)),
+      name_(std::move(o.name_)),
+      slots_(std::move(o.slots_)),
+      ranges_(std::move(o.ranges_)),
+      liveCount_(std::exchange(o.liveCount_, 0)),
+      lastPosition_(std::exchange(o.lastPosition_, 0)),
+      index_(std::exchange(o.index_, std::make_unique<Index>())) {
+  o.slots_.clear();
+  o.ranges_.clear();
+}
 
 Model& Model::operator=(Model o) {
   std::swap(references, o.references);

@@ -36,8 +36,9 @@ GeometryKind geometryKind(int type) {
 }
 
 bool isGraphicType(int type) {
+  // Type 94 is drawn by the platform although the host keeps only its bytes.
   const GeometryKind k = geometryKind(type);
-  return k != GeometryKind::Data && k != GeometryKind::Unknown;
+  return type == 94 || (k != GeometryKind::Data && k != GeometryKind::Unknown);
 }
 
 Point3d disconnectPoint() {

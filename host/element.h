@@ -79,7 +79,7 @@ struct ElementType {
 enum class GeometryKind { Points, Arc, Text, Components, Cell, SharedCell, Dimension, Data, Unknown };
 GeometryKind geometryKind(int type);
 
-// True for the types that are drawn (have a geometry and a range); data types are not.
+// True for the types that are drawn: those with a geometry, and 94; other data types are not.
 bool isGraphicType(int type);
 
 // A point of a point list that only separates two pieces of a line string or shape.

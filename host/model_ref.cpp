@@ -3,6 +3,9 @@
 #include <map>
 #include <memory>
 
+#include <fstream>
+#include <string_view>
+
 #include <boost/filesystem/operations.hpp>
 
 #include "host/paths.h"
@@ -60,20 +63,67 @@ bool hasWriteBit(const fs::path& path) {
   return (st.permissions() & (fs::owner_write | fs::group_write | fs::others_write)) != 0;
 }
 
-std::shared_ptr<DesignFile> loadFile(const fs::path& path, int* status, std::string* error) {
+// The last files read, shared by read-only opens: checking a file and then opening it, or opening
+// the same plan from check after check, parses it once. An entry serves a file whose bytes have
+// the same size and hash (reading the bytes costs little beside parsing them; file times are too
+// coarse to tell two quick saves apart).
+struct CachedFile {
+  std::string path;
+  std::size_t size = 0;
+  std::size_t hash = 0;
+  std::shared_ptr<DesignFile> file;  // never changed: writable opens take a copy
+};
+constexpr std::size_t kCachedFiles = 4;
+
+std::vector<CachedFile>& cache() {
+  static std::vector<CachedFile> files;
+  return files;
+}
+
+void forget(const fs::path& path) {
+  std::erase_if(cache(), [&](const CachedFile& c) { return c.path == path.string(); });
+}
+
+// Reads (or finds in the cache) a design file. The result must not be changed unless copied.
+std::shared_ptr<DesignFile> loadShared(const fs::path& path, int* status, std::string* error) {
   boost::system::error_code ec;
-  if (!fs::is_regular_file(path, ec)) {
+  std::ifstream in;
+  if (fs::is_regular_file(path, ec)) in.open(path.string(), std::ios::binary);
+  if (!in.is_open() || !in) {
     *status = kFileNotFound;
     if (error) *error = "no such file: " + path.string();
     return nullptr;
   }
-  auto file = DesignFile::load(path, error);
+  const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  const std::size_t hash = std::hash<std::string_view>{}(text);
+  auto& files = cache();
+  for (auto it = files.begin(); it != files.end(); ++it) {
+    if (it->path == path.string() && it->size == text.size() && it->hash == hash) {
+      CachedFile hit = std::move(*it);
+      files.erase(it);
+      files.insert(files.begin(), hit);  // most recent first
+      *status = kSuccess;
+      return hit.file;
+    }
+  }
+  auto file = DesignFile::parse(text, error);
   if (!file) {
     *status = kNotDesignFile;
     return nullptr;
   }
+  forget(path);
+  auto shared = std::make_shared<DesignFile>(std::move(*file));
+  files.insert(files.begin(), CachedFile{path.string(), text.size(), hash, shared});
+  if (files.size() > kCachedFiles) files.pop_back();
   *status = kSuccess;
-  return std::make_shared<DesignFile>(std::move(*file));
+  return shared;
+}
+
+// A file for an open: shared when read-only, a copy of its own when it may be changed.
+std::shared_ptr<DesignFile> loadFile(const fs::path& path, bool readOnly, int* status, std::string* error) {
+  auto shared = loadShared(path, status, error);
+  if (!shared || readOnly) return shared;
+  return std::make_shared<DesignFile>(*shared);
 }
 
 std::uint64_t addEntry(Entry e) {
@@ -110,7 +160,7 @@ Entry makeReferenceEntry(const Entry& parent, const ReferenceAttachment& a, std:
   if (native.is_relative() && !parent.path.empty()) name = paths::fromNative(parent.path.parent_path() / native);
   r.path = paths::resolve(name);
   int status = 0;
-  r.file = loadFile(r.path, &status, nullptr);
+  r.file = loadFile(r.path, true, &status, nullptr);
   if (r.file) {
     if (a.modelName.empty()) r.modelIndex = 0;
     else r.modelIndex = r.file->modelIndex(a.modelName);
@@ -138,8 +188,9 @@ void loadReferences(std::uint64_t handle) {
 
 int openActiveFile(const std::wstring& path, std::string* error) {
   const fs::path resolved = paths::resolve(path);
+  const bool readOnly = !hasWriteBit(resolved);
   int status = 0;
-  auto file = loadFile(resolved, &status, error);
+  auto file = loadFile(resolved, readOnly, &status, error);
   if (!file) return status;
   closeActiveFile();
   Entry e;
@@ -147,7 +198,7 @@ int openActiveFile(const std::wstring& path, std::string* error) {
   e.file = std::move(file);
   e.modelIndex = 0;
   e.path = resolved;
-  e.readOnly = !hasWriteBit(resolved);
+  e.readOnly = readOnly;
   state().currentGroup = e.file->header.nextGraphicGroup;
   state().active = addEntry(std::move(e));
   return kSuccess;
@@ -169,6 +220,7 @@ int saveActiveFile() {
   Entry* e = entryOf(activeModel());
   if (!e || !e->file) return kBadModel;
   if (e->readOnly) return kReadOnly;
+  forget(e->path);
   if (!e->file->save(e->path)) return kWriteFailed;
   e->dirty = false;
   return kSuccess;
@@ -178,7 +230,7 @@ int saveActiveFile() {
 
 int validateDesignFile(const std::wstring& path, std::uint32_t* format) {
   int status = 0;
-  auto file = loadFile(paths::resolve(path), &status, nullptr);
+  auto file = loadShared(paths::resolve(path), &status, nullptr);
   if (!file) return status;
   if (format) *format = file->header.fileFormat;
   return kSuccess;
@@ -187,8 +239,9 @@ int validateDesignFile(const std::wstring& path, std::uint32_t* format) {
 int openWorkFile(ModelRef* out, std::uint32_t* format, bool* is3dOut, const std::wstring& path,
                  const std::wstring& modelName, bool readOnly) {
   const fs::path resolved = paths::resolve(path);
+  const bool openReadOnly = readOnly || !hasWriteBit(resolved);
   int status = 0;
-  auto file = loadFile(resolved, &status, nullptr);
+  auto file = loadFile(resolved, openReadOnly, &status, nullptr);
   if (!file) return status;
   Entry e;
   e.kind = Kind::Work;
@@ -198,7 +251,7 @@ int openWorkFile(ModelRef* out, std::uint32_t* format, bool* is3dOut, const std:
   if (is3dOut) *is3dOut = file->header.is3d;
   e.file = std::move(file);
   e.path = resolved;
-  e.readOnly = readOnly || !hasWriteBit(resolved);
+  e.readOnly = openReadOnly;
   const std::uint64_t handle = addEntry(std::move(e));
   if (out) *out = ModelRef{handle};
   return kSuccess;
@@ -208,7 +261,10 @@ int closeWorkFile(ModelRef ref) {
   Entry* e = entryOf(ref);
   if (!e || e->kind != Kind::Work) return kBadModel;
   int status = kSuccess;
-  if (e->dirty && !e->readOnly && e->file && !e->file->save(e->path)) status = kWriteFailed;
+  if (e->dirty && !e->readOnly && e->file) {
+    forget(e->path);
+    if (!e->file->save(e->path)) status = kWriteFailed;
+  }
   eraseEntry(ref.handle);
   return status;
 }
@@ -386,6 +442,23 @@ std::uint32_t currentGraphicGroup() { return state().currentGroup; }
 
 void setCurrentGraphicGroup(std::uint32_t group) { state().currentGroup = group; }
 
+// ---- coordinate system ----
+
+std::wstring coordinateSystemKey(ModelRef ref) {
+  const DesignFile* f = designFile(ref);
+  return f && f->header.coordinateSystem ? *f->header.coordinateSystem : std::wstring();
+}
+
+int setCoordinateSystemKey(ModelRef ref, const std::wstring& key) {
+  Entry* entry = entryOf(ref);
+  if (!modelOf(entry)) return kBadModel;
+  if (!writable(entry)) return kReadOnly;
+  if (key.empty()) entry->file->header.coordinateSystem.reset();
+  else entry->file->header.coordinateSystem = key;
+  markChanged(entry);
+  return kSuccess;
+}
+
 // ---- references ----
 
 std::vector<ModelRef> references(ModelRef parent) {
@@ -454,6 +527,7 @@ int detachReference(ModelRef ref) {
 }
 
 void resetModels() {
+  cache().clear();
   state().entries.clear();
   state().active = 0;
   state().currentGroup = 1;

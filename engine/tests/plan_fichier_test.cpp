@@ -65,4 +65,58 @@ TEST(PlanThemeFichier, GivesTheKindBitOfTheName) {
   }
 }
 
+verplaninfo planDeType(std::uint32_t type, const std::wstring& chemin) {
+  verplaninfo plan;
+  plan.type = type;
+  plan.chemin = chemin;
+  return plan;
+}
+
+TEST(PlanFichierTheme, NamesTheSiblingOfAThreeFilePlanAndTheOwnFileOfAOneFilePlan) {
+  const std::wstring fp2 = L"/D/LIVRE/ABCDEFGHIJKLMNOPQRSTUVWXY.FP2";
+  const std::wstring racine = L"/D/LIVRE/ABCDEFGHIJKLMNOPQRSTUVWXY";
+  const std::wstring v2 = L"/D/LIVRE/ABCDEFGH.DGN";
+  const struct {
+    std::uint32_t type;
+    std::wstring chemin;
+    std::uint32_t theme;
+    std::wstring attendu;
+    const char* pourquoi;
+  } cas[] = {
+      {2, fp2, 2, racine + L".FP2", "background: the main path"},
+      {2, fp2, 4, racine + L".EL2", "electricity"},
+      {2, fp2, 8, racine + L".GZ2", "gas, though never a plan file"},
+      {2, fp2, 16, racine + L".AR2", "other networks"},
+      {2, fp2, 1, L"", "bit 1 names no file of a three-file plan"},
+      {2, fp2, 6, L"", "two bits at once name no file"},
+      {2, L"C:\\D.X\\LIVRE\\ABCDEFGHIJKLMNOPQRSTUVWXY.FP2", 4, L"C:\\D.X\\LIVRE\\ABCDEFGHIJKLMNOPQRSTUVWXY.EL2",
+       "a point in a folder name is not the extension"},
+      {1, v2, 0, v2, "one-file plan: its own path for bit 0"},
+      {1, v2, 4, v2, "one-file plan: its own path for every bit"},
+      {1, v2, 16, v2, "one-file plan: its own path for every bit"},
+      {0, v2, 4, L"", "no plan kind"},
+      {3, fp2, 4, L"", "unknown plan kind"},
+  };
+  for (const auto& c : cas) {
+    SCOPED_TRACE(c.pourquoi);
+    std::wstring chemin = L"ancien";
+    const std::wstring& rendu = plan_fichierTheme(chemin, c.theme, planDeType(c.type, c.chemin));
+    EXPECT_EQ(chemin, c.attendu);
+    EXPECT_EQ(&rendu, &chemin);
+  }
+}
+
+TEST(DossierChercherPlan, FindsTheFirstPlanOfTheUpperCasedName) {
+  std::vector<verplaninfo> plans(3);
+  plans[0].nomPlan = L"ABCDEFGH.DGN";
+  plans[1].nomPlan = L"ÉTUDE123.DGN";
+  plans[2].nomPlan = L"ABCDEFGH.DGN";
+  EXPECT_EQ(dossier_chercherPlan(L"ABCDEFGH.DGN", plans), 0);
+  EXPECT_EQ(dossier_chercherPlan(L"abcdefgh.dgn", plans), 0);
+  EXPECT_EQ(dossier_chercherPlan(L"étude123.dgn", plans), 1);
+  EXPECT_EQ(dossier_chercherPlan(L"ABCDEFGH", plans), -1);
+  EXPECT_EQ(dossier_chercherPlan(L"", plans), -1);
+  EXPECT_EQ(dossier_chercherPlan(L"ABCDEFGH.DGN", {}), -1);
+}
+
 }  // namespace

@@ -42,7 +42,7 @@ TEST(ModelScan, IndexedScansFindWhatAWalkFindsInFileOrder) {
   LevelMask mask;
   mask.setLevel(2);
   mask.setLevel(5);
-  std::vector<ScanCriteria> cases(10);
+  std::vector<ScanCriteria> cases(11);
   cases[1].range = Range3d::from({2'000'000, 2'000'000, -1}, {4'000'000, 3'000'000, 1});
   cases[2].types = {ElementType::Text, ElementType::Cell};
   cases[3].levels = {3};
@@ -57,6 +57,8 @@ TEST(ModelScan, IndexedScansFindWhatAWalkFindsInFileOrder) {
   cases[8].range = Range3d::from({0, 0, 0}, {5'000'000, 10'000'000, 0});
   cases[8].drawnOnly = true;
   cases[9].range = Range3d{};  // a null range meets nothing
+  cases[10].drawnOnly = true;
+  cases[10].excludedTypes = {ElementType::Cell};
   auto check = [&](const char* when) {
     for (std::size_t i = 0; i < cases.size(); ++i) {
       const auto got = ids(m.scan(cases[i]));

@@ -54,6 +54,18 @@ TEST(ElementRange, InverseTransformUndoesTheTransform) {
   EXPECT_NEAR(back.distance(p), 0.0, 1e-9);
 }
 
+TEST(ElementTypes, DrawnTypes) {
+  struct Case {
+    int type;
+    bool drawn;
+  };
+  for (const auto& c : {Case{2, true}, Case{3, true}, Case{17, true}, Case{35, true}, Case{94, true}, Case{5, false},
+                        Case{66, false}, Case{97, false}, Case{127, false}, Case{13, false}, Case{0, false}})
+    EXPECT_EQ(isGraphicType(c.type), c.drawn) << c.type;
+  EXPECT_EQ(geometryKind(13), GeometryKind::Unknown);
+  EXPECT_EQ(geometryKind(128), GeometryKind::Unknown);
+}
+
 TEST(ElementText, FirstTextPartOfTextAndTextNode) {
   const Element node = fx::textNode({fx::text(L"premier", {0, 0, 0}), fx::text(L"second", {0, 0, 0})});
   ASSERT_TRUE(firstTextPart(node));

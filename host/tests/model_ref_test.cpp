@@ -69,6 +69,28 @@ TEST_F(HostModels, WorkFilesAreIndependentAndCounted) {
   EXPECT_EQ(openWorkFileCount(), 1u);
 }
 
+TEST_F(HostModels, ReopeningReadsWhatTheFileHoldsNow) {
+  ModelRef lecture, ecriture, encore;
+  ASSERT_EQ(openWorkFile(&lecture, nullptr, nullptr, path(L"Plan.dgn"), L"", true), kSuccess);
+  ASSERT_EQ(openWorkFile(&ecriture, nullptr, nullptr, path(L"Plan.dgn"), L"", false), kSuccess);
+  ASSERT_EQ(deleteElement(ecriture, lineId), kSuccess);
+  ASSERT_EQ(openWorkFile(&encore, nullptr, nullptr, path(L"Plan.dgn"), L"", true), kSuccess);
+  EXPECT_NE(readElement(lecture, lineId), nullptr);  // read-only opens never see another's edits
+  EXPECT_NE(readElement(encore, lineId), nullptr);
+  ASSERT_EQ(closeWorkFile(ecriture), kSuccess);
+  ASSERT_EQ(openWorkFile(&encore, nullptr, nullptr, path(L"Plan.dgn"), L"", true), kSuccess);
+  EXPECT_EQ(readElement(encore, lineId), nullptr);  // what was written
+  // A file rewritten with bytes of the same size, at once, is read again.
+  for (std::uint32_t colour : {1u, 2u}) {
+    fx::DesignBuilder b;
+    const ElementId id = b.add(fx::line({0, 0, 0}, {1, 1, 0}).colour(colour));
+    ASSERT_TRUE(b.save(path(L"Meme.dgn")));
+    ModelRef m;
+    ASSERT_EQ(openWorkFile(&m, nullptr, nullptr, path(L"Meme.dgn"), L"", true), kSuccess);
+    EXPECT_EQ(readElement(m, id)->colour, colour);
+  }
+}
+
 TEST_F(HostModels, ReadOnlyIsTheModeBits) {
   fs::permissions(path(L"Plan.dgn"), fs::owner_read | fs::group_read | fs::others_read);
   ModelRef m;

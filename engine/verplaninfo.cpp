@@ -1,0 +1,3 @@
+#include "engine/verplaninfo.h"
+
+void verplaninfo_construire(verplaninfo& plan) { plan = verplaninfo{}; }
