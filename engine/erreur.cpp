@@ -2,6 +2,7 @@
 
 #include "engine/erreur_table.h"
 #include "engine/plan_fichier.h"
+#include "toolbox/stb_dgn.h"
 #include "toolbox/stb_fichier.h"
 #include "toolbox/stb_str.h"
 
@@ -36,5 +37,21 @@ void erreur_ajouter(std::vector<vererreur>& erreurs, const std::wstring& cheminF
     erreurs.push_back(std::move(erreur));
   } catch (...) {
     // Out of memory: the finding is lost, the check goes on.
+  }
+}
+
+void erreur_noterUnites(std::vector<vererreur>& erreurs, const std::wstring& cheminFichier, host::ModelRef modele) {
+  try {
+    if (!stbDgn_modeleValide(modele)) return;
+    const double uorParMaitre = host::uorPerSub(modele) * host::subPerMaster(modele);
+    if (!(uorParMaitre > 0.0)) return;
+    std::wstring fichier;
+    stbFichier_nom(fichier, cheminFichier);
+    stbStr_majuscules(fichier);
+    for (vererreur& erreur : erreurs) {
+      if (erreur.aPosition && erreur.uorParMaitre <= 0.0 && erreur.fichier == fichier) erreur.uorParMaitre = uorParMaitre;
+    }
+  } catch (...) {
+    // Nothing noted: the report falls back on the standard's units.
   }
 }

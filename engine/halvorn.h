@@ -47,6 +47,9 @@ struct vererreur {
   bool aPosition = false;
   host::Point3d position;       // UORs; (0, 0, 0) when none
   std::wstring objet;           // object name given by the check
+  // UORs per master unit of the file that holds the element, noted while that file was open
+  // (erreur_noterUnites); 0 while unknown. The errors CSV writes the position in master units.
+  double uorParMaitre = 0.0;
 };
 
 // One comparison result of a plan against its previous version.

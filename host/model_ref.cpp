@@ -442,6 +442,23 @@ std::uint32_t currentGraphicGroup() { return state().currentGroup; }
 
 void setCurrentGraphicGroup(std::uint32_t group) { state().currentGroup = group; }
 
+// ---- coordinate system ----
+
+std::wstring coordinateSystemKey(ModelRef ref) {
+  const DesignFile* f = designFile(ref);
+  return f && f->header.coordinateSystem ? *f->header.coordinateSystem : std::wstring();
+}
+
+int setCoordinateSystemKey(ModelRef ref, const std::wstring& key) {
+  Entry* entry = entryOf(ref);
+  if (!modelOf(entry)) return kBadModel;
+  if (!writable(entry)) return kReadOnly;
+  if (key.empty()) entry->file->header.coordinateSystem.reset();
+  else entry->file->header.coordinateSystem = key;
+  markChanged(entry);
+  return kSuccess;
+}
+
 // ---- references ----
 
 std::vector<ModelRef> references(ModelRef parent) {

@@ -114,6 +114,15 @@ int saveNextGraphicGroup(ModelRef model, std::uint32_t group);
 std::uint32_t currentGraphicGroup();
 void setCurrentGraphicGroup(std::uint32_t group);
 
+// ---- coordinate system ----
+
+// The coordinate-system key of the model's design file; empty when it has none or the model is
+// not valid.
+std::wstring coordinateSystemKey(ModelRef model);
+// Writes the key into the model's design file (saved with it; an empty key removes it):
+// kSuccess, kBadModel, or kReadOnly for a read-only model or a reference.
+int setCoordinateSystemKey(ModelRef model, const std::wstring& key);
+
 // ---- references ----
 
 // The direct references of a model, in attachment order (skipped ones included).

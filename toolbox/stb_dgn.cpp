@@ -50,9 +50,13 @@ int stbDgn_ouvrirFichier(host::ModelRef* modele, std::uint32_t* format, bool* es
 }
 
 int stbDgn_fermerFichier(host::ModelRef modele) {
-  if (!modele) return kEchec;
-  if (host::isActive(modele)) return 0;
-  return host::closeWorkFile(modele) == host::kSuccess ? 0 : kEchec;
+  try {
+    if (!modele) return kEchec;
+    if (host::isActive(modele)) return 0;
+    return host::closeWorkFile(modele) == host::kSuccess ? 0 : kEchec;
+  } catch (...) {
+    return kEchec;
+  }
 }
 
 bool stbDgn_modeleValide(host::ModelRef modele) { return modele && host::modelId(modele) < host::kInvalidModelId; }
@@ -68,14 +72,19 @@ void stbDgn_scanner(std::vector<host::ElementId>& elements, host::ScanCriteria& 
 }
 
 int stbDgn_etendueModele(host::Range3d& etendue, host::ModelRef modele) {
-  etendue = host::Range3d{};
-  host::ScanCriteria criteres;
-  criteres.drawnOnly = true;
-  std::vector<host::ElementId> elements;
-  stbDgn_scanner(elements, criteres, modele);
-  if (elements.empty()) return kEchec;
-  for (host::ElementId id : elements) etendue.extend(host::elementRangeOf(modele, id));
-  return 0;
+  try {
+    etendue = host::Range3d{};
+    host::ScanCriteria criteres;
+    criteres.drawnOnly = true;
+    std::vector<host::ElementId> elements;
+    stbDgn_scanner(elements, criteres, modele);
+    if (elements.empty()) return kEchec;
+    for (host::ElementId id : elements) etendue.extend(host::elementRangeOf(modele, id));
+    return 0;
+  } catch (...) {
+    etendue = host::Range3d{};
+    return kEchec;
+  }
 }
 
 int stbDgn_trouverReference(host::ModelRef& reference, const std::wstring& nomFichier, const std::wstring& nomModele,
@@ -99,25 +108,35 @@ int stbDgn_trouverReference(host::ModelRef& reference, const std::wstring& nomFi
 }
 
 const std::wstring& stbDgn_nomFichier(std::wstring& nom, host::ModelRef modele) {
-  nom.clear();
-  if (host::isReference(modele)) {
-    const host::ReferenceAttachment* a = host::attachment(modele);
-    if (a && !a->skip) nom = tronquer(a->fileName, kLongueurNomReference);
-  } else {
-    nom = host::fileName(modele);
+  try {
+    nom.clear();
+    if (host::isReference(modele)) {
+      const host::ReferenceAttachment* a = host::attachment(modele);
+      if (a && !a->skip) nom = tronquer(a->fileName, kLongueurNomReference);
+    } else {
+      nom = host::fileName(modele);
+    }
+    return nom;
+  } catch (...) {
+    nom.clear();
+    return nom;
   }
-  return nom;
 }
 
 const std::wstring& stbDgn_nomModele(std::wstring& nom, host::ModelRef modele) {
-  nom.clear();
-  if (host::isReference(modele)) {
-    const host::ReferenceAttachment* a = host::attachment(modele);
-    if (a && !a->skip) nom = a->modelName.empty() ? host::modelName(modele) : tronquer(a->modelName, kLongueurNomReference);
-  } else {
-    nom = host::modelName(modele);
+  try {
+    nom.clear();
+    if (host::isReference(modele)) {
+      const host::ReferenceAttachment* a = host::attachment(modele);
+      if (a && !a->skip) nom = a->modelName.empty() ? host::modelName(modele) : tronquer(a->modelName, kLongueurNomReference);
+    } else {
+      nom = host::modelName(modele);
+    }
+    return nom;
+  } catch (...) {
+    nom.clear();
+    return nom;
   }
-  return nom;
 }
 
 const host::Range3d& stbGeom_plageAutourPoint(host::Range3d& plage, const host::Point3d& point, double tolerance) {

@@ -49,134 +49,182 @@ host::Transform rotationAutour(const host::RotMatrix& r, const host::Point3d& ce
 }  // namespace
 
 int stbElem_estSignificatif(const host::ElementHandle& element) {
-  const Element* e = element.element();
-  if (!e) return kEchec;
-  if (e->type == ElementType::Text || e->type == ElementType::TextNode) return chaineTexte(*e).empty() ? kEchec : 0;
-  return estTypeNonDessine(e->type) ? kEchec : 0;
+  try {
+    const Element* e = element.element();
+    if (!e) return kEchec;
+    if (e->type == ElementType::Text || e->type == ElementType::TextNode) return chaineTexte(*e).empty() ? kEchec : 0;
+    return estTypeNonDessine(e->type) ? kEchec : 0;
+  } catch (...) {
+    return kEchec;
+  }
 }
 
 std::uint32_t stbElem_niveau(const host::ElementHandle& element) {
-  const Element* e = element.element();
-  if (!e) return 0;
-  return stbElem_estSignificatif(element) == 0 ? porteurSymbologie(*e).level : e->level;
+  try {
+    const Element* e = element.element();
+    if (!e) return 0;
+    return stbElem_estSignificatif(element) == 0 ? porteurSymbologie(*e).level : e->level;
+  } catch (...) {
+    return 0;
+  }
 }
 
 int stbElem_symbologie(std::uint32_t* couleur, std::uint32_t* epaisseur, std::uint32_t* style,
                        const host::ElementHandle& element) {
-  const Element* e = element.element();
-  if (!e) return kEchec;
-  const bool compte = stbElem_estSignificatif(element) == 0;
-  const Element& source = compte ? porteurSymbologie(*e) : *e;
-  if (couleur) *couleur = source.colour;
-  if (epaisseur) *epaisseur = source.weight;
-  if (style) *style = static_cast<std::uint32_t>(source.lineStyle);
-  return compte ? 0 : kEchec;
+  try {
+    const Element* e = element.element();
+    if (!e) return kEchec;
+    const bool compte = stbElem_estSignificatif(element) == 0;
+    const Element& source = compte ? porteurSymbologie(*e) : *e;
+    if (couleur) *couleur = source.colour;
+    if (epaisseur) *epaisseur = source.weight;
+    if (style) *style = static_cast<std::uint32_t>(source.lineStyle);
+    return compte ? 0 : kEchec;
+  } catch (...) {
+    return kEchec;
+  }
 }
 
 int stbElem_styleLigne(std::wstring& nom, host::LineStyleParams* parametres, const host::ElementHandle& element,
                        host::ModelRef modele) {
-  if (stbElem_estSignificatif(element) != 0) return kEchec;
-  const Element& source = porteurSymbologie(*element.element());
-  nom = host::lineStyleName(modele ? modele : element.model(), source.lineStyle);
-  if (parametres) *parametres = source.lineStyleParams;
-  return 0;
+  try {
+    if (stbElem_estSignificatif(element) != 0) return kEchec;
+    const Element& source = porteurSymbologie(*element.element());
+    nom = host::lineStyleName(modele ? modele : element.model(), source.lineStyle);
+    if (parametres) *parametres = source.lineStyleParams;
+    return 0;
+  } catch (...) {
+    return kEchec;
+  }
 }
 
 const std::wstring& stbElem_texte(std::wstring& texte, const host::ElementHandle& element) {
-  const Element* e = element.element();
-  texte = e ? chaineTexte(*e) : std::wstring();
-  return texte;
+  try {
+    const Element* e = element.element();
+    texte = e ? chaineTexte(*e) : std::wstring();
+    return texte;
+  } catch (...) {
+    texte.clear();
+    return texte;
+  }
 }
 
 int stbElem_lireTexte(host::Point3d* origine, std::wstring* texte, host::RotMatrix* orientation, std::wstring* police,
                       stbPoint2d* taille, double* interligne, std::uint32_t* justification, std::uint32_t* nbRuns,
                       const host::ElementHandle& element) {
-  const Element* e = element.element();
-  if (!e || (e->type != ElementType::Text && e->type != ElementType::TextNode)) return kEchec;
-  const host::TextPart* t = host::firstTextPart(*e);
-  if (!t) return kEchec;
-  if (origine) *origine = t->origin;
-  if (texte) *texte = chaineTexte(*e);
-  if (orientation) *orientation = t->orientation;
-  if (police) *police = t->font;
-  if (taille) *taille = {t->width, t->height};
-  if (interligne) *interligne = t->lineSpacing;
-  if (justification) *justification = t->justification;
-  if (nbRuns) {
-    std::uint32_t n = 0;
-    for (const auto& c : e->type == ElementType::Text ? std::vector<Element>{*e} : e->children)
-      if (c.text) n += static_cast<std::uint32_t>(c.text->runs.size());
-    *nbRuns = n;
+  try {
+    const Element* e = element.element();
+    if (!e || (e->type != ElementType::Text && e->type != ElementType::TextNode)) return kEchec;
+    const host::TextPart* t = host::firstTextPart(*e);
+    if (!t) return kEchec;
+    if (origine) *origine = t->origin;
+    if (texte) *texte = chaineTexte(*e);
+    if (orientation) *orientation = t->orientation;
+    if (police) *police = t->font;
+    if (taille) *taille = {t->width, t->height};
+    if (interligne) *interligne = t->lineSpacing;
+    if (justification) *justification = t->justification;
+    if (nbRuns) {
+      std::uint32_t n = 0;
+      if (e->type == ElementType::Text) n = static_cast<std::uint32_t>(e->text->runs.size());
+      for (const auto& c : e->children)
+        if (c.type == ElementType::Text && c.text) n += static_cast<std::uint32_t>(c.text->runs.size());
+      *nbRuns = n;
+    }
+    return 0;
+  } catch (...) {
+    return kEchec;
   }
-  return 0;
 }
 
 std::vector<host::Point3d>& stbElem_contourTexte(std::vector<host::Point3d>& contour, const host::ElementHandle& texte) {
-  contour.clear();
-  host::Point3d origine;
-  host::RotMatrix orientation;
-  stbPoint2d taille;
-  if (stbElem_lireTexte(&origine, nullptr, &orientation, nullptr, &taille, nullptr, nullptr, nullptr, texte) != 0)
+  try {
+    contour.clear();
+    host::Point3d origine;
+    host::RotMatrix orientation;
+    stbPoint2d taille;
+    if (stbElem_lireTexte(&origine, nullptr, &orientation, nullptr, &taille, nullptr, nullptr, nullptr, texte) != 0)
+      return contour;
+    const host::Transform retour = rotationAutour(host::inverseOf({orientation, {}}).matrix, origine);
+    const host::Range3d r = host::elementRange(host::transformed(*texte.element(), retour));
+    if (r.isNull()) return contour;
+    const double h = taille.y;
+    const host::Point3d coins[] = {{r.low.x, r.low.y + h / 2, 0.0}, {r.high.x, r.low.y + h / 2, 0.0},
+                                   {r.high.x, r.high.y - h / 2, 0.0}, {r.low.x, r.high.y - h / 2, 0.0},
+                                   {r.low.x, r.low.y + h / 2, 0.0}};
+    for (const auto& p : coins) contour.push_back(tourner(orientation, p, origine));
     return contour;
-  const host::Transform retour = rotationAutour(host::inverseOf({orientation, {}}).matrix, origine);
-  const host::Range3d r = host::elementRange(host::transformed(*texte.element(), retour));
-  if (r.isNull()) return contour;
-  const double h = taille.y;
-  const host::Point3d coins[] = {{r.low.x, r.low.y + h / 2, 0.0}, {r.high.x, r.low.y + h / 2, 0.0},
-                                 {r.high.x, r.high.y - h / 2, 0.0}, {r.low.x, r.high.y - h / 2, 0.0},
-                                 {r.low.x, r.low.y + h / 2, 0.0}};
-  for (const auto& p : coins) contour.push_back(tourner(orientation, p, origine));
-  return contour;
+  } catch (...) {
+    contour.clear();
+    return contour;
+  }
 }
 
 int stbElem_lireCellule(host::Point3d* origine, host::RotMatrix* rotation, host::Point3d* echelle, std::wstring* nom,
                         const host::ElementHandle& element) {
-  const Element* e = element.element();
-  if (!e || (e->type != ElementType::Cell && e->type != ElementType::SharedCell) || !e->cell) return kEchec;
-  if (origine) *origine = e->cell->origin;
-  if (rotation) *rotation = e->cell->rotation;
-  if (echelle) *echelle = e->cell->scale;
-  if (nom) *nom = e->cell->name.substr(0, 512);
-  return 0;
+  try {
+    const Element* e = element.element();
+    if (!e || (e->type != ElementType::Cell && e->type != ElementType::SharedCell) || !e->cell) return kEchec;
+    if (origine) *origine = e->cell->origin;
+    if (rotation) *rotation = e->cell->rotation;
+    if (echelle) *echelle = e->cell->scale;
+    if (nom) *nom = e->cell->name.substr(0, 512);
+    return 0;
+  } catch (...) {
+    return kEchec;
+  }
 }
 
 std::vector<host::Point3d>& stbElem_contourCellule(std::vector<host::Point3d>& contour,
                                                     const host::ElementHandle& cellule) {
-  contour.clear();
-  host::RotMatrix rotation;
-  if (stbElem_lireCellule(nullptr, &rotation, nullptr, nullptr, cellule) != 0) return contour;
-  // Turned about the model's origin by minus the cell's angle in the plane, then back.
-  const double angle = rotation.angleZ();
-  const host::Transform droit{host::RotMatrix::fromAngleZ(-angle), {}};
-  const host::Range3d r = host::elementRange(host::transformed(*cellule.element(), droit));
-  if (r.isNull()) return contour;
-  const host::RotMatrix retour = host::RotMatrix::fromAngleZ(angle);
-  const host::Point3d coins[] = {{r.low.x, r.low.y, 0.0}, {r.high.x, r.low.y, 0.0}, {r.high.x, r.high.y, 0.0},
-                                 {r.low.x, r.high.y, 0.0}, {r.low.x, r.low.y, 0.0}};
-  for (const auto& p : coins) contour.push_back(retour.apply(p));
-  return contour;
+  try {
+    contour.clear();
+    host::RotMatrix rotation;
+    if (stbElem_lireCellule(nullptr, &rotation, nullptr, nullptr, cellule) != 0) return contour;
+    // Turned about the model's origin by minus the cell's angle in the plane, then back.
+    const double angle = rotation.angleZ();
+    const host::Transform droit{host::RotMatrix::fromAngleZ(-angle), {}};
+    const host::Range3d r = host::elementRange(host::transformed(*cellule.element(), droit));
+    if (r.isNull()) return contour;
+    const host::RotMatrix retour = host::RotMatrix::fromAngleZ(angle);
+    const host::Point3d coins[] = {{r.low.x, r.low.y, 0.0}, {r.high.x, r.low.y, 0.0}, {r.high.x, r.high.y, 0.0},
+                                   {r.low.x, r.high.y, 0.0}, {r.low.x, r.low.y, 0.0}};
+    for (const auto& p : coins) contour.push_back(retour.apply(p));
+    return contour;
+  } catch (...) {
+    contour.clear();
+    return contour;
+  }
 }
 
 int stbElem_enfantDeType(host::ElementHandle& enfant, const host::ElementHandle& cellule, int type) {
-  const Element* e = cellule.element();
-  if (!e || e->type != ElementType::Cell) return kEchec;
-  for (const auto& c : e->children) {
-    if (c.type == type) {
-      enfant = host::ElementHandle(c, cellule.model());
-      return 0;
+  try {
+    const Element* e = cellule.element();
+    if (!e || e->type != ElementType::Cell) return kEchec;
+    for (const auto& c : e->children) {
+      if (c.type == type) {
+        enfant = host::ElementHandle(c, cellule.model());
+        return 0;
+      }
     }
+    return kEchec;
+  } catch (...) {
+    return kEchec;
   }
-  return kEchec;
 }
 
 int stbElem_texteCotation(host::ElementHandle& texte, const host::ElementHandle& cotation) {
-  const Element* e = cotation.element();
-  if (!e || e->type != ElementType::Dimension) return kEchec;
-  for (const auto& c : e->children) {
-    if (c.type == ElementType::Text || c.type == ElementType::TextNode) {
-      texte = host::ElementHandle(c, cotation.model());
-      return 0;
+  try {
+    const Element* e = cotation.element();
+    if (!e || e->type != ElementType::Dimension) return kEchec;
+    for (const auto& c : e->children) {
+      if (c.type == ElementType::Text || c.type == ElementType::TextNode) {
+        texte = host::ElementHandle(c, cotation.model());
+        return 0;
+      }
     }
+    return kEchec;
+  } catch (...) {
+    return kEchec;
   }
-  return kEchec;
 }

@@ -19,7 +19,8 @@ template <typename... Args>
 std::wstring stbStr_toString(const std::wstring& format, const Args&... args) {
   std::wstring resultat;
   try {
-    boost::wformat f(format);
+    // The "C" locale: "." as the decimal point and no digit grouping, whatever the process's.
+    boost::wformat f(format, std::locale::classic());
     ((void)(f % args), ...);
     resultat = f.str();
   } catch (...) {

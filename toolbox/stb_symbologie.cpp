@@ -33,62 +33,66 @@ void appliquerPartout(Element& e, const F& f) {
 }  // namespace
 
 void stbElem_lireSymbologie(versymbologie& symbologie, const host::ElementHandle& element, host::ModelRef modele) {
-  versymbologie s;
-  const Element* e = element.element();
-  if (!e) {
-    symbologie = s;
-    return;
-  }
-  s.idNiveau = stbElem_niveau(element);
-  if (auto nom = host::levelName(modele, s.idNiveau)) s.nomNiveau = nom->substr(0, 511);
+  try {
+    versymbologie s;
+    const Element* e = element.element();
+    if (!e) {
+      symbologie = s;
+      return;
+    }
+    s.idNiveau = stbElem_niveau(element);
+    if (auto nom = host::levelName(modele, s.idNiveau)) s.nomNiveau = nom->substr(0, 511);
 
-  std::uint32_t couleur = 0, epaisseur = 0, style = 0;
-  stbElem_symbologie(&couleur, &epaisseur, &style, element);
-  s.couleur = couleur;
-  s.epaisseur = epaisseur;
-  s.style = static_cast<std::int32_t>(style);
+    std::uint32_t couleur = 0, epaisseur = 0, style = 0;
+    stbElem_symbologie(&couleur, &epaisseur, &style, element);
+    s.couleur = couleur;
+    s.epaisseur = epaisseur;
+    s.style = static_cast<std::int32_t>(style);
 
-  std::wstring nomStyle;
-  host::LineStyleParams parametres;
-  if (stbElem_styleLigne(nomStyle, &parametres, element, modele) == 0 && !nomStyle.empty()) {
-    s.nomStyle = nomStyle;
-    s.largeurStyle = parametres.startWidth;
-    s.echelleStyle = parametres.scale;
-  }
-  s.type = e->type;
+    std::wstring nomStyle;
+    host::LineStyleParams parametres;
+    if (stbElem_styleLigne(nomStyle, &parametres, element, modele) == 0 && !nomStyle.empty()) {
+      s.nomStyle = nomStyle;
+      s.largeurStyle = parametres.startWidth;
+      s.echelleStyle = parametres.scale;
+    }
+    s.type = e->type;
 
-  if (stbElem_estSignificatif(element) == 0) {
-    s.classe = e->elementClass;
-    if (estZone(e->type)) s.modeZone = e->hole ? 1 : 0;
-    if (e->fillColour) s.couleurRemplissage = *e->fillColour;
-    s.priorite = e->priority;
-    s.transparence = e->transparency;
-    if (estTexte(e->type)) {
-      std::wstring police;
-      stbPoint2d taille;
-      double interligne = 0.0;
-      std::uint32_t justification = 0;
-      host::RotMatrix orientation;
-      if (stbElem_lireTexte(nullptr, &s.texte, &orientation, &police, &taille, &interligne, &justification, nullptr,
-                            element) == 0) {
-        s.police = police;
-        s.interligne = host::uorToMaster(modele, interligne);
-        s.justification = justification;
-        s.hauteurTexte = host::uorToMaster(modele, taille.y);
-        s.largeurTexte = host::uorToMaster(modele, taille.x);
-        s.angle = orientation.angleZ();
-        s.souligne = host::firstTextPart(*e)->underline ? 1 : 0;
-      }
-    } else if (estCellule(e->type)) {
-      host::RotMatrix rotation;
-      std::wstring nom;
-      if (stbElem_lireCellule(nullptr, &rotation, &s.echelleCellule, &nom, element) == 0) {
-        s.nomCellule = nom;
-        s.angle = rotation.angleZ();
+    if (stbElem_estSignificatif(element) == 0) {
+      s.classe = e->elementClass;
+      if (estZone(e->type)) s.modeZone = e->hole ? 1 : 0;
+      if (e->fillColour) s.couleurRemplissage = *e->fillColour;
+      s.priorite = e->priority;
+      s.transparence = e->transparency;
+      if (estTexte(e->type)) {
+        std::wstring police;
+        stbPoint2d taille;
+        double interligne = 0.0;
+        std::uint32_t justification = 0;
+        host::RotMatrix orientation;
+        if (stbElem_lireTexte(nullptr, &s.texte, &orientation, &police, &taille, &interligne, &justification, nullptr,
+                              element) == 0) {
+          s.police = police;
+          s.interligne = host::uorToMaster(modele, interligne);
+          s.justification = justification;
+          s.hauteurTexte = host::uorToMaster(modele, taille.y);
+          s.largeurTexte = host::uorToMaster(modele, taille.x);
+          s.angle = orientation.angleZ();
+          s.souligne = host::firstTextPart(*e)->underline ? 1 : 0;
+        }
+      } else if (estCellule(e->type)) {
+        host::RotMatrix rotation;
+        std::wstring nom;
+        if (stbElem_lireCellule(nullptr, &rotation, &s.echelleCellule, &nom, element) == 0) {
+          s.nomCellule = nom;
+          s.angle = rotation.angleZ();
+        }
       }
     }
+    symbologie = s;
+  } catch (...) {
+    symbologie = versymbologie{};
   }
-  symbologie = s;
 }
 
 int stbElem_appliquerSymbologie(host::ElementHandle& element, const versymbologie& s, host::ModelRef modele) {

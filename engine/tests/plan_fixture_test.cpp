@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 
 #include "engine/emprise_polygone.h"
 #include "toolbox/stb_str.h"
@@ -56,7 +55,7 @@ TEST(PlanFixture, OneFilePlanAgreesWithItsNameAndTheParameterFiles) {
 
     // The title block lies in its department and projection as the parameter files give them.
     const Point3d o = cartouche.cell->origin * (1.0 / pf::uorParMetre);
-    EXPECT_TRUE(plage(pf::lignesDepartements(), L"37", L"C47", 2).containsXY(o));
+    EXPECT_TRUE(plage(pf::lignesDepartements(), L"44", L"C47", 2).containsXY(o));
     EXPECT_TRUE(plage(pf::lignesProjections(), L"C47", L"47", 3).containsXY(o));
   }
 }
@@ -96,18 +95,8 @@ TEST(PlanFixture, ThreeFilePlanFrameAndCellsAreWhereTheStandardPutsThem) {
     }
     // The IDLOC cell lies in the department and projection of its code.
     const Point3d loc = element(c.fp2, c.idLoc).cell->origin * (1.0 / pf::uorParMetre);
-    EXPECT_TRUE(plage(pf::lignesDepartements(), L"37", plan.idLoc[3], 2).containsXY(loc));
+    EXPECT_TRUE(plage(pf::lignesDepartements(), L"44", plan.idLoc[3], 2).containsXY(loc));
   }
-}
-
-TEST(PlanFixture, ParameterFolderIsWritten) {
-  ASSERT_TRUE(pf::ecrireParametres(L"fixture/Parametres"));
-  for (const char* nom : {"Prototype.dgn", "Emprise_Projection.ini", "Emprise_Dept_Proj.ini", "Prefixe_Texte_Valide.ini"})
-    EXPECT_TRUE(std::ifstream(std::string("fixture/Parametres/") + nom).good()) << nom;
-  std::ifstream projections("fixture/Parametres/Emprise_Projection.ini", std::ios::binary);
-  std::string ligne;
-  std::getline(projections, ligne);
-  EXPECT_EQ(ligne, "Lambert 93;L93;93;100000;6000000;1250000;7150000\r");
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "engine/fixture/plan_fixture.h"
 #include "titleblock/cart_nom_plan.h"
 #include "titleblock/cart_zone_utile.h"
+#include "toolbox/stb_str.h"
 
 namespace pf = plan_fixture;
 namespace fx = host::fixture;
@@ -213,12 +214,26 @@ TEST_F(CartCadre, UsefulAreaRefusesAKindThatDisagreesWithTheFrame) {
   EXPECT_EQ(cart_zoneUtileFichier(zone, pf::enregistrer(sansCadre, dossier() + L"/sans"), 1, 1, false), 0x8000u);
 }
 
+TEST_F(CartCadre, UsefulAreaOfAPlanRecordReadsItsUpperCasedPath) {
+  verplaninfo plan;
+  verplaninfo_construire(plan);
+  const std::wstring chemin = pf::enregistrer(pf::planUnique(), dossier());
+  plan.chemin = chemin;
+  stbStr_majuscules(plan.chemin);
+  plan.type = 1;
+  plan.version = 1;
+  std::vector<Point3d> parRecord, parFichier;
+  ASSERT_EQ(cart_zoneUtile(parRecord, plan, true), 0u);
+  ASSERT_EQ(cart_zoneUtileFichier(parFichier, chemin, 1, 1, true), 0u);
+  EXPECT_EQ(parRecord, parFichier);
+}
+
 TEST(CartConvertirNomPlan, TurnsAPlanCodeIntoAFileName) {
   std::wstring nom = L"ancien";
-  EXPECT_EQ(cart_convertirNomPlan(nom, L"37261045001"), 0u);
-  EXPECT_EQ(nom, L"37010450.261");
+  EXPECT_EQ(cart_convertirNomPlan(nom, L"44109045001"), 0u);
+  EXPECT_EQ(nom, L"44010450.109");
   EXPECT_EQ(nom, pf::planUnique().nomFichier);
-  for (const wchar_t* code : {L"3726104500", L"372610450011", L""}) {
+  for (const wchar_t* code : {L"4410904500", L"441090450011", L""}) {
     nom = L"ancien";
     EXPECT_EQ(cart_convertirNomPlan(nom, code), 0x8000u) << code;
     EXPECT_EQ(nom, L"ancien");

@@ -33,11 +33,11 @@ TEST_F(CartLecture, Cart2FillsEverySlotButTheProjectionFromItsTexts) {
     if (k != champProjection) {
       EXPECT_EQ(c.champs[k], plan.champs[table[k]]) << "slot " << k;
     }
-  EXPECT_EQ(c.champs[champInsee], L"37261");
+  EXPECT_EQ(c.champs[champInsee], L"44109");
   EXPECT_EQ(c.champs[champRivoli], L"0450");
   EXPECT_EQ(c.champs[champFolio], L"01/05");
   EXPECT_EQ(c.champs[champEchelleQualite], L"200-P");
-  EXPECT_EQ(c.champs[champOrigine], L"QR37");
+  EXPECT_EQ(c.champs[champOrigine], L"QR44");
   EXPECT_EQ(c.champs[champProjection], L"C47");
 }
 
@@ -61,13 +61,13 @@ TEST_F(CartLecture, CartLeavesItsLastSlotsEmptyAndOtherNamesAreNoTitleBlock) {
 TEST_F(CartLecture, LabelsDoNotShiftTheFieldsAndFieldsAreTrimmed) {
   pf::PlanUnique plan = pf::planUnique();
   plan.etiquettes = false;
-  plan.champs[pf::texteInsee] = L"  37261 ";
+  plan.champs[pf::texteInsee] = L"  44109 ";
   vercartouche sans, avec;
   ASSERT_EQ(cart_lire(sans, {}, pf::enregistrer(plan, dossier() + L"/sans")), 0u);
   plan.etiquettes = true;
   ASSERT_EQ(cart_lire(avec, {}, pf::enregistrer(plan, dossier() + L"/avec")), 0u);
   EXPECT_EQ(sans.champs, avec.champs);
-  EXPECT_EQ(avec.champs[champInsee], L"37261");
+  EXPECT_EQ(avec.champs[champInsee], L"44109");
 }
 
 TEST_F(CartLecture, FewerTextsThanTheTableLeaveSlotsEmpty) {
@@ -77,7 +77,7 @@ TEST_F(CartLecture, FewerTextsThanTheTableLeaveSlotsEmpty) {
   ASSERT_EQ(cart_lire(c, {}, pf::enregistrer(plan, dossier())), 0u);
   EXPECT_EQ(c.champs[champEchelleQualite], L"");  // text 24
   EXPECT_EQ(c.champs[champCommune2], L"");        // text 20 is missing
-  EXPECT_EQ(c.champs[champInsee2], L"37261");     // text 19
+  EXPECT_EQ(c.champs[champInsee2], L"44109");     // text 19
 }
 
 TEST_F(CartLecture, ProjectionTextIsFoundOnlyOnItsLevelAtItsPlace) {
@@ -163,8 +163,8 @@ TEST_F(CartLecture, ThreeFilePlanIdentificationCells) {
   EXPECT_EQ(d.textes, plan.idFdp);
   veridvoie v;
   ASSERT_EQ(cart_lireIdVoie(v, voies.at(0), {}, chemins.fp2), 0u);
-  EXPECT_EQ(v.textes[0], L"37261");
-  EXPECT_EQ(v.textes[1], L"TOURS");
+  EXPECT_EQ(v.textes[0], L"44109");
+  EXPECT_EQ(v.textes[1], L"NANTES");
   EXPECT_EQ(v.textes[2], L"0450");
   EXPECT_EQ(v.textes[3], L"RUE NATIONALE");
 

@@ -18,9 +18,15 @@ class StbMsg : public ::testing::Test {
   void SetUp() override {
     msg::clearLog();
     msg::clearAnswers();
-    fs::remove_all("stb_msg");
-    fs::create_directories("stb_msg/rep");
+    // Tests run as parallel processes: each works in a folder of its own.
+    ancien_ = fs::current_path();
+    const fs::path propre = ancien_ / (std::string("stb_msg_") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(propre);
+    fs::create_directories(propre / "stb_msg" / "rep");
+    fs::current_path(propre);
   }
+  void TearDown() override { fs::current_path(ancien_); }
+  fs::path ancien_;
   static std::string lire(const char* p) {
     std::ifstream f(p, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(f), {});

@@ -1,0 +1,53 @@
+#pragma once
+// The verification reports: a plan's errors CSV and compare CSV, the folder's summary CSV with one
+// row per plan, and the trace of a list verification. The three CSV files are what the
+// application reads back when the folder is opened again: their headers, column orders and
+// number formats are fixed. All are ISO 8859-1 text, one byte per character; a CSV is written
+// through a temporary file renamed over it, so a reader never sees half a report. A report that
+// cannot be written is skipped without a message; the plan's records are unaffected.
+#include <string>
+#include <vector>
+
+#include "engine/halvorn.h"
+
+// Header lines, as the application expects them.
+extern const wchar_t* const rapport_enteteErreurs;
+extern const wchar_t* const rapport_enteteComparaison;
+extern const wchar_t* const rapport_enteteBilan;
+
+// UORs per master unit used for a position whose file's units were not noted: the units that the
+// file check requires of every plan file (1 UOR per sub-unit, 1000 sub-units per master unit).
+inline constexpr double rapport_uorParMaitreNorme = 1000.0;
+
+// A free-text field made safe for a ";"-separated line: ";" becomes "," and CR or LF a space.
+std::wstring rapport_champ(const std::wstring& texte);
+
+// One row of the errors CSV; the position in master units of its file (0.000 without position).
+std::wstring rapport_ligneErreur(const vererreur& erreur);
+
+// One row of the compare CSV.
+std::wstring rapport_ligneComparaison(const verecart& ecart);
+
+// The plan's row of the summary CSV (13 fields); the dates are those of the plan's files in the
+// folder's Livre directory, empty for a missing file.
+std::wstring rapport_ligneBilan(const verplan& plan, const verdossier& dossier);
+
+// The plan's errors CSV: "<name>_Erreurs.csv" in errorDirectory, its path stored in the plan's
+// `fichierErreurs`. The old file is deleted; a plan without errors gets no new one.
+void rapport_ecrireErreurs(verplan& plan, const std::wstring& repErreur);
+
+// The compare CSV at `chemin`, replacing it: the header and one row per record (the header
+// alone for an empty list).
+void rapport_ecrireComparaison(const std::wstring& chemin, const std::vector<verecart>& ecarts);
+
+// The plan's row in the folder's summary CSV (`fichierBilan`): replaces the first row whose
+// first field equals the plan's name without case, else is appended; a new file starts with the
+// header.
+void rapport_ecrireBilan(verplan& plan, verdossier& dossier);
+
+// "Trace.txt" in the Rapport directory, at the start of a list verification: deleted in every
+// case; with the trace flag (4) it then receives "Début. " and the local time.
+void rapport_commencerTrace(const std::wstring& repRapport, drapeauxVerification drapeaux);
+
+// With the trace flag, one line after each verified plan: local time ". " plan name.
+void rapport_tracerPlan(const std::wstring& repRapport, const std::wstring& nomPlan, drapeauxVerification drapeaux);

@@ -1,0 +1,132 @@
+// cadhost: the stand-in host's shell. Sets configuration variables, loads applications, then runs
+// commands from -c, from a script file or from the terminal (see `help` and the README).
+#include <unistd.h>
+
+#include <fstream>
+#include <sstream>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "host/application.h"
+#include "host/config.h"
+#include "host/desktop.h"
+#include "host/shell_session.h"
+#include "host/text.h"
+
+namespace {
+
+constexpr const char* usage =
+    "usage : cadhost [--cfg NOM=VALEUR]... [--cfg-file FICHIER]... [--design FICHIER] [--load APPLICATION]...\n"
+    "                [-c COMMANDE]... [SCRIPT]\n"
+    "Sans -c ni SCRIPT, les commandes sont lues sur l'entrée standard (« help » les liste).\n";
+
+int fail(const std::string& message) {
+  std::cerr << "cadhost : " << message << '\n';
+  return 1;
+}
+
+bool setVariable(const std::string& definition) {
+  const auto eq = definition.find('=');
+  if (eq == std::string::npos || eq == 0) return false;
+  host::config::set(host::text::fromUtf8(definition.substr(0, eq)), host::text::fromUtf8(definition.substr(eq + 1)));
+  return true;
+}
+
+// Runs lines until one fails; the failing line's number and the reason go to stderr.
+bool runLines(host::shell::Session& session, std::istream& in, const std::string& source, bool interactive) {
+  std::string line;
+  int number = 0;
+  if (interactive) std::cout << "cadhost> " << std::flush;
+  while (!session.quitRequested() && std::getline(in, line)) {
+    ++number;
+    std::wstring error;
+    if (!session.run(host::text::fromUtf8(line), error)) {
+      std::cerr << "cadhost : " << source << ", ligne " << number << " : " << host::text::toUtf8(error) << '\n';
+      if (!interactive) return false;
+    }
+    if (interactive && !session.quitRequested()) std::cout << "cadhost> " << std::flush;
+  }
+  return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::vector<std::string> loads, commands;
+  std::string script, design;
+  for (int i = 1; i < argc; ++i) {
+    const std::string a = argv[i];
+    auto value = [&]() -> const char* { return i + 1 < argc ? argv[++i] : nullptr; };
+    if (a == "--help" || a == "-h") {
+      std::cout << usage;
+      return 0;
+    } else if (a == "--cfg") {
+      const char* v = value();
+      if (!v || !setVariable(v)) return fail("--cfg attend NOM=VALEUR");
+    } else if (a == "--cfg-file") {
+      const char* v = value();
+      std::ifstream in(v ? v : "");
+      if (!v || !in) return fail(std::string("fichier de configuration illisible : ") + (v ? v : ""));
+      std::string line;
+      for (int n = 1; std::getline(in, line); ++n) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        const auto start = line.find_first_not_of(" \t");
+        if (start == std::string::npos || line[start] == '#') continue;
+        if (!setVariable(line.substr(start))) return fail(std::string(v) + ", ligne " + std::to_string(n) + " : NOM=VALEUR attendu");
+      }
+    } else if (a == "--design") {
+      const char* v = value();
+      if (!v) return fail("--design attend un fichier de dessin");
+      design = v;
+    } else if (a == "--load") {
+      const char* v = value();
+      if (!v) return fail("--load attend le chemin d'une application");
+      loads.push_back(v);
+    } else if (a == "-c") {
+      const char* v = value();
+      if (!v) return fail("-c attend une commande");
+      commands.push_back(v);
+    } else if (!a.empty() && a[0] == '-') {
+      return fail("option inconnue : " + a + "\n" + usage);
+    } else if (script.empty()) {
+      script = a;
+    } else {
+      return fail("un seul script à la fois\n" + std::string(usage));
+    }
+  }
+
+  host::shell::Session session(std::cout);
+  int status = 0;
+  if (!design.empty()) {
+    std::wstring error;
+    if (!session.run(L"design \"" + host::text::fromUtf8(design) + L"\"", error)) status = fail(host::text::toUtf8(error));
+  }
+  for (std::size_t i = 0; status == 0 && i < loads.size(); ++i) {
+    const auto& app = loads[i];
+    std::wstring error;
+    if (!session.run(L"load \"" + host::text::fromUtf8(app) + L"\"", error)) {
+      status = fail(host::text::toUtf8(error));
+      break;
+    }
+  }
+  if (status == 0) {
+    const bool interactive = commands.empty() && script.empty() && isatty(0);
+    host::desktop::setLaunch(interactive);
+    bool ok = true;
+    for (std::size_t i = 0; ok && i < commands.size(); ++i) {
+      std::istringstream in(commands[i]);
+      ok = runLines(session, in, "-c", false);
+    }
+    if (ok && !script.empty()) {
+      std::ifstream in(script);
+      if (!in) ok = fail("script illisible : " + script) == 0;
+      else ok = runLines(session, in, script, false);
+    }
+    if (ok && commands.empty() && script.empty()) ok = runLines(session, std::cin, "entrée", interactive);
+    if (!ok) status = 1;
+  }
+  host::application::unloadAll();
+  session.flushOutputs();
+  return status;
+}

@@ -1,0 +1,71 @@
+#include "host/dialog_variable.h"
+
+#include <cstdint>
+#include <cstring>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+namespace dv = host::dialog_variable;
+namespace rs = host::resources;
+
+struct fields {
+  std::int32_t n;
+  char text[6];
+  double v;
+  std::int32_t arr[3];
+  char guard;
+};
+
+class HostDialogVariable : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::memset(&f, 0, sizeof f);
+    f.guard = 'G';
+    rs::DataDefinition def{L"fields", {{L"n", rs::FieldKind::Int32, 1}, {L"text", rs::FieldKind::Text, 6},
+                                       {L"v", rs::FieldKind::Double, 1}, {L"arr", rs::FieldKind::Int32, 3},
+                                       {L"guard", rs::FieldKind::Text, 1}}};
+    dv::publish(L"F", dv::layoutOf(def), &f, 77);
+  }
+  void TearDown() override { dv::unpublishOwnedBy(77); }
+  fields f;
+};
+
+TEST_F(HostDialogVariable, WritesAndReadsEachKindWithinItsField) {
+  const struct {
+    const wchar_t* access;
+    const wchar_t* typed;
+    bool accepted;
+    const wchar_t* readBack;
+    const char* why;
+  } cases[] = {
+      {L"F.n", L"42", true, L"42", "integer"},
+      {L"F.n", L"4x", false, L"42", "a number must read whole; the field keeps its value"},
+      {L"F.n", L"", false, L"42", "empty is no number"},
+      {L"F.v", L"652345.125", true, L"652345.125", "double in its exact decimal form"},
+      {L"F.v", L"1,5", false, L"652345.125", "comma is no decimal point"},
+      {L"F.text", L"abc", true, L"abc", "short text"},
+      {L"F.text", L"abcdefgh", true, L"abcde", "cut to the size less the zero"},
+      {L"F.text", L"\u00e9t\u20ac", true, L"\u00e9t_", "Latin-1 kept, above U+00FF becomes _"},
+      {L"F.arr[2]", L"9", true, L"9", "array element"},
+  };
+  for (const auto& c : cases) {
+    auto ref = dv::find(c.access);
+    ASSERT_TRUE(ref) << c.why;
+    EXPECT_EQ(dv::write(*ref, c.typed), c.accepted) << c.why;
+    EXPECT_EQ(dv::read(*ref), c.readBack) << c.why;
+  }
+  EXPECT_EQ(f.arr[2], 9);
+  EXPECT_EQ(f.guard, 'G');  // nothing written past a field
+  EXPECT_STREQ(f.text, "\xe9t_");
+}
+
+TEST_F(HostDialogVariable, UnknownNamesAndIndexesAreNotFound) {
+  for (const wchar_t* access : {L"F", L"G.n", L"F.missing", L"F.arr[3]", L"F.arr[-1]", L"F.text[1]", L"F.arr[x]"})
+    EXPECT_FALSE(dv::find(access)) << std::wstring(access).size();
+  dv::unpublishOwnedBy(77);
+  EXPECT_FALSE(dv::find(L"F.n"));
+}
+
+}  // namespace

@@ -1,0 +1,89 @@
+#include "host/view_display.h"
+
+#include <gtest/gtest.h>
+
+#include <boost/filesystem.hpp>
+
+#include "host/fixture/design_builder.h"
+#include "host/views.h"
+
+namespace fs = boost::filesystem;
+using namespace host;
+namespace fx = host::fixture;
+
+namespace {
+
+// An active plan with a line from (0,0) to (1000,500) and a reference shifted by (5000, 0)
+// holding a line from (0,0) to (100,100).
+class HostViewDisplay : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    resetModels();
+    views::reset();
+    views::resetDisplay();
+    dir = fs::current_path() / (std::string("views_") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    fx::DesignBuilder plan;
+    plan.add(fx::line({0, 0, 0}, {1000, 500, 0}));
+    ASSERT_TRUE(plan.save((dir / "Plan.dgn").wstring()));
+    fx::DesignBuilder fond;
+    fond.add(fx::line({0, 0, 0}, {100, 100, 0}));
+    ASSERT_TRUE(fond.save((dir / "Fond.dgn").wstring()));
+    ASSERT_EQ(openActiveFile((dir / "Plan.dgn").wstring()), kSuccess);
+    ref = attachReference(activeModel(), {L"F", (dir / "Fond.dgn").wstring(), L"", {RotMatrix::identity(), {5000, 0, 0}}, false, {}});
+    ASSERT_TRUE(isValid(ref));
+  }
+  void TearDown() override {
+    views::resetDisplay();
+    resetModels();
+  }
+  fs::path dir;
+  ModelRef ref;
+};
+
+TEST_F(HostViewDisplay, AreasStartOnTheActiveModelThenFollowSetZoomAndFit) {
+  EXPECT_EQ(views::area(0), Range3d::from({0, 0, 0}, {1000, 500, 0}));
+  views::setArea(1, Range3d::from({10, 20, 0}, {30, 60, 0}));
+  EXPECT_EQ(views::centre(1), (Point3d{20, 40, 0}));
+  views::zoom(2, 1, {0, 0, 0}, 2.0);  // view 3 takes view 2's extent doubled, about the origin
+  EXPECT_EQ(views::area(2), Range3d::from({-20, -40, 0}, {20, 40, 0}));
+  views::zoom(2, 1, {0, 0, 0}, 0.0);  // refused
+  EXPECT_EQ(views::extent(2), (Point3d{40, 80, 0}));
+  ASSERT_TRUE(views::fit(3, {activeModel(), ref}));
+  EXPECT_EQ(views::area(3), Range3d::from({0, 0, 0}, {5100, 500, 0}));  // the reference through its transform
+  EXPECT_FALSE(views::fit(3, {ModelRef{}}));
+  views::setArea(9, Range3d::from({0, 0, 0}, {1, 1, 0}));  // no view 10: nothing happens
+}
+
+int updatedViews[8];
+int updatedCount = 0;
+int onUpdate(int count, const int* v) {
+  for (int i = 0; i < count; ++i) updatedViews[updatedCount++ % 8] = v[i];
+  return 0;
+}
+
+int substitute(std::optional<Element>* out, ModelRef, const Element* e, int) {
+  *out = *e;
+  (*out)->colour = 3;
+  return 0;
+}
+
+TEST_F(HostViewDisplay, ViewFunctionsSeeRedrawsAndReplaceDrawnElements) {
+  updatedCount = 0;
+  EXPECT_EQ(views::setUpdatePostFunction(onUpdate), nullptr);
+  views::update(7);
+  EXPECT_EQ(updatedCount, 1);
+  EXPECT_EQ(updatedViews[0], 7);
+  EXPECT_EQ(views::updateCount(7), 1);
+  EXPECT_EQ(views::setUpdatePostFunction(nullptr), onUpdate);
+  views::update(7);
+  EXPECT_EQ(updatedCount, 1);
+
+  const Element* line = model(activeModel())->elements()[0];
+  EXPECT_EQ(views::drawnElement(activeModel(), *line, 0).colour, line->colour);
+  views::setSubstituteFunction(substitute);
+  EXPECT_EQ(views::drawnElement(activeModel(), *line, 0).colour, 3u);
+}
+
+}  // namespace

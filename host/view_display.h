@@ -1,0 +1,60 @@
+#pragma once
+// What views 0 to 7 show: the area of the active model each one looks at, zooming and fitting,
+// redrawing, and the view functions applications install (after a redraw, on cursor motion, and
+// in place of an element being drawn). Areas are in UORs of the active model; only x and y count.
+#include <optional>
+#include <vector>
+
+#include "host/element.h"
+#include "host/model_ref.h"
+
+namespace host::views {
+
+// The area a view shows. A view whose area was never set shows the active model's range (or
+// 0..1000 when that is empty).
+Range3d area(int view);
+Point3d centre(int view);
+// Width and height of the area (z 0).
+Point3d extent(int view);
+
+// Sets the area; a null range or a view outside 0..7 is ignored.
+void setArea(int view, const Range3d& area);
+
+// `view` takes the extent of `referenceView` times `factor` (above 1 shows more), centred on
+// `centre`. A factor that is not above 0 is ignored.
+void zoom(int view, int referenceView, const Point3d& centre, double factor);
+
+// Fits a view to the ranges of models (references through their transforms to the active
+// model); false, and the area unchanged, when they hold nothing drawn.
+bool fit(int view, const std::vector<ModelRef>& models);
+
+// Redraws views: each update-post function installed receives the views redrawn.
+void update(int view);
+void updateAll();
+// Redraws counted per view since resetDisplay() (tests).
+int updateCount(int view);
+
+// View functions; each setter returns the function it replaces. A null function removes it.
+using UpdatePostFunction = int (*)(int viewCount, const int* views);
+using MotionFunction = void (*)(int view, const Point3d* point);
+// Called for each element drawn: filling `substitute` draws it in the element's place.
+using SubstituteFunction = int (*)(std::optional<Element>* substitute, ModelRef model, const Element* element, int view);
+
+UpdatePostFunction setUpdatePostFunction(UpdatePostFunction f);
+MotionFunction setMotionFunction(MotionFunction f);
+SubstituteFunction setSubstituteFunction(SubstituteFunction f);
+
+// The cursor moves to `point` in `view`: the motion function, if any, runs.
+void cursorMotion(int view, const Point3d& point);
+
+// The element to draw for `element` of `model` in `view`: the substitute when the function gives
+// one, else the element itself.
+Element drawnElement(ModelRef model, const Element& element, int view);
+
+// Removes the view functions an application installed.
+void removeFunctionsOwnedBy(int owner);
+
+// Forgets areas, counts and functions (tests).
+void resetDisplay();
+
+}  // namespace host::views
