@@ -90,6 +90,12 @@ std::shared_ptr<const CoordinateSystem> CoordinateSystem::create(const std::wstr
   return std::make_shared<const CoordinateSystem>(key, epsg, kind == 1);
 }
 
+std::shared_ptr<const CoordinateSystem> coordinateSystemOfModel(ModelRef model) {
+  const DesignFile* file = designFile(model);
+  if (!file || !file->header.coordinateSystem) return nullptr;
+  return CoordinateSystem::create(*file->header.coordinateSystem);
+}
+
 bool reprojectUors(std::vector<Point3d>& points, const CoordinateSystem& from, const CoordinateSystem& to,
                    double uorsPerMaster) {
   if (!(uorsPerMaster > 0.0) || !std::isfinite(uorsPerMaster)) return false;
