@@ -8,6 +8,7 @@
 #include <string>
 
 #include "host/coordinate_system_keys.h"
+#include "host/model_ref.h"
 
 namespace host {
 
@@ -91,9 +92,8 @@ std::shared_ptr<const CoordinateSystem> CoordinateSystem::create(const std::wstr
 }
 
 std::shared_ptr<const CoordinateSystem> coordinateSystemOfModel(ModelRef model) {
-  const DesignFile* file = designFile(model);
-  if (!file || !file->header.coordinateSystem) return nullptr;
-  return CoordinateSystem::create(*file->header.coordinateSystem);
+  const std::wstring key = coordinateSystemKey(model);
+  return key.empty() ? nullptr : CoordinateSystem::create(key);
 }
 
 bool reprojectUors(std::vector<Point3d>& points, const CoordinateSystem& from, const CoordinateSystem& to,
