@@ -4,9 +4,12 @@
 
 #include <type_traits>
 
+#include "engine/emprise_lecture.h"
 #include "engine/erreur.h"
 #include "engine/halvorn.h"
+#include "engine/plan_construire.h"
 #include "engine/plan_fichier.h"
+#include "engine/plan_verifier.h"
 #include "engine/vercontexte.h"
 #include "engine/veremprise.h"
 #include "engine/verplanfichiers.h"
@@ -20,6 +23,8 @@
 #include "toolbox/stb_date.h"
 #include "toolbox/stb_dgn.h"
 #include "toolbox/stb_elem.h"
+#include "toolbox/stb_elem_clip.h"
+#include "toolbox/stb_elem_creation.h"
 #include "toolbox/stb_fichier.h"
 #include "toolbox/stb_geom.h"
 #include "toolbox/stb_msg.h"
@@ -88,6 +93,10 @@ SIGNATURE(stbElem_estSignificatif, int (*)(const ElementHandle&));
 SIGNATURE(stbElem_symbologie, int (*)(std::uint32_t*, std::uint32_t*, std::uint32_t*, const ElementHandle&));
 SIGNATURE(stbElem_styleLigne, int (*)(W&, host::LineStyleParams*, const ElementHandle&, ModelRef));
 SIGNATURE(stbElem_appliquerSymbologie, int (*)(ElementHandle&, const versymbologie&, ModelRef));
+SIGNATURE(stbElem_zoneTampon, int (*)(ElementHandle&, const ElementHandle&, double, double, ModelRef));
+SIGNATURE(stbElem_decouper, int (*)(host::ElementAgenda&, host::ElementAgenda&, const ElementHandle&,
+                                    const host::ClipVector&, std::uint32_t, const host::CurveVector*));
+SIGNATURE(stbElem_assemblerChaine, int (*)(ElementHandle&, std::vector<host::ElementId>, ModelRef, double));
 // Geometry.
 SIGNATURE(stbGeom_discretiserCourbe, int (*)(std::vector<Point3d>&, const host::CurveVector*, double, bool));
 SIGNATURE(stbGeom_plusProchePoint, double (*)(Point3d*, host::Vector3d*, const host::CurveVector*, const Point3d&));
@@ -108,6 +117,10 @@ SIGNATURE(plan_nomDepuisFichier, std::uint32_t (*)(W&, const W&));
 SIGNATURE(plan_typeFichierModele, std::uint32_t (*)(ModelRef));
 SIGNATURE(verplaninfo_construire, void (*)(verplaninfo&));
 SIGNATURE(verprojection_construire, void (*)(verprojection&));
+SIGNATURE(plan_verifier, void (*)(verplan&, std::int32_t, vercontexte&, drapeauxVerification));
+SIGNATURE(plan_copierIdentite, void (*)(verplaninfo&, const verplanfichiers&, std::uint32_t));
+SIGNATURE(emprise_localiserFichier, std::int32_t (*)(bool&, ModelRef&, const W&));
+SIGNATURE(emprise_formeDuGroupe, std::uint64_t (*)(std::uint32_t, ModelRef));
 
 // Title block.
 SIGNATURE(cart_codeZoneProjection, const W& (*)(W&, const W&));
