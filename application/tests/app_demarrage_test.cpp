@@ -93,6 +93,11 @@ TEST_F(Demarrage, ReadsTheLibraryVersionBesideTheApplication) {
   EXPECT_FALSE(attendue.empty());
   EXPECT_EQ(appTolvek.versionBibliotheque, attendue);
 
+  // The plug-in's own record is hidden from the loader, yet read from the file.
+  std::wstring application;
+  app_lireVersionFichier(application, L"" TOLVEK_PLUGIN_PATH);
+  EXPECT_EQ(application, L"1.0.0.0");
+
   std::wstring aucune = L"x";
   app_lireVersionFichier(aucune, (dir / "absent.so").wstring());
   EXPECT_TRUE(aucune.empty());
