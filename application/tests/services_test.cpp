@@ -108,7 +108,13 @@ SIGNATURE(stbGeom_raccordExtremites, int (*)(const host::CurveVector*, const hos
 SIGNATURE(stbProj_nomSysteme, const W& (*)(W&, ModelRef, const W&));
 SIGNATURE(stbProj_affecterSysteme, int (*)(const verprojection&, ModelRef, const W&));
 
-// Verification engine: records and the operations compiled into the application.
+// Verification engine: the five operations of libhalvorn.so ...
+SIGNATURE(verif_initialiserDossier, std::int32_t (*)(verdossier&, W&, const W&));
+SIGNATURE(verif_verifierListePlan, std::int32_t (*)(const std::vector<std::int32_t>&, verdossier&, drapeauxVerification));
+SIGNATURE(verif_verifierPlan, std::int32_t (*)(verplan&, verdossier&, drapeauxVerification));
+SIGNATURE(verif_comparerPlan, std::int32_t (*)(verplan&, verdossier&, drapeauxVerification));
+SIGNATURE(verif_actualiserCartouche, std::int32_t (*)(W&, verplan&, verdossier&, drapeauxVerification));
+// ... and its records and operations compiled into the application.
 SIGNATURE(erreur_ajouter, void (*)(std::vector<vererreur>&, const W&, std::uint64_t, std::uint32_t, std::uint32_t,
                                    const Point3d*, const W&, const W&));
 SIGNATURE(plan_ouvrir, std::uint32_t (*)(verplaninfo&));
