@@ -4,6 +4,7 @@
 
 #include <boost/filesystem/operations.hpp>
 
+#include "engine/plan_construire.h"
 #include "engine/plan_fichier.h"
 #include "engine/projection.h"
 #include "host/paths.h"
@@ -56,34 +57,6 @@ std::int32_t dossier_creerRepertoire(std::wstring& message, const std::wstring& 
 std::int32_t dossier_fichierIntrouvable(std::wstring& message, const std::wstring& chemin) {
   message = stbStr_toString(L"Fichier %s introuvable.", chemin);
   return verifErreurParametres;
-}
-
-// The record of a plan of the verdossier, as the per-plan driver's file set gives it (main path
-// in Livre, upper-cased; read-only when one of its files is). Stands in for plan_construire and
-// plan_copierIdentite until the driver's file sets are part of the library.
-void dossier_infoDepuisPlan(verplaninfo& info, const verplan& plan, const std::wstring& livre) {
-  verplaninfo_construire(info);
-  std::wstring nom = plan.nom;
-  stbStr_majuscules(nom);
-  info.nomPlan = nom;
-  info.libelleEmprise = nom;
-  info.type = static_cast<std::uint32_t>(plan.type);
-  info.version = static_cast<std::uint32_t>(plan.version);
-  info.projection = projection_rechercher(L"", plan.projection);
-  std::vector<std::wstring> chemins;
-  if (plan.type == 1) {
-    chemins.push_back(livre + nom);
-  } else if (plan.type == 2) {
-    for (const wchar_t* ext : {L"FP2", L"EL2", L"AR2"}) chemins.push_back(livre + nom + L"." + ext);
-  }
-  for (std::wstring& c : chemins) {
-    stbStr_majuscules(c);
-    if (dossier_lectureSeule(c)) info.lectureSeule = true;
-  }
-  if (!chemins.empty()) {
-    info.chemin = chemins.front();
-    stbFichier_nom(info.nomFichier, info.chemin);
-  }
 }
 
 }  // namespace
@@ -154,8 +127,10 @@ std::int32_t dossier_initialiser(vercontexte& ctx, std::wstring& message, verdos
     dossier_listerPlans(ctx.planInfos, ctx.repLivre);
   } else {
     for (const verplan& plan : dossier.plans) {
+      verplanfichiers fichiers;
+      plan_construire(fichiers, plan.nom, plan.type, plan.version, plan.projection, ctx.repLivre);
       verplaninfo info;
-      dossier_infoDepuisPlan(info, plan, ctx.repLivre);
+      plan_copierIdentite(info, fichiers, 0);
       ctx.planInfos.push_back(std::move(info));
     }
   }
@@ -182,7 +157,8 @@ std::int32_t dossier_initialiser(vercontexte& ctx, std::wstring& message, verdos
 
   if (scan == dossierLister) {
     if (dossier_controlerProjections(ctx, message) != 0) return verifErreurDossier;
-    // The footprint drawing comes with the footprint drawing's update.
+    // The footprint drawing is brought up to date here (dossier_creerEmprises) once its update
+    // is part of the library.
   }
   ctx.initialise = true;
   return verifSucces;

@@ -4,7 +4,9 @@
 
 #include "engine/dossier.h"
 #include "engine/halvorn.h"
+#include "engine/plan_etapes.h"
 #include "engine/plan_fichier.h"
+#include "engine/plan_verifier.h"
 #include "engine/rapport.h"
 #include "engine/vercontexte.h"
 #include "host/commands.h"
@@ -35,10 +37,7 @@ bool verif_planBienForme(const verplan& p) {
 // One plan through the per-plan driver, then its errors CSV and its summary row.
 void verif_verifierUnPlan(verplan& plan, std::int32_t mode, vercontexte& ctx, verdossier& dossier,
                           drapeauxVerification drapeaux) {
-  // The per-plan driver (plan_verifier) runs here once it is part of the library.
-  (void)mode;
-  (void)ctx;
-  (void)drapeaux;
+  plan_verifier(plan, mode, ctx, drapeaux);
   rapport_ecrireErreurs(plan, dossier.repErreur);
   rapport_ecrireBilan(plan, dossier);
 }
@@ -172,8 +171,7 @@ std::int32_t verif_actualiserCartouche(std::wstring& code, verplan& plan, verdos
     for (const verplan& p : dossier.plans)
       if (stbStr_comparer(p.nom, plan.nom, false) == 0) connu = true;
     if (!connu) return verifRefus;
-    // Staged (verif_attente.h): the title-block code is not built; refuse until it is.
-    return verifRefus;
+    return etape_quadrigramme(code, dossier, plan, drapeaux);
   } catch (...) {
     return verifRefus;
   }

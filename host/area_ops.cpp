@@ -41,14 +41,15 @@ double lengthOf(const bgx::MultiLinestring& ml) { return bg::length(ml); }
 std::optional<CurveVector> areaOffset(const CurveVector& area, double distance, double chordTolerance) {
   if (!area.isValid() || !area.isRegion() || !std::isfinite(distance) || !std::isfinite(chordTolerance)) return std::nullopt;
   try {
+    const Point3d origin = bgx::originOf(area);
     bgx::MultiPolygon source;
-    if (!bgx::toArea(area, chordTolerance, source)) return std::nullopt;
+    const bool isArea = bgx::toArea(area, chordTolerance, origin, source);
     bgx::MultiPolygon result;
-    if (bg::is_valid(source)) {
+    if (isArea && bg::is_valid(source)) {
       result = buffered(source, distance, chordTolerance);
     } else {
       if (distance <= 0.0) return std::nullopt;
-      const bgx::MultiLinestring outline = bgx::toLines(area, chordTolerance);
+      const bgx::MultiLinestring outline = bgx::toLines(area, chordTolerance, origin);
       result = buffered(outline, distance, chordTolerance);
       const double length = lengthOf(outline);
       // A loop that encloses something keeps what it encloses: the holes of its outline's
@@ -57,7 +58,7 @@ std::optional<CurveVector> areaOffset(const CurveVector& area, double distance, 
         for (auto& poly : result) poly.inners().clear();
     }
     if (result.empty() || areaOf(result) <= 0.0) return std::nullopt;
-    return bgx::fromArea(result, startZ(area));
+    return bgx::fromArea(result, origin, startZ(area));
   } catch (const std::exception&) {
     return std::nullopt;
   }
@@ -65,11 +66,13 @@ std::optional<CurveVector> areaOffset(const CurveVector& area, double distance, 
 
 std::optional<CurveVector> areaIntersection(const CurveVector& a, const CurveVector& b) {
   try {
+    const Point3d origin = bgx::originOf(a);
     bgx::MultiPolygon pa, pb, out;
-    if (!bgx::toArea(a, bgx::kAreaChordTolerance, pa) || !bgx::toArea(b, bgx::kAreaChordTolerance, pb)) return std::nullopt;
+    if (!bgx::toArea(a, bgx::kAreaChordTolerance, origin, pa) || !bgx::toArea(b, bgx::kAreaChordTolerance, origin, pb))
+      return std::nullopt;
     bg::intersection(pa, pb, out);
     if (out.empty() || areaOf(out) <= 0.0) return std::nullopt;
-    return bgx::fromArea(out, startZ(a));
+    return bgx::fromArea(out, origin, startZ(a));
   } catch (const std::exception&) {
     return std::nullopt;
   }
@@ -78,22 +81,23 @@ std::optional<CurveVector> areaIntersection(const CurveVector& a, const CurveVec
 std::optional<ClipSplit> clipSplit(const CurveVector& curve, const CurveVector& clipArea, double chordTolerance) {
   if (!curve.isValid()) return std::nullopt;
   try {
+    const Point3d origin = bgx::originOf(curve);
     bgx::MultiPolygon clip;
-    if (!bgx::toArea(clipArea, bgx::kAreaChordTolerance, clip)) return std::nullopt;
+    if (!bgx::toArea(clipArea, bgx::kAreaChordTolerance, origin, clip)) return std::nullopt;
     ClipSplit split;
     const double z = startZ(curve);
     bgx::MultiPolygon area;
-    if (curve.isRegion() && bgx::toArea(curve, chordTolerance, area)) {
+    if (curve.isRegion() && bgx::toArea(curve, chordTolerance, origin, area)) {
       bgx::MultiPolygon in, out;
       bg::intersection(area, clip, in);
       bg::difference(area, clip, out);
       const double whole = areaOf(area), eps = 1e-12 * std::max(1.0, whole);
       if (areaOf(in) > eps)
-        for (const auto& poly : in) split.inside.push_back(bgx::fromArea(bgx::MultiPolygon{poly}, z));
+        for (const auto& poly : in) split.inside.push_back(bgx::fromArea(bgx::MultiPolygon{poly}, origin, z));
       if (areaOf(out) > eps)
-        for (const auto& poly : out) split.outside.push_back(bgx::fromArea(bgx::MultiPolygon{poly}, z));
+        for (const auto& poly : out) split.outside.push_back(bgx::fromArea(bgx::MultiPolygon{poly}, origin, z));
     } else {
-      const bgx::MultiLinestring lines = bgx::toLines(curve, chordTolerance);
+      const bgx::MultiLinestring lines = bgx::toLines(curve, chordTolerance, origin);
       bgx::MultiLinestring in, out;
       for (const auto& ls : lines) {
         bgx::MultiLinestring i, o;
@@ -109,8 +113,8 @@ std::optional<ClipSplit> clipSplit(const CurveVector& curve, const CurveVector& 
         for (auto& piece : o)
           if (bg::length(piece) > 0.0) out.push_back(piece);
       }
-      split.inside = bgx::fromLines(in, z);
-      split.outside = bgx::fromLines(out, z);
+      split.inside = bgx::fromLines(in, origin, z);
+      split.outside = bgx::fromLines(out, origin, z);
     }
     split.crossesBoundary = !split.inside.empty() && !split.outside.empty();
     return split;

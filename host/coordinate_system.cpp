@@ -8,6 +8,7 @@
 #include <string>
 
 #include "host/coordinate_system_keys.h"
+#include "host/model_ref.h"
 
 namespace host {
 
@@ -88,6 +89,11 @@ std::shared_ptr<const CoordinateSystem> CoordinateSystem::create(const std::wstr
   const int kind = state.kindOf(epsg);
   if (kind < 0) return nullptr;
   return std::make_shared<const CoordinateSystem>(key, epsg, kind == 1);
+}
+
+std::shared_ptr<const CoordinateSystem> coordinateSystemOfModel(ModelRef model) {
+  const std::wstring key = coordinateSystemKey(model);
+  return key.empty() ? nullptr : CoordinateSystem::create(key);
 }
 
 bool reprojectUors(std::vector<Point3d>& points, const CoordinateSystem& from, const CoordinateSystem& to,

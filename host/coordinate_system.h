@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "host/geom_types.h"
+#include "host/model_ref.h"
 
 namespace host {
 
@@ -30,6 +31,10 @@ class CoordinateSystem {
   int epsg_;
   bool geographic_;
 };
+
+// The system of a model: the one named by its design file's coordinate-system key; null when the
+// model is not valid, has no key, or the key is unknown.
+std::shared_ptr<const CoordinateSystem> coordinateSystemOfModel(ModelRef model);
 
 // Reprojects the points (UORs in, UORs out) from one system to the other in one call. False,
 // with the points left as they were, when PROJ has no transformation between the two or a

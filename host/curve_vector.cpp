@@ -171,18 +171,23 @@ void strokePrimitive(const CurvePrimitive& p, double tol, std::vector<Point3d>& 
   }
 }
 
-// Twice the signed area swept from the origin by the path (Green's theorem), exact for arcs.
+// Twice the signed area swept by the path about its first point (Green's theorem), exact for
+// arcs. Coordinates are taken relative to that point, as plans lie millions of UORs from 0.
 double doubleAreaOfPath(const CurveVector& cv) {
   double sum = 0.0;
-  forEachLeaf(cv, [&sum](const Leaf& l) {
+  bool first = true;
+  Point3d ref;
+  forEachLeaf(cv, [&](const Leaf& l) {
+    if (first) ref = l.a, first = false;
     if (!l.arc) {
-      sum += crossXY(l.a, l.b);
+      sum += crossXY(l.a - ref, l.b - ref);
       return;
     }
     const Arc& arc = *l.arc;
+    const Point3d c = arc.centre - ref;
     const double a0 = arc.start, a1 = arc.start + arc.sweep;
-    sum += crossXY(arc.centre, arc.vector0) * (std::cos(a0) - std::cos(a1)) * -1.0 +
-           crossXY(arc.centre, arc.vector90) * (std::sin(a1) - std::sin(a0)) + crossXY(arc.vector0, arc.vector90) * (a1 - a0);
+    sum += crossXY(c, arc.vector0) * (std::cos(a1) - std::cos(a0)) + crossXY(c, arc.vector90) * (std::sin(a1) - std::sin(a0)) +
+           crossXY(arc.vector0, arc.vector90) * (a1 - a0);
   });
   return sum;
 }

@@ -8,15 +8,13 @@
 #include <optional>
 #include <vector>
 
+#include "host/element.h"
 #include "host/geom_types.h"
 
 namespace host {
 
-// Stroked point lists mark a break between two disconnected pieces by a point whose x is the
-// largest double.
-inline constexpr double kDisconnect = std::numeric_limits<double>::max();
-inline Point3d disconnectPoint() { return {kDisconnect, kDisconnect, kDisconnect}; }
-inline bool isDisconnect(const Point3d& p) { return p.x == kDisconnect; }
+// Stroked point lists mark a break between two disconnected pieces with the elements' disconnect
+// point (disconnectPoint() of element.h: every coordinate the largest double).
 
 // An elliptic arc: centre + cos(a) * vector0 + sin(a) * vector90, for a from start to
 // start + sweep (radians; a negative sweep runs clockwise). A circle has vector0 and vector90 of

@@ -9,6 +9,7 @@
 #include <nlohmann/json.hpp>
 
 #include "host/design_file.h"
+#include "host/text.h"
 
 using nlohmann::json;
 
@@ -27,51 +28,6 @@ struct Invalid {
 };
 
 [[noreturn]] void fail(std::string what) { throw Invalid{std::move(what)}; }
-
-// ---- UTF-8 <-> wide ----
-
-std::string narrow(const std::wstring& text) {
-  std::string out;
-  out.reserve(text.size());
-  for (wchar_t w : text) {
-    auto c = static_cast<char32_t>(w);
-    if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) c = 0xFFFD;
-    if (c < 0x80) {
-      out.push_back(static_cast<char>(c));
-    } else if (c < 0x800) {
-      out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-      out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    } else if (c < 0x10000) {
-      out.push_back(static_cast<char>(0xE0 | (c >> 12)));
-      out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-      out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    } else {
-      out.push_back(static_cast<char>(0xF0 | (c >> 18)));
-      out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
-      out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-      out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    }
-  }
-  return out;
-}
-
-// The parser has already refused invalid UTF-8.
-std::wstring widen(const std::string& text) {
-  std::wstring out;
-  out.reserve(text.size());
-  for (std::size_t i = 0; i < text.size();) {
-    const auto b = static_cast<unsigned char>(text[i]);
-    char32_t c = b;
-    std::size_t n = 1;
-    if (b >= 0xF0) c = b & 0x07, n = 4;
-    else if (b >= 0xE0) c = b & 0x0F, n = 3;
-    else if (b >= 0xC0) c = b & 0x1F, n = 2;
-    for (std::size_t k = 1; k < n && i + k < text.size(); ++k) c = (c << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
-    out.push_back(static_cast<wchar_t>(c));
-    i += n;
-  }
-  return out;
-}
 
 // ---- checked readers ----
 
@@ -135,7 +91,7 @@ bool boolOf(const json& v, const char* what) {
 
 std::wstring stringOf(const json& v, const char* what) {
   if (!v.is_string()) fail(std::string(what) + " is not a string");
-  return widen(v.get_ref<const std::string&>());
+  return text::fromUtf8(v.get_ref<const std::string&>());
 }
 
 Point3d pointOf(const json& v, const char* what) {
@@ -326,7 +282,7 @@ bool nestingWithin(std::string_view text, std::size_t limit) {
 
 DesignFile readDocument(const json& doc) {
   expectObject(doc, "the document");
-  if (stringOf(required(doc, "format"), "format") != widen(kFormatTag)) fail("not a design file (wrong format tag)");
+  if (stringOf(required(doc, "format"), "format") != text::fromUtf8(kFormatTag)) fail("not a design file (wrong format tag)");
   if (unsignedOf(required(doc, "version"), "version", 1000) != static_cast<std::uint64_t>(kFormatVersion))
     fail("unsupported version");
   DesignFile file;
@@ -482,14 +438,14 @@ json elementJson(const Element& e, bool topLevel) {
   if (e.text) {
     json runs = json::array();
     for (const auto& r : e.text->runs)
-      runs.push_back({{"text", narrow(r.text)}, {"kind", r.kind == RunKind::EnterData ? "field" : "plain"}});
+      runs.push_back({{"text", text::toUtf8(r.text)}, {"kind", r.kind == RunKind::EnterData ? "field" : "plain"}});
     o["text"] = {{"runs", std::move(runs)}, {"origin", pointJson(e.text->origin)},
-                 {"orientation", matrixJson(e.text->orientation)}, {"font", narrow(e.text->font)},
+                 {"orientation", matrixJson(e.text->orientation)}, {"font", text::toUtf8(e.text->font)},
                  {"width", e.text->width}, {"height", e.text->height}, {"lineSpacing", e.text->lineSpacing},
                  {"justification", e.text->justification}, {"underline", e.text->underline}};
   }
   if (e.cell) {
-    json c = {{"name", narrow(e.cell->name)}, {"origin", pointJson(e.cell->origin)},
+    json c = {{"name", text::toUtf8(e.cell->name)}, {"origin", pointJson(e.cell->origin)},
               {"rotation", matrixJson(e.cell->rotation)}, {"scale", pointJson(e.cell->scale)}};
     if (kind == GeometryKind::SharedCell) {
       const Range3d r = e.cell->range.isNull() ? Range3d::from(e.cell->origin, e.cell->origin) : e.cell->range;
@@ -529,19 +485,19 @@ std::string DesignFile::toJson() const {
   json h = {{"fileFormat", header.fileFormat}, {"is3d", header.is3d}, {"uorPerSub", header.uorPerSub},
             {"subPerMaster", header.subPerMaster}, {"globalOrigin", pointJson(header.globalOrigin)},
             {"nextGraphicGroup", header.nextGraphicGroup}, {"nextElementId", nextId_}};
-  if (header.coordinateSystem) h["coordinateSystem"] = narrow(*header.coordinateSystem);
+  if (header.coordinateSystem) h["coordinateSystem"] = text::toUtf8(*header.coordinateSystem);
   doc["header"] = std::move(h);
   json lv = json::array();
-  for (const auto& l : levels) lv.push_back({{"id", l.id}, {"name", narrow(l.name)}});
+  for (const auto& l : levels) lv.push_back({{"id", l.id}, {"name", text::toUtf8(l.name)}});
   doc["levels"] = std::move(lv);
   json ls = json::array();
-  for (const auto& s : lineStyles) ls.push_back({{"number", s.number}, {"name", narrow(s.name)}});
+  for (const auto& s : lineStyles) ls.push_back({{"number", s.number}, {"name", text::toUtf8(s.name)}});
   doc["lineStyles"] = std::move(ls);
   json ms = json::array();
   for (const auto& m : models) {
     json elements = json::array();
     for (const Element* e : m.elements()) elements.push_back(elementJson(*e, true));
-    json jm = {{"name", narrow(m.name())}, {"elements", std::move(elements)}};
+    json jm = {{"name", text::toUtf8(m.name())}, {"elements", std::move(elements)}};
     if (!m.references.empty()) {
       json refs = json::array();
       for (const auto& a : m.references) {
@@ -551,7 +507,7 @@ std::string DesignFile::toJson() const {
         t.push_back(a.transform.translation.x);
         t.push_back(a.transform.translation.y);
         t.push_back(a.transform.translation.z);
-        json r = {{"logicalName", narrow(a.logicalName)}, {"file", narrow(a.fileName)}, {"model", narrow(a.modelName)},
+        json r = {{"logicalName", text::toUtf8(a.logicalName)}, {"file", text::toUtf8(a.fileName)}, {"model", text::toUtf8(a.modelName)},
                   {"transform", std::move(t)}, {"skip", a.skip}};
         if (!a.hiddenLevels.empty()) {
           json hidden = json::array();

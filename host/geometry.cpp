@@ -113,10 +113,10 @@ struct Parts {
   bgx::MultiLinestring lines;
 };
 
-void collectParts(const CurveVector& cv, Parts& parts) {
+void collectParts(const CurveVector& cv, const Point3d& origin, Parts& parts) {
   if (cv.isRegion()) {
     bgx::MultiPolygon area;
-    if (bgx::toArea(cv, bgx::kAreaChordTolerance, area)) {
+    if (bgx::toArea(cv, bgx::kAreaChordTolerance, origin, area)) {
       parts.areas.insert(parts.areas.end(), area.begin(), area.end());
       return;
     }
@@ -124,16 +124,16 @@ void collectParts(const CurveVector& cv, Parts& parts) {
   if (cv.boundaryType() == CurveVector::BoundaryType::None) {
     for (const CurvePrimitive& p : cv.primitives()) {
       if (p.childCurve()) {
-        collectParts(*p.childCurve(), parts);
+        collectParts(*p.childCurve(), origin, parts);
       } else {
         CurveVector single(CurveVector::BoundaryType::Open);
         single.add(p);
-        collectParts(single, parts);
+        collectParts(single, origin, parts);
       }
     }
     return;
   }
-  const bgx::MultiLinestring lines = bgx::toLines(cv, bgx::kAreaChordTolerance);
+  const bgx::MultiLinestring lines = bgx::toLines(cv, bgx::kAreaChordTolerance, origin);
   parts.lines.insert(parts.lines.end(), lines.begin(), lines.end());
 }
 
@@ -142,9 +142,10 @@ void collectParts(const CurveVector& cv, Parts& parts) {
 std::optional<double> minDistanceXY(const CurveVector& a, const CurveVector& b) {
   if (!a.isValid() || !b.isValid()) return std::nullopt;
   try {
+    const Point3d origin = bgx::originOf(a);
     Parts pa, pb;
-    collectParts(a, pa);
-    collectParts(b, pb);
+    collectParts(a, origin, pa);
+    collectParts(b, origin, pb);
     double best = std::numeric_limits<double>::infinity();
     auto keep = [&best](double d) { best = std::min(best, d); };
     if (!pa.areas.empty() && !pb.areas.empty()) keep(bg::distance(pa.areas, pb.areas));

@@ -21,11 +21,16 @@ std::vector<std::vector<Point3d>> strokedPieces(const CurveVector& curve, double
   return pieces;
 }
 
-MultiLinestring toLines(const CurveVector& curve, double chordTolerance) {
+Point3d originOf(const CurveVector& curve) {
+  Point3d s, e;
+  return curve.getStartEnd(s, e) ? Point3d{s.x, s.y, 0.0} : Point3d{};
+}
+
+MultiLinestring toLines(const CurveVector& curve, double chordTolerance, const Point3d& origin) {
   MultiLinestring out;
   for (const auto& piece : strokedPieces(curve, chordTolerance)) {
     Linestring ls;
-    for (const Point3d& p : piece) ls.emplace_back(p.x, p.y);
+    for (const Point3d& p : piece) ls.emplace_back(p.x - origin.x, p.y - origin.y);
     out.push_back(std::move(ls));
   }
   return out;
@@ -33,26 +38,26 @@ MultiLinestring toLines(const CurveVector& curve, double chordTolerance) {
 
 namespace {
 
-Polygon::ring_type ringOf(const CurveVector& loop, double chordTolerance) {
+Polygon::ring_type ringOf(const CurveVector& loop, double chordTolerance, const Point3d& origin) {
   std::vector<Point3d> pts;
   loop.addStrokePoints(pts, chordTolerance);
   Polygon::ring_type ring;
   for (const Point3d& p : pts)
-    if (!isDisconnect(p)) ring.emplace_back(p.x, p.y);
+    if (!isDisconnect(p)) ring.emplace_back(p.x - origin.x, p.y - origin.y);
   if (!ring.empty() && !bg::equals(ring.front(), ring.back())) ring.push_back(ring.front());
   return ring;
 }
 
 }  // namespace
 
-bool toArea(const CurveVector& curve, double chordTolerance, MultiPolygon& out) {
+bool toArea(const CurveVector& curve, double chordTolerance, const Point3d& origin, MultiPolygon& out) {
   out.clear();
   if (!curve.isValid()) return false;
   switch (curve.boundaryType()) {
     case CurveVector::BoundaryType::Outer:
     case CurveVector::BoundaryType::Inner: {
       Polygon poly;
-      poly.outer() = ringOf(curve, chordTolerance);
+      poly.outer() = ringOf(curve, chordTolerance, origin);
       if (poly.outer().size() < 4) return false;
       bg::correct(poly);
       out.push_back(std::move(poly));
@@ -62,7 +67,7 @@ bool toArea(const CurveVector& curve, double chordTolerance, MultiPolygon& out) 
       // The loop of largest area is the outer boundary, the others its holes.
       std::vector<Polygon::ring_type> rings;
       for (const CurvePrimitive& p : curve.primitives())
-        if (p.childCurve()) rings.push_back(ringOf(*p.childCurve(), chordTolerance));
+        if (p.childCurve()) rings.push_back(ringOf(*p.childCurve(), chordTolerance, origin));
       if (rings.empty()) return false;
       size_t outer = 0;
       for (size_t i = 1; i < rings.size(); ++i)
@@ -78,7 +83,7 @@ bool toArea(const CurveVector& curve, double chordTolerance, MultiPolygon& out) 
     case CurveVector::BoundaryType::UnionRegion: {
       for (const CurvePrimitive& p : curve.primitives()) {
         MultiPolygon part, merged;
-        if (!p.childCurve() || !toArea(*p.childCurve(), chordTolerance, part)) return false;
+        if (!p.childCurve() || !toArea(*p.childCurve(), chordTolerance, origin, part)) return false;
         bg::union_(out, part, merged);
         out = std::move(merged);
       }
@@ -91,36 +96,37 @@ bool toArea(const CurveVector& curve, double chordTolerance, MultiPolygon& out) 
 
 namespace {
 
-CurveVector loopOf(const Polygon::ring_type& ring, double z, CurveVector::BoundaryType type) {
+CurveVector loopOf(const Polygon::ring_type& ring, const Point3d& origin, double z, CurveVector::BoundaryType type) {
   std::vector<Point3d> pts;
   pts.reserve(ring.size());
-  for (const Point& p : ring) pts.push_back({p.x(), p.y(), z});
+  for (const Point& p : ring) pts.push_back({p.x() + origin.x, p.y() + origin.y, z});
   auto cv = CurveVector::createLinear(pts, type);
   return cv ? *cv : CurveVector(type);
 }
 
-CurveVector regionOf(const Polygon& poly, double z) {
-  if (poly.inners().empty()) return loopOf(poly.outer(), z, CurveVector::BoundaryType::Outer);
+CurveVector regionOf(const Polygon& poly, const Point3d& origin, double z) {
+  if (poly.inners().empty()) return loopOf(poly.outer(), origin, z, CurveVector::BoundaryType::Outer);
   CurveVector region(CurveVector::BoundaryType::ParityRegion);
-  region.add(CurvePrimitive::child(loopOf(poly.outer(), z, CurveVector::BoundaryType::Outer)));
-  for (const auto& inner : poly.inners()) region.add(CurvePrimitive::child(loopOf(inner, z, CurveVector::BoundaryType::Inner)));
+  region.add(CurvePrimitive::child(loopOf(poly.outer(), origin, z, CurveVector::BoundaryType::Outer)));
+  for (const auto& inner : poly.inners())
+    region.add(CurvePrimitive::child(loopOf(inner, origin, z, CurveVector::BoundaryType::Inner)));
   return region;
 }
 
 }  // namespace
 
-CurveVector fromArea(const MultiPolygon& area, double z) {
-  if (area.size() == 1) return regionOf(area.front(), z);
+CurveVector fromArea(const MultiPolygon& area, const Point3d& origin, double z) {
+  if (area.size() == 1) return regionOf(area.front(), origin, z);
   CurveVector all(CurveVector::BoundaryType::UnionRegion);
-  for (const Polygon& poly : area) all.add(CurvePrimitive::child(regionOf(poly, z)));
+  for (const Polygon& poly : area) all.add(CurvePrimitive::child(regionOf(poly, origin, z)));
   return all;
 }
 
-std::vector<CurveVector> fromLines(const MultiLinestring& lines, double z) {
+std::vector<CurveVector> fromLines(const MultiLinestring& lines, const Point3d& origin, double z) {
   std::vector<CurveVector> out;
   for (const Linestring& ls : lines) {
     std::vector<Point3d> pts;
-    for (const Point& p : ls) pts.push_back({p.x(), p.y(), z});
+    for (const Point& p : ls) pts.push_back({p.x() + origin.x, p.y() + origin.y, z});
     if (auto cv = CurveVector::createLinear(pts, CurveVector::BoundaryType::Open)) out.push_back(std::move(*cv));
   }
   return out;

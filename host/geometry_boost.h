@@ -1,6 +1,8 @@
 #pragma once
 // Internal to the host: conversions between curve vectors and Boost.Geometry's XY types.
 // Areas are stroked into rings; z is dropped on the way in and set to a given z on the way out.
+// Coordinates are taken relative to an origin near the curves (plans lie millions of UORs from
+// 0, where Boost.Geometry's overlays lose their precision) and moved back on the way out.
 #include <boost/geometry.hpp>
 #include <boost/geometry/geometries/linestring.hpp>
 #include <boost/geometry/geometries/multi_linestring.hpp>
@@ -25,11 +27,13 @@ inline constexpr double kAreaChordTolerance = 0.01;
 
 // The stroked pieces of a curve, split at disconnects; a piece of one point is doubled.
 std::vector<std::vector<Point3d>> strokedPieces(const CurveVector& curve, double chordTolerance);
-MultiLinestring toLines(const CurveVector& curve, double chordTolerance);
+MultiLinestring toLines(const CurveVector& curve, double chordTolerance, const Point3d& origin);
 // The area of a closed loop or region, orientation corrected; false when the curve is no region.
-bool toArea(const CurveVector& curve, double chordTolerance, MultiPolygon& out);
+bool toArea(const CurveVector& curve, double chordTolerance, const Point3d& origin, MultiPolygon& out);
 // A loop for one polygon without holes, a parity region with holes, a union region for several.
-CurveVector fromArea(const MultiPolygon& area, double z);
-std::vector<CurveVector> fromLines(const MultiLinestring& lines, double z);
+CurveVector fromArea(const MultiPolygon& area, const Point3d& origin, double z);
+std::vector<CurveVector> fromLines(const MultiLinestring& lines, const Point3d& origin, double z);
+// An origin for the curve: its start point, or (0, 0, 0) when it has none.
+Point3d originOf(const CurveVector& curve);
 
 }  // namespace host::bgx

@@ -5,68 +5,12 @@
 
 #include <boost/filesystem/operations.hpp>
 
+#include "host/text.h"
+
 namespace fs = boost::filesystem;
 
 namespace host::paths {
 namespace {
-
-void appendUtf8(std::string& out, char32_t c) {
-  if (c < 0x80) {
-    out.push_back(static_cast<char>(c));
-  } else if (c < 0x800) {
-    out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-    out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-  } else if (c < 0x10000) {
-    out.push_back(static_cast<char>(0xE0 | (c >> 12)));
-    out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-  } else {
-    out.push_back(static_cast<char>(0xF0 | (c >> 18)));
-    out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-  }
-}
-
-std::string toUtf8(const std::wstring& text) {
-  std::string out;
-  out.reserve(text.size());
-  for (wchar_t w : text) {
-    auto c = static_cast<char32_t>(w);
-    if (c == U'\\') c = U'/';
-    if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) c = U'_';
-    appendUtf8(out, c);
-  }
-  return out;
-}
-
-std::wstring fromUtf8(const std::string& bytes) {
-  std::wstring out;
-  size_t i = 0;
-  while (i < bytes.size()) {
-    auto b = static_cast<unsigned char>(bytes[i]);
-    int extra = b >= 0xF0 && b < 0xF8 ? 3 : b >= 0xE0 ? 2 : b >= 0xC0 ? 1 : 0;
-    char32_t c = extra == 3 ? (b & 0x07) : extra == 2 ? (b & 0x0F) : extra == 1 ? (b & 0x1F) : b;
-    bool valid = b < 0x80 || extra > 0;
-    if (extra > 0 && i + extra < bytes.size()) {
-      for (int k = 1; k <= extra; ++k) {
-        auto n = static_cast<unsigned char>(bytes[i + k]);
-        if ((n & 0xC0) != 0x80) { valid = false; break; }
-        c = (c << 6) | (n & 0x3F);
-      }
-    } else if (extra > 0) {
-      valid = false;
-    }
-    if (valid) {
-      out.push_back(static_cast<wchar_t>(c));
-      i += 1 + extra;
-    } else {
-      out.push_back(static_cast<wchar_t>(b));  // stray byte: ISO 8859-1
-      i += 1;
-    }
-  }
-  return out;
-}
 
 // The entries of a folder in name order (empty when it cannot be listed).
 std::vector<fs::path> entries(const fs::path& folder) {
@@ -107,10 +51,12 @@ bool equalNoCase(const std::wstring& a, const std::wstring& b) {
 fs::path toNative(const std::wstring& path) {
   // The system calls would stop at a null character and reach another file: such a path names nothing.
   if (path.find(L'\0') != std::wstring::npos) return fs::path();
-  return fs::path(toUtf8(path));
+  std::wstring slashed = path;
+  std::replace(slashed.begin(), slashed.end(), L'\\', L'/');
+  return fs::path(text::toUtf8(slashed));
 }
 
-std::wstring fromNative(const fs::path& path) { return fromUtf8(path.string()); }
+std::wstring fromNative(const fs::path& path) { return text::fromUtf8(path.string()); }
 
 fs::path resolve(const std::wstring& path) {
   fs::path native = toNative(path);

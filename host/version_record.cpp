@@ -55,7 +55,12 @@ std::optional<Record> readFile(const std::wstring& path) {
   try {
     std::ifstream in(paths::resolve(path).string(), std::ios::binary);
     if (!in) return std::nullopt;
-    std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    in.seekg(0, std::ios::end);
+    const std::streamoff size = in.tellg();
+    if (size <= 0) return std::nullopt;
+    std::vector<char> bytes(static_cast<std::size_t>(size));
+    in.seekg(0);
+    if (!in.read(bytes.data(), size)) return std::nullopt;
     return fromElf(bytes);
   } catch (...) {
     return std::nullopt;

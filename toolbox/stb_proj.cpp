@@ -9,7 +9,7 @@ constexpr int kEchec = 0x8000;
 
 // The display name of the model's system; empty when it has none the host knows.
 std::wstring nomDuModele(host::ModelRef modele) {
-  const auto systeme = host::CoordinateSystem::create(host::coordinateSystemKey(modele));
+  const auto systeme = host::coordinateSystemOfModel(modele);
   return systeme ? systeme->displayName() : std::wstring();
 }
 

@@ -93,3 +93,24 @@ TEST(HostAreaOps, ClipSplitsLinesAtTheBoundaryAndSaysWhenTheyCross) {
 }
 
 }  // namespace
+
+namespace {
+
+// Plans lie in Lambert 93 UORs, billions from 0: results must not lose their precision there.
+TEST(HostAreaOps, ResultsKeepTheirPrecisionFarFromTheOrigin) {
+  for (const Point3d off : {Point3d{0, 0, 0}, Point3d{7e8, 6.6e9, 0}}) {
+    auto at = [&off](double x0, double y0, double side) { return square(off.x + x0, off.y + y0, side); };
+    EXPECT_NEAR(at(0, 0, 10).signedAreaXY(), 100, 1e-6);
+    EXPECT_NEAR(host::areaIntersection(at(0, 0, 10), at(5, 5, 10))->signedAreaXY(), 25, 1e-6);
+    const auto buf = host::areaOffset(at(0, 0, 10), -2, 0.01);
+    ASSERT_TRUE(buf);
+    EXPECT_NEAR(buf->signedAreaXY(), 36, 1e-6);
+    EXPECT_NEAR(buf->range().low.x - off.x, 2, 1e-6);
+    const auto split = host::clipSplit(linear({off + Point3d{-5, 5, 0}, off + Point3d{15, 5.3, 0}}), at(0, 0, 10));
+    ASSERT_TRUE(split);
+    ASSERT_EQ(split->inside.size(), 1u);
+    EXPECT_NEAR(split->inside[0].length(), std::hypot(10, 0.15), 1e-6);
+  }
+}
+
+}  // namespace

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <boost/filesystem.hpp>
+
 #include "host/coordinate_system_keys.h"
+#include "host/fixture/design_builder.h"
 
 using host::CoordinateSystem;
 using host::Point3d;
@@ -86,6 +89,36 @@ TEST(HostCoordinateSystem, LocalTransformMatchesTheReprojectionNearby) {
   std::vector<Point3d> exact = {nearby};
   ASSERT_TRUE(host::reprojectUors(exact, *l93, *cc47, kUors));
   EXPECT_LT(t->apply(nearby).distanceXY(exact[0]), 5.0);  // 5 mm over 600 m
+}
+
+}  // namespace
+
+namespace {
+
+TEST(HostCoordinateSystem, SystemOfAModelIsNamedByItsFileKey) {
+  host::resetModels();
+  const auto dir = boost::filesystem::current_path() / "coordinate_system_model";
+  boost::filesystem::create_directories(dir);
+  struct Case {
+    std::optional<std::wstring> key;
+    bool known;
+  } cases[] = {{L"RGF93.CC47", true}, {L"Inconnu", false}, {std::nullopt, false}};
+  for (const auto& c : cases) {
+    host::fixture::DesignBuilder b;
+    b.header().coordinateSystem = c.key;
+    const std::wstring path = (dir / "Plan.dgn").wstring();
+    ASSERT_TRUE(b.save(path));
+    host::ModelRef model;
+    ASSERT_EQ(host::openWorkFile(&model, nullptr, nullptr, path, L"", true), host::kSuccess);
+    const auto sys = host::coordinateSystemOfModel(model);
+    EXPECT_EQ(sys != nullptr, c.known);
+    if (sys) {
+      EXPECT_EQ(sys->displayName(), *c.key);
+    }
+    host::closeWorkFile(model);
+  }
+  EXPECT_FALSE(host::coordinateSystemOfModel({}));
+  host::resetModels();
 }
 
 }  // namespace

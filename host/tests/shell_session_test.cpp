@@ -56,7 +56,9 @@ class HostShell : public ::testing::Test {
 TEST_F(HostShell, DrivesAnApplicationAndPrintsMessagesWithTheirMode) {
   const std::string out = script({L"# a comment", L"", L"load " + host::text::fromUtf8(TEST_PLUGIN_PATH),
                                   L"test hello monde", L"toggle 1 3", L"show 1", L"answer yes", L"clipboard set abc",
-                                  L"clipboard", L"test tool", L"point 1 5 6", L"default"});
+                                  L"clipboard", L"test tool", L"point 1 5 6", L"default", L"at-pump press 1 5",
+                                  L"test pump", L"load " + host::text::fromUtf8(TEST_PLUGIN_PATH), L"unload testplugin",
+                                  L"apps"});
   EXPECT_THAT(out, HasSubstr("[mode 4] event: hello monde\n"));
   EXPECT_THAT(out, HasSubstr("toggleButton 3 « Bascule » = « 1 »"));
   EXPECT_THAT(out, HasSubstr("    0 | b {2} | 10 | [0]\n"));
@@ -64,6 +66,9 @@ TEST_F(HostShell, DrivesAnApplicationAndPrintsMessagesWithTheirMode) {
   EXPECT_THAT(out, HasSubstr("[outil] Outil d'essai > Donner un point\n"));
   EXPECT_THAT(out, HasSubstr("[mode 4] event: first point 5\n"));
   EXPECT_THAT(out, HasSubstr("[outil] commande par défaut\n"));
+  EXPECT_THAT(out, HasSubstr("[mode 4] event: pump 0\n[mode 4] event: activate 5 value 7 toggle 1\n[mode 4] event: pump 1\n"));
+  EXPECT_THAT(out, HasSubstr("[mode 4] event: reload\n[mode 4] event: unload 1\n[mode 4] event: dialog destroy\n"));
+  EXPECT_THAT(out, ::testing::Not(HasSubstr("TESTPLUGIN")));
   EXPECT_EQ(host::messages::pendingAnswers(), 1u);
 }
 

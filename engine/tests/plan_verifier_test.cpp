@@ -1,0 +1,135 @@
+// The per-plan driver: where it stops, the statuses it leaves and the files it closes. The
+// folder record is built by hand over a Livre directory written in code.
+#include "engine/plan_verifier.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <functional>
+
+#include <boost/filesystem.hpp>
+
+#include "host/fixture/design_builder.h"
+#include "host/model_ref.h"
+#include "host/paths.h"
+
+namespace {
+
+using host::fixture::DesignBuilder;
+using statuts = std::array<std::int32_t, 6>;
+
+const std::wstring stem = L"ABC-47-00120-00650-07-B-13";
+
+class PlanVerifier : public ::testing::Test {
+ public:
+  void SetUp() override {
+    const std::string test = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    const boost::filesystem::path dossier = boost::filesystem::current_path() / "PlanVerifier" / test;
+    boost::filesystem::remove_all(dossier);
+    boost::filesystem::create_directories(dossier / "Livre");
+    contexte_.repertoire = host::paths::fromNative(dossier) + L"/";
+    contexte_.repLivre = contexte_.repertoire + L"Livre/";
+    ouvertsAvant_ = host::openWorkFileCount();
+  }
+  void TearDown() override {
+    EXPECT_EQ(host::openWorkFileCount(), ouvertsAvant_);
+    host::closeActiveFile();
+  }
+
+  void ecrire(const std::wstring& nom, const std::function<void(DesignBuilder&)>& defaut = {}) const {
+    DesignBuilder b;
+    b.add(host::fixture::line({0, 0, 0}, {1000, 0, 0}));
+    if (defaut) defaut(b);
+    ASSERT_TRUE(b.save(contexte_.repLivre + nom));
+  }
+
+  verplan verifier(const std::wstring& nom, std::int32_t type, std::int32_t mode = 1) {
+    verplan plan;
+    plan.nom = nom;
+    plan.type = type;
+    plan.version = 1;
+    plan_verifier(plan, mode, contexte_, 0);
+    return plan;
+  }
+
+  static std::vector<std::uint32_t> codes(const verplan& plan) {
+    std::vector<std::uint32_t> c;
+    for (const vererreur& e : plan.erreurs) c.push_back(e.code);
+    return c;
+  }
+
+  vercontexte contexte_;
+  std::size_t ouvertsAvant_ = 0;
+};
+
+const auto troisD = [](DesignBuilder& b) { b.header().is3d = true; };
+
+TEST_F(PlanVerifier, MissingMainFileMakesThePlanNotVerifiable) {
+  ecrire(stem + L".EL2");  // the other files do not count
+  const verplan plan = verifier(stem, 2);
+  ASSERT_EQ(codes(plan), std::vector<std::uint32_t>{2011});
+  const std::wstring chemin = contexte_.repLivre + stem + L".FP2";
+  EXPECT_EQ(plan.erreurs[0].fichier, stem + L".FP2");
+  EXPECT_TRUE(host::paths::equalNoCase(plan.erreurs[0].complement, chemin));
+  EXPECT_EQ(plan.statuts, (statuts{2, 0, -1, -1, -1, -1}));
+}
+
+TEST_F(PlanVerifier, FindingsOfTheFileChecksStopBeforeOpening) {
+  const struct {
+    const char* pourquoi;
+    std::function<void(PlanVerifier&)> livrer;
+    std::wstring nom;
+    std::int32_t type;
+    std::vector<std::uint32_t> attendus;
+  } cas[] = {
+      {"3D one-file plan", [](PlanVerifier& t) { t.ecrire(L"abcd1234.dgn", troisD); }, L"ABCD1234.DGN", 1, {1004}},
+      {"files checked FP2, EL2, AR2, then the gas file",
+       [](PlanVerifier& t) {
+         t.ecrire(stem + L".AR2", troisD);
+         t.ecrire(stem + L".EL2", [](DesignBuilder& b) { b.header().subPerMaster = 100.0; });
+         t.ecrire(stem + L".FP2", troisD);
+         t.ecrire(stem + L".GZ2");
+       },
+       stem, 2, {1004, 1001, 1004, 1008}},
+      {"a clean three-file plan with a gas file", [](PlanVerifier& t) {
+         t.ecrire(stem + L".FP2");
+         t.ecrire(stem + L".GZ2");
+       },
+       stem, 2, {1008}},
+  };
+  for (const auto& c : cas) {
+    SCOPED_TRACE(c.pourquoi);
+    boost::filesystem::remove_all(host::paths::toNative(contexte_.repLivre));
+    boost::filesystem::create_directories(host::paths::toNative(contexte_.repLivre));
+    c.livrer(*this);
+    const verplan plan = verifier(c.nom, c.type);
+    EXPECT_EQ(codes(plan), c.attendus);
+    EXPECT_EQ(plan.statuts, (statuts{1, 0, -1, -1, -1, -1}));
+  }
+}
+
+TEST_F(PlanVerifier, CleanPlansReachTheDrawingRulesAndCloseTheirFiles) {
+  ecrire(L"ABCD1234.DGN");
+  ecrire(stem + L".FP2");  // EL2 and AR2 missing: their checks are passed over
+  for (const auto& [nom, type] : {std::pair{std::wstring(L"abcd1234.dgn"), 1}, std::pair{stem, 2}}) {
+    for (const std::int32_t mode : {1, 2}) {
+      SCOPED_TRACE(testing::Message() << type << " " << mode);
+      const verplan plan = verifier(nom, type, mode);
+      EXPECT_TRUE(plan.erreurs.empty());
+      EXPECT_EQ(plan.statuts, (statuts{0, 2, -1, -1, -1, -1}));
+      EXPECT_EQ(host::openWorkFileCount(), ouvertsAvant_);
+    }
+  }
+}
+
+TEST_F(PlanVerifier, ThePlanThatIsTheActiveFileStaysOpen) {
+  ecrire(L"ABCD1234.DGN");
+  ASSERT_EQ(host::openActiveFile(contexte_.repLivre + L"ABCD1234.DGN"), 0);
+  const host::ModelRef actif = host::activeModel();
+  const verplan plan = verifier(L"ABCD1234.DGN", 1);
+  EXPECT_EQ(plan.statuts[0], 0);
+  EXPECT_TRUE(host::isValid(actif));
+  EXPECT_EQ(host::activeModel(), actif);
+}
+
+}  // namespace

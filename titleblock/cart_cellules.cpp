@@ -1,0 +1,137 @@
+#include "titleblock/cart_cellules.h"
+
+#include <algorithm>
+
+#include "host/geometry.h"
+#include "titleblock/cart_modele.h"
+#include "toolbox/stb_dgn.h"
+#include "toolbox/stb_elem.h"
+#include "toolbox/stb_str.h"
+
+namespace {
+
+constexpr std::uint32_t kEchec = 0x8000;
+
+std::wstring rogner(const std::wstring& texte) {
+  const auto debut = texte.find_first_not_of(L" \t");
+  if (debut == std::wstring::npos) return {};
+  const auto fin = texte.find_last_not_of(L" \t");
+  return texte.substr(debut, fin - debut + 1);
+}
+
+bool aChampSaisie(const host::Element& texte) {
+  const host::TextPart* partie = host::firstTextPart(texte);
+  if (!partie) return false;
+  return std::any_of(partie->runs.begin(), partie->runs.end(),
+                     [](const host::TextRun& r) { return r.kind == host::RunKind::EnterData; });
+}
+
+// The cell's range lies wholly inside the shape of that id.
+bool dansEncart(const host::Range3d& etendue, host::ModelRef modele, std::uint64_t idEncart) {
+  const host::Element* encart = host::readElement(modele, idEncart);
+  if (!encart || encart->points.size() < 3) return false;
+  if (!host::elementRange(*encart).intersectsXY(etendue)) return false;
+  const host::Point3d coins[] = {etendue.low,
+                                 {etendue.high.x, etendue.low.y, 0.0},
+                                 etendue.high,
+                                 {etendue.low.x, etendue.high.y, 0.0}};
+  return std::all_of(std::begin(coins), std::end(coins),
+                     [&](const host::Point3d& p) { return host::pointInPolygonXY(encart->points, p, 0.0); });
+}
+
+}  // namespace
+
+void cart_collecterCellules(std::vector<vercellule>& cellules, host::ModelRef modele,
+                            const std::vector<std::wstring>& noms, const std::vector<std::uint64_t>& encarts) {
+  host::ScanCriteria criteres;
+  criteres.types = {host::ElementType::Cell};
+  std::vector<host::ElementId> ids;
+  stbDgn_scanner(ids, criteres, modele);
+  for (host::ElementId id : ids) {
+    const host::ElementHandle element(id, modele);
+    vercellule c;
+    if (stbElem_lireCellule(&c.origine, &c.rotation, &c.echelle, &c.nom, element) != 0) continue;
+    if (!noms.empty() &&
+        std::none_of(noms.begin(), noms.end(), [&](const std::wstring& n) { return stbStr_comparer(n, c.nom, true) == 0; }))
+      continue;
+    if (!encarts.empty()) {
+      const host::Range3d etendue = host::elementRangeOf(modele, id);
+      if (std::any_of(encarts.begin(), encarts.end(),
+                      [&](std::uint64_t e) { return dansEncart(etendue, modele, e); }))
+        continue;
+    }
+    c.elementId = id;
+    if (const host::Element* e = element.element()) c.groupe = e->graphicGroup;
+    cellules.push_back(std::move(c));
+  }
+}
+
+std::uint32_t cart_trouverCellule(vercellule& cellule, host::ModelRef modele, const std::wstring& chemin) {
+  const cart_modele lecture(modele, chemin);
+  if (!lecture) return kEchec;
+  std::vector<vercellule> cellules;
+  cart_collecterCellules(cellules, lecture.get(), {L"CART", L"CART2"}, {});
+  if (cellules.empty()) return kEchec;
+  cellule = cellules.front();
+  return 0;
+}
+
+std::uint32_t cart_cellulesIdentification(std::uint64_t* idFich, std::uint64_t* idTheme, std::uint64_t* idLoc,
+                                          std::vector<std::uint64_t>* idVoies, host::ModelRef modele,
+                                          const std::wstring& chemin) {
+  const cart_modele lecture(modele, chemin);
+  if (!lecture) return kEchec;
+  std::vector<vercellule> cellules;
+  cart_collecterCellules(cellules, lecture.get(), {}, {});
+  std::uint64_t fich = 0, theme = 0, loc = 0;
+  std::vector<std::uint64_t> voies;
+  for (const auto& c : cellules) {
+    if (c.nom == L"IDFICH") fich = c.elementId;
+    else if (c.nom == L"IDLOC" || c.nom == L"IDLOCV3") loc = c.elementId;
+    else if (c.nom == L"IDFDP" || c.nom == L"IDELE" || c.nom == L"IDGAZ" || c.nom == L"IDAUT") theme = c.elementId;
+    else if (c.nom == L"IDVOIE") voies.push_back(c.elementId);
+  }
+  if (idFich) *idFich = fich;
+  if (idTheme) *idTheme = theme;
+  if (idLoc) *idLoc = loc;
+  if (idVoies) *idVoies = std::move(voies);
+  return fich != 0 ? 0 : kEchec;
+}
+
+std::uint32_t cart_trouverCelluleId(host::ElementHandle& cellule, std::uint64_t id, host::ModelRef modele,
+                                    int sorte, int sousSorte) {
+  if (id == 0) {
+    if (sorte == sorteCartouche && sousSorte == 1) {
+      vercellule cartouche;
+      if (cart_trouverCellule(cartouche, modele, L"") != 0) return kEchec;
+      id = cartouche.elementId;
+    } else if (sorte == sorteIdentification && sousSorte >= 1 && sousSorte <= 3) {
+      std::uint64_t fich = 0, theme = 0, loc = 0;
+      cart_cellulesIdentification(&fich, &theme, &loc, nullptr, modele, L"");
+      id = sousSorte == 1 ? fich : sousSorte == 2 ? theme : loc;
+    }
+    if (id == 0) return kEchec;
+  }
+  cellule = host::ElementHandle(id, modele);
+  return cellule.isValid() ? 0 : kEchec;
+}
+
+const std::wstring& cart_texteCellule(std::wstring& texte, const host::ElementHandle& cellule, int n) {
+  texte.clear();
+  if (n < 0) return texte;
+  const host::Element* cell = cellule.element();
+  if (!cell) return texte;
+  int rang = 0;
+  for (const auto& enfant : cell->children) {
+    if (enfant.type != host::ElementType::Text) continue;
+    const host::ElementHandle h(enfant, cellule.model());
+    std::wstring chaine;
+    if (stbElem_lireTexte(nullptr, &chaine, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, h) != 0) continue;
+    if (!aChampSaisie(enfant)) continue;
+    if (rang++ == n) {
+      texte = rogner(chaine);
+      break;
+    }
+  }
+  return texte;
+}
