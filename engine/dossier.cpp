@@ -4,6 +4,7 @@
 
 #include <boost/filesystem/operations.hpp>
 
+#include "engine/emprise_dessin.h"
 #include "engine/plan_construire.h"
 #include "engine/plan_fichier.h"
 #include "engine/projection.h"
@@ -157,8 +158,7 @@ std::int32_t dossier_initialiser(vercontexte& ctx, std::wstring& message, verdos
 
   if (scan == dossierLister) {
     if (dossier_controlerProjections(ctx, message) != 0) return verifErreurDossier;
-    // The footprint drawing is brought up to date here (dossier_creerEmprises) once its update
-    // is part of the library.
+    if (dossier_creerEmprises(ctx, message) != 0) return verifErreurDossier;
   }
   ctx.initialise = true;
   return verifSucces;

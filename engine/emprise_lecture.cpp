@@ -1,6 +1,12 @@
 #include "engine/emprise_lecture.h"
 
+#include <algorithm>
+#include <optional>
+
+#include "host/area_ops.h"
+#include "host/curve_element.h"
 #include "host/paths.h"
+#include "titleblock/cart_nom_plan.h"
 #include "toolbox/stb_dgn.h"
 #include "toolbox/stb_elem.h"
 #include "toolbox/stb_str.h"
@@ -34,9 +40,21 @@ void fermerSiOuvert(bool ouvert, host::ModelRef modele) {
   if (ouvert) stbDgn_fermerFichier(modele);  // the active model stays open
 }
 
-// The label a footprint record keeps: the text's content, upper-cased.
+// Closes the drawing on every way out when it was opened here.
+struct fermeture {
+  bool ouvert;
+  host::ModelRef modele;
+  fermeture(bool o, host::ModelRef m) : ouvert(o), modele(m) {}
+  fermeture(const fermeture&) = delete;
+  fermeture& operator=(const fermeture&) = delete;
+  ~fermeture() { fermerSiOuvert(ouvert, modele); }
+};
+
+// The label a footprint record keeps: the text's content, a plan code of 11 characters without
+// "." turned into its one-file plan name, upper-cased.
 std::wstring libelleLu(const std::wstring& contenu) {
   std::wstring libelle = contenu;
+  if (libelle.size() == 11 && libelle.find(L'.') == std::wstring::npos) cart_convertirNomPlan(libelle, contenu);
   stbStr_majuscules(libelle);
   return libelle;
 }
@@ -62,6 +80,7 @@ veremprise lireEmprise(std::uint32_t groupe, host::ElementId forme, host::Elemen
 std::int32_t emprise_localiserFichier(bool& ouvert, host::ModelRef& modele, const std::wstring& chemin) {
   ouvert = false;
   modele = host::ModelRef{};
+  if (chemin.empty()) return echec;  // an empty file name would match any reference
   try {
     const host::ModelRef actif = host::activeModel();
     const std::wstring fichierActif = host::activeFileName();
@@ -112,6 +131,52 @@ std::int32_t emprise_chargerFichier(std::vector<veremprise>& sortie, const std::
   }
   fermerSiOuvert(ouvert, modele);
   return 0;
+}
+
+std::int32_t emprise_chercherDansZone(std::vector<veremprise>& sortie, host::ModelRef modele,
+                                      const std::wstring& chemin, const host::ElementHandle& zone,
+                                      const std::vector<std::wstring>& nomsNiveaux) {
+  sortie.clear();
+  try {
+    const host::Element* elementZone = zone.element();
+    if (elementZone == nullptr) return echec;
+    const std::optional<host::CurveVector> aire = host::curveOfElement(*elementZone);
+    if (!aire || !aire->isRegion()) return echec;
+    bool ouvert = false;
+    if (!modele && emprise_localiserFichier(ouvert, modele, chemin) != 0) return echec;
+    const fermeture garde{ouvert, modele};
+
+    host::Range3d plage = host::elementRange(*elementZone);
+    plage.low = plage.low - host::Point3d{1.0, 1.0, 1.0};
+    plage.high = plage.high + host::Point3d{1.0, 1.0, 1.0};
+    host::ScanCriteria criteres;
+    criteres.types = {host::ElementType::Shape};
+    criteres.range = plage;
+    criteres.levels = niveaux(nomsNiveaux, modele);
+    std::vector<host::ElementId> formes;
+    stbDgn_scanner(formes, criteres, modele);
+    // Shapes of a reference are compared in the coordinates of the model that attaches it.
+    const host::Transform versMaitre = host::isReference(modele) ? host::referenceToMaster(modele) : host::Transform{};
+    for (const host::ElementId id : formes) {
+      const host::Element* e = host::readElement(modele, id);
+      if (e == nullptr || e->graphicGroup == 0) continue;
+      const std::uint32_t groupe = e->graphicGroup;
+      if (std::any_of(sortie.begin(), sortie.end(), [groupe](const veremprise& x) { return x.groupe == groupe; }))
+        continue;
+      const std::optional<host::CurveVector> courbe = host::curveOfElement(host::transformed(*e, versMaitre));
+      if (!courbe) continue;
+      const std::optional<host::CurveVector> commune = host::areaIntersection(*aire, *courbe);
+      if (!commune || commune->empty()) continue;
+      const std::uint64_t forme = e->priority != prioriteExclue ? id : emprise_formeDuGroupe(groupe, modele);
+      if (forme == 0) continue;
+      const std::uint64_t texte = emprise_texteDuGroupe(groupe, modele);
+      if (texte == 0) continue;
+      sortie.push_back(lireEmprise(groupe, forme, texte, modele));
+    }
+    return 0;
+  } catch (...) {
+    return echec;
+  }
 }
 
 std::uint64_t emprise_formeDuGroupe(std::uint32_t groupe, host::ModelRef modele) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/veremprise.h"
+#include "host/element_handle.h"
 #include "host/model_ref.h"
 
 // The model of the footprint drawing at `chemin`: the active model when it is the active file
@@ -21,6 +22,14 @@ std::int32_t emprise_localiserFichier(bool& ouvert, host::ModelRef& modele, cons
 std::int32_t emprise_chargerFichier(std::vector<veremprise>& sortie, const std::wstring& chemin,
                                     const std::vector<std::wstring>& nomsNiveaux,
                                     const std::vector<std::wstring>& libelles);
+
+// The footprints whose shape overlaps the area of `zone` (coordinates of the active model), read
+// from `modele` or, when it is null, from the drawing at `chemin`; only shapes on the named levels
+// when names are given. `sortie` is emptied first. 0, or 0x8000 when the zone has no area or the
+// drawing cannot be reached.
+std::int32_t emprise_chercherDansZone(std::vector<veremprise>& sortie, host::ModelRef modele,
+                                      const std::wstring& chemin, const host::ElementHandle& zone,
+                                      const std::vector<std::wstring>& nomsNiveaux);
 
 // The id of the first shape of the graphic group whose display priority is not 1 (a shape of
 // priority 1 is never a footprint). 0 when there is none, the group has no drawn element or the

@@ -1,7 +1,6 @@
 // The stages of the verification whose checks are not built yet: the one list of them. Each
 // passes over the plan (no finding, no status, result 0) until its checks land; the comment of
 // each says the calls it will make. Remove a stage from here when it is built.
-#include "engine/ctrl_positionPlan.h"
 #include "engine/plan_etapes.h"
 
 // ctrl_niveauxV2 on slot 0; ctrl_niveauxV3 on slot 0 with role 2, then on slot 1 with role 3
@@ -53,9 +52,6 @@ void etape_groupesGraphiques(std::vector<vererreur>&, vercontexte&, verplaninfo&
 
 // ctrl_levelAudit on the plan file.
 std::int32_t etape_levelAudit(const std::wstring&) { return 0; }
-
-// The grid-cell rectangle of the plan's name against the useful area of its frame.
-std::int32_t ctrl_positionPlan(const verplanfichiers&) { return 0; }
 
 // cartouche_calculerQuadrigramme with the code, the folder, the plan and the flags. Until then
 // verif_actualiserCartouche refuses (0x8000) every plan whose arguments pass.

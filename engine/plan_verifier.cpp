@@ -4,6 +4,7 @@
 
 #include "engine/ctrl_fichier.h"
 #include "engine/ctrl_positionPlan.h"
+#include "engine/emprise_lecture.h"
 #include "engine/erreur.h"
 #include "engine/plan_construire.h"
 #include "engine/plan_etapes.h"
@@ -125,6 +126,9 @@ void verifier(verplan& plan, std::int32_t mode, vercontexte& contexte, drapeauxV
   if (plan.statuts[1] == 2) {
     verplaninfo reseau;
     plan_copierIdentite(reseau, fichiers, 62);
+    std::vector<veremprise> emprises;
+    if (emprise_chargerFichier(emprises, contexte.fichierEmprises, {}, {fichiers.nom}) == 0 && !emprises.empty())
+      reseau.emprise = emprises.front();
     verfichier& fichierReseau = troisFichiers ? fichiers.fichiers[1] : principal;
     etape_encarts(reseau, fichierReseau);
     etape_topologieCables(plan.erreurs, plan.ecarts, contexte, reseau, fichierReseau);

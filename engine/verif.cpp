@@ -42,6 +42,19 @@ void verif_verifierUnPlan(verplan& plan, std::int32_t mode, vercontexte& ctx, ve
   rapport_ecrireBilan(plan, dossier);
 }
 
+// The host's completion bar of a list verification, closed on every way out.
+class verif_barre {
+ public:
+  explicit verif_barre(const std::wstring& titre) : barre_(host::completion_bar::open(titre)) {}
+  ~verif_barre() { host::completion_bar::close(barre_); }
+  verif_barre(const verif_barre&) = delete;
+  verif_barre& operator=(const verif_barre&) = delete;
+  void avancer(const std::wstring& texte, int pourcentage) { host::completion_bar::update(barre_, texte, pourcentage); }
+
+ private:
+  int barre_;
+};
+
 }  // namespace
 
 std::int32_t verif_initialiserDossier(verdossier& dossier, std::wstring& message, const std::wstring& dossierChemin) {
@@ -87,8 +100,8 @@ std::int32_t verif_verifierListePlan(const std::vector<std::int32_t>& indexes, v
     if (host::views::firstOpen() < 0) return verifAucuneVue;
 
     rapport_commencerTrace(dossier.repRapport, drapeaux);
-    const int barre = host::completion_bar::open(L"V\u00e9rification des plans");
-    host::completion_bar::update(barre, L"V\u00e9rification des plans", 0);
+    verif_barre barre(L"V\u00e9rification des plans");
+    barre.avancer(L"V\u00e9rification des plans", 0);
     host::commands::pumpMessages();
 
     std::int32_t resultat = verifSucces;
@@ -102,10 +115,10 @@ std::int32_t verif_verifierListePlan(const std::vector<std::int32_t>& indexes, v
       plan.statuts[0] = -1;
       plan.erreurs.clear();
       plan.ecarts.clear();
-      host::completion_bar::update(barre, plan.nom, pourcentage);
+      barre.avancer(plan.nom, pourcentage);
       host::commands::pumpMessages();
       pourcentage = static_cast<int>(100 * k / n);
-      host::completion_bar::update(barre, plan.nom, pourcentage);
+      barre.avancer(plan.nom, pourcentage);
       if (!verif_planBienForme(plan)) {
         plan.statuts[0] = 2;
         resultat = verifErreurPlan;
@@ -114,7 +127,6 @@ std::int32_t verif_verifierListePlan(const std::vector<std::int32_t>& indexes, v
       verif_verifierUnPlan(plan, 1, ctx, dossier, drapeaux);
       rapport_tracerPlan(dossier.repRapport, plan.nom, drapeaux);
     }
-    host::completion_bar::close(barre);
     return resultat;
   } catch (...) {
     return verifErreurDossier;

@@ -15,6 +15,7 @@
 #include <boost/filesystem.hpp>
 
 #include "engine/fixture/parametres_fixture.h"
+#include "engine/fixture/plan_fixture.h"
 #include "engine/plan_verifier.h"
 #include "engine/rapport.h"
 #include "host/fixture/design_builder.h"
@@ -29,6 +30,9 @@ using host::fixture::DesignBuilder;
 constexpr std::time_t dateLivraison = 1796112000;
 
 const std::wstring stem = L"ABC-47-00120-00650-07-B-1";
+// The clean plans of the fixture: a one-file plan and a three-file plan.
+const std::wstring propreUnique = L"44010450.109";
+const std::wstring propreTrois = L"QRL-47-00193-01246-03-D-24";
 
 struct planLivre {
   std::wstring nom;
@@ -44,10 +48,10 @@ const std::vector<planLivre>& plansAttendus() {
       {L"ILLISI01.DGN", 1, {1, 0, -1, -1, -1, -1}, {2012}},
       {L"MODELE01.DGN", 1, {1, 0, -1, -1, -1, -1}, {1010}},
       {L"ORIGIN01.DGN", 1, {1, 0, -1, -1, -1, -1}, {1003}},
-      {L"PROPRE01.DGN", 1, {0, 2, -1, -1, -1, -1}, {}},
+      {propreUnique, 1, {0, 2, -1, -1, -1, -1}, {}},
       {L"TROISD01.DGN", 1, {1, 0, -1, -1, -1, -1}, {1004}},
       {L"UNITES01.DGN", 1, {1, 0, -1, -1, -1, -1}, {1001}},
-      {stem + L"3", 2, {0, 2, -1, -1, -1, -1}, {}},
+      {propreTrois, 2, {0, 2, -1, -1, -1, -1}, {}},
       {stem + L"4", 2, {1, 0, -1, -1, -1, -1}, {1008}},
       {stem + L"5", 2, {2, 0, -1, -1, -1, -1}, {2011}},
       {stem + L"6", 2, {1, 0, -1, -1, -1, -1}, {1004}},
@@ -159,11 +163,10 @@ class DossierLivraison : public ::testing::Test {
     }
     ecrire(l, L"MODELE01.DGN", [](DesignBuilder& b) { b.model(L"Second"); });
     ecrire(l, L"ORIGIN01.DGN", [](DesignBuilder& b) { b.header().globalOrigin = {5.0, 0.0, 0.0}; });
-    ecrire(l, L"PROPRE01.DGN");
+    livrerPropres(l);
     ecrire(l, L"TROISD01.DGN", [](DesignBuilder& b) { b.header().is3d = true; });
     ecrire(l, L"UNITES01.DGN", [](DesignBuilder& b) { b.header().subPerMaster = 100.0; });
     for (const wchar_t* ext : {L".FP2", L".EL2", L".AR2"}) {
-      ecrire(l, stem + L"3" + ext);
       ecrire(l, stem + L"4" + ext);
       ecrire(l, stem + L"6" + ext, [ext](DesignBuilder& b) { b.header().is3d = std::wstring(ext) == L".EL2"; });
     }
@@ -171,8 +174,18 @@ class DossierLivraison : public ::testing::Test {
     ecrire(l, stem + L"5.EL2");
     ecrire(l, stem + L"5.AR2");
     // The previous versions of the clean plans, left alone by a verification.
-    ecrire(dossier_.repOrigine, L"PROPRE01.DGN");
-    for (const wchar_t* ext : {L".FP2", L".EL2", L".AR2"}) ecrire(dossier_.repOrigine, stem + L"3" + ext);
+    livrerPropres(dossier_.repOrigine);
+  }
+
+  static void dater(const std::wstring& chemin) {
+    ASSERT_FALSE(chemin.empty());
+    fs::last_write_time(host::paths::toNative(chemin), dateLivraison);
+  }
+
+  static void livrerPropres(const std::wstring& dossier) {
+    dater(plan_fixture::enregistrer(plan_fixture::planUnique(), dossier));
+    const plan_fixture::CheminsTroisFichiers trois = plan_fixture::enregistrer(plan_fixture::planTroisFichiers(), dossier);
+    for (const std::wstring* chemin : {&trois.fp2, &trois.el2, &trois.ar2}) dater(*chemin);
   }
 
   // What a list verification does with each plan: the driver (verify and compare), then the
@@ -227,8 +240,8 @@ TEST_F(DossierLivraison, EveryPlanGetsItsStatusesErrorsAndReports) {
             attendu("ORIGIN01.DGN_Erreurs.csv", livreMaj));
   EXPECT_EQ(lire(rapport(dossier_.repErreur + stem + L"4_Erreurs.csv")),
             attendu("ABC-47-00120-00650-07-B-14_Erreurs.csv", livreMaj));
-  EXPECT_EQ(lire(rapport(dossier_.repComparaison + L"PROPRE01.DGN_Compare.csv")),
-            attendu("PROPRE01.DGN_Compare.csv", livreMaj));
+  EXPECT_EQ(lire(rapport(dossier_.repComparaison + propreUnique + L"_Compare.csv")),
+            attendu("Plan_Compare.csv", livreMaj));
 }
 
 }  // namespace

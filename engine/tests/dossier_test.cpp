@@ -81,6 +81,16 @@ TEST(DossierCharger, EachFailureGivesItsMessageAndResult) {
          fs::create_directories(d.dossier / "Livre" / "87654321.DGN");
        },
        [](const Dossier&) { return std::wstring(L"Le r\u00e9pertoire des donn\u00e9es livr\u00e9es ne contient aucun plan."); }, -2},
+      // A directory where the footprint drawing should be made.
+      {"emprises",
+       [](const Dossier& d) {
+         ecrire(d.dossier / "Livre" / "12345678.DGN");
+         fs::create_directories(d.dossier / "Temp" / "Emprises.dgn");
+       },
+       [](const Dossier& d) {
+         return L"Impossible de copier le fichier " + large(d.parametres) + L"/Prototype.dgn en " + large(d.dossier) +
+                L"/Temp/Emprises.dgn.";
+       }, -2},
   };
   for (const Cas& c : cas) {
     SCOPED_TRACE(c.nom);

@@ -36,6 +36,9 @@ class EmpriseLecture : public ::testing::Test {
     b_.add(host::fixture::text(L"SANSGROUPE", {50, 50, 0}).level(emprise));
     b_.add(host::fixture::rectangle({0, 0, 0}, {100, 100, 0}).group(5).level(autre).colour(4));
     b_.add(host::fixture::text(L"AUTRE", {50, 50, 0}).group(5).level(autre));
+    // Group 6, far away: a label written as an 11-character plan code.
+    b_.add(host::fixture::rectangle({5000, 0, 0}, {5100, 100, 0}).group(6).level(emprise));
+    b_.add(host::fixture::text(L"44109045001", {5050, 50, 0}).group(6).level(emprise));
     ASSERT_TRUE(b_.save(chemin_));
     ouvertsAvant_ = host::openWorkFileCount();
   }
@@ -64,8 +67,9 @@ TEST_F(EmpriseLecture, FootprintsAreTextsWithAGroupHoldingAShape) {
     std::vector<std::wstring> libelles;
     std::vector<std::wstring> attendus;
   } cas[] = {
-      {"everything", {}, {}, {L"ABCD1234.DGN", L"PLAN2", L"AUTRE"}},
-      {"one level", {L"Emprise"}, {}, {L"ABCD1234.DGN", L"PLAN2"}},
+      {"everything", {}, {}, {L"ABCD1234.DGN", L"PLAN2", L"AUTRE", L"44010450.109"}},
+      {"one level", {L"Emprise"}, {}, {L"ABCD1234.DGN", L"PLAN2", L"44010450.109"}},
+      {"a plan code is filtered as written and read as its plan name", {}, {L"44109045001"}, {L"44010450.109"}},
       {"a level the drawing lacks", {L"Inconnu"}, {}, {}},
       {"labels without case", {}, {L"PLAN2", L"autre"}, {L"PLAN2", L"AUTRE"}},
       {"a label alone in its group is no footprint", {}, {L"SEUL", L"SANSGROUPE"}, {}},
@@ -124,6 +128,7 @@ TEST_F(EmpriseLecture, DrawingModelIsTheActiveOneAReferenceOrAWorkFile) {
   ASSERT_EQ(emprise_localiserFichier(ouvert, m, chemin_), 0);
   EXPECT_FALSE(ouvert);
   EXPECT_TRUE(host::isReference(m));
+  EXPECT_EQ(emprise_localiserFichier(ouvert, m, L""), 0x8000);  // no name matches every reference
 
   std::wstring majuscules = chemin_;
   for (wchar_t& c : majuscules) c = host::paths::upper(c);
@@ -146,6 +151,69 @@ TEST(EmpriseChercher, FindsTheFirstLabelEqualToTheUpperCasedName) {
   EXPECT_EQ(emprise_chercher(L"B", emprises), -1);
   emprises[0].libelle = L"a";  // labels are stored upper-cased: a lower-case one never matches
   EXPECT_EQ(emprise_chercher(L"a", emprises), -1);
+}
+
+}  // namespace
+
+namespace {
+
+// Footprints 1 (0..100 square) and 2 (its priority-1 shape over 200..300, the footprint shape
+// elsewhere) and 5 on level "Autre" (0..100 square): which ones an area meets.
+TEST_F(EmpriseLecture, FootprintsWhoseShapeOverlapsTheZone) {
+  b_.add(host::fixture::rectangle({200, 0, 0}, {300, 100, 0}).group(2).priority(1));
+  ASSERT_TRUE(b_.save(chemin_));
+  const auto zone = [](host::Point3d bas, host::Point3d haut) {
+    return host::ElementHandle(host::fixture::rectangle(bas, haut).element(), host::ModelRef{});
+  };
+  const struct {
+    const char* pourquoi;
+    host::ElementHandle zone;
+    std::vector<std::wstring> niveaux;
+    std::vector<std::wstring> attendus;
+  } cas[] = {
+      {"over the first square", zone({50, 50, 0}, {60, 60, 0}), {}, {L"ABCD1234.DGN", L"PLAN2", L"AUTRE"}},
+      {"on one level", zone({50, 50, 0}, {60, 60, 0}), {L"Autre"}, {L"AUTRE"}},
+      {"a priority-1 shape gives its group's footprint shape", zone({250, 50, 0}, {260, 60, 0}), {}, {L"PLAN2"}},
+      {"ranges near but areas apart", zone({100.5, 0, 0}, {101, 1, 0}), {}, {}},
+  };
+  for (const auto& c : cas) {
+    SCOPED_TRACE(c.pourquoi);
+    std::vector<veremprise> emprises(1);
+    ASSERT_EQ(emprise_chercherDansZone(emprises, host::ModelRef{}, chemin_, c.zone, c.niveaux), 0);
+    EXPECT_EQ(libelles(emprises), c.attendus);
+    for (const veremprise& e : emprises) {
+      if (e.libelle == L"PLAN2") {
+        EXPECT_EQ(e.idForme, forme2_);
+      }
+    }
+  }
+  std::vector<veremprise> emprises;
+  const host::ElementHandle ligne(host::fixture::line({0, 0, 0}, {50, 50, 0}).element(), host::ModelRef{});
+  EXPECT_EQ(emprise_chercherDansZone(emprises, host::ModelRef{}, chemin_, ligne, {}), 0x8000);
+  EXPECT_EQ(emprise_chercherDansZone(emprises, host::ModelRef{}, dossier_ + L"Absent.dgn",
+                                     zone({0, 0, 0}, {1, 1, 0}), {}),
+            0x8000);
+}
+
+TEST_F(EmpriseLecture, AReferencedDrawingIsSearchedInTheCoordinatesOfItsParent) {
+  DesignBuilder travail;
+  host::ReferenceAttachment ref;
+  ref.logicalName = L"VERIF";
+  ref.fileName = chemin_;
+  ref.transform.translation = {1000, 0, 0};
+  travail.reference(ref);
+  ASSERT_TRUE(travail.save(dossier_ + L"Travail.dgn"));
+  ASSERT_EQ(host::openActiveFile(dossier_ + L"Travail.dgn"), 0);
+  const host::ModelRef reference = host::references(host::activeModel()).at(0);
+  std::vector<veremprise> emprises;
+  // The first square lies at 1000..1100 in the working drawing: its range is searched as the
+  // drawing holds it, its area where the parent shows it.
+  const host::ElementHandle zone(host::fixture::rectangle({50, 50, 0}, {1050, 60, 0}).element(), host::ModelRef{});
+  ASSERT_EQ(emprise_chercherDansZone(emprises, reference, L"", zone, {L"Emprise"}), 0);
+  EXPECT_EQ(libelles(emprises), (std::vector<std::wstring>{L"ABCD1234.DGN", L"PLAN2"}));
+  const host::ElementHandle loin(host::fixture::rectangle({50, 50, 0}, {60, 60, 0}).element(), host::ModelRef{});
+  ASSERT_EQ(emprise_chercherDansZone(emprises, reference, L"", loin, {}), 0);
+  EXPECT_TRUE(emprises.empty());
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 
 #include <boost/filesystem.hpp>
 
+#include "engine/fixture/plan_fixture.h"
 #include "host/fixture/design_builder.h"
 #include "host/model_ref.h"
 #include "host/paths.h"
@@ -109,9 +110,13 @@ TEST_F(PlanVerifier, FindingsOfTheFileChecksStopBeforeOpening) {
 }
 
 TEST_F(PlanVerifier, CleanPlansReachTheDrawingRulesAndCloseTheirFiles) {
-  ecrire(L"ABCD1234.DGN");
-  ecrire(stem + L".FP2");  // EL2 and AR2 missing: their checks are passed over
-  for (const auto& [nom, type] : {std::pair{std::wstring(L"abcd1234.dgn"), 1}, std::pair{stem, 2}}) {
+  const plan_fixture::PlanTroisFichiers trois = plan_fixture::planTroisFichiers();
+  const plan_fixture::CheminsTroisFichiers chemins = plan_fixture::enregistrer(trois, contexte_.repLivre);
+  ASSERT_FALSE(plan_fixture::enregistrer(plan_fixture::planUnique(), contexte_.repLivre).empty());
+  // EL2 and AR2 missing: their checks are passed over.
+  boost::filesystem::remove(host::paths::toNative(chemins.el2));
+  boost::filesystem::remove(host::paths::toNative(chemins.ar2));
+  for (const auto& [nom, type] : {std::pair{std::wstring(L"44010450.109"), 1}, std::pair{trois.nom, 2}}) {
     for (const std::int32_t mode : {1, 2}) {
       SCOPED_TRACE(testing::Message() << type << " " << mode);
       const verplan plan = verifier(nom, type, mode);
@@ -119,6 +124,33 @@ TEST_F(PlanVerifier, CleanPlansReachTheDrawingRulesAndCloseTheirFiles) {
       EXPECT_EQ(plan.statuts, (statuts{0, 2, -1, -1, -1, -1}));
       EXPECT_EQ(host::openWorkFileCount(), ouvertsAvant_);
     }
+  }
+}
+
+TEST_F(PlanVerifier, AThreeFilePlanAwayFromItsGridCellStopsWith1130) {
+  const struct {
+    const char* pourquoi;
+    std::wstring nom;
+    std::int32_t version;
+  } cas[] = {
+      {"the sheet beside", L"QRL-47-00193-01246-03-D-25", 1},
+      {"a name that is no grid cell", L"QRL-47-00193-01246-03-E-24", 1},
+      {"a scale class other than the name's", L"QRL-47-00193-01246-03-D-24", 2},
+  };
+  for (const auto& c : cas) {
+    SCOPED_TRACE(c.pourquoi);
+    plan_fixture::PlanTroisFichiers trois = plan_fixture::planTroisFichiers();
+    trois.nom = c.nom;  // the files stand where the clean plan stands
+    ASSERT_FALSE(plan_fixture::enregistrer(trois, contexte_.repLivre).fp2.empty());
+    verplan plan;
+    plan.nom = c.nom;
+    plan.type = 2;
+    plan.version = c.version;
+    plan_verifier(plan, 1, contexte_, 0);
+    ASSERT_EQ(codes(plan), std::vector<std::uint32_t>{1130});
+    EXPECT_EQ(plan.erreurs[0].fichier, c.nom + L".FP2");
+    EXPECT_EQ(plan.erreurs[0].complement, c.nom);
+    EXPECT_EQ(plan.statuts, (statuts{1, 0, -1, -1, -1, -1}));
   }
 }
 

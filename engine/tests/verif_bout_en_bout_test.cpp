@@ -155,6 +155,7 @@ TEST_F(VerifBoutEnBout, SetUpListVerificationSingleVerificationAndComparison) {
   EXPECT_EQ(d.plans[3].projection, d.plans[0].projection);
   EXPECT_TRUE(d.plans[5].projection.empty());  // no frame read
   EXPECT_FALSE(d.projection.empty());
+  EXPECT_TRUE(fs::is_regular_file(fs::path(d.fichierEmprises)));
 
   std::vector<std::int32_t> tous(d.plans.size());
   std::iota(tous.begin(), tous.end(), 0);

@@ -56,6 +56,7 @@ class Verif : public ::testing::Test {
     ASSERT_EQ(verif_initialiserDossier(dossier, message, dossierLivraison.wstring()), verifSucces)
         << std::string(message.begin(), message.end());
     ASSERT_EQ(dossier.plans.size(), 2u);
+    host::completion_bar::clearLog();  // the set-up's own bar (footprint drawing)
   }
   static void fermerLesVues() {
     for (int v = 0; v < host::views::kCount; ++v) host::views::close(v);

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -10,6 +12,7 @@
 #include "engine/halvorn.h"
 #include "host/config.h"
 #include "host/version_record.h"
+#include "host/views.h"
 
 namespace {
 
@@ -78,6 +81,40 @@ TEST(HalvornLib, IncompleteFolderRecordIsRefusedByEveryOperation) {
   EXPECT_EQ(verif_comparerPlan(plan, dossier, 0), verifErreurDossier);
   EXPECT_EQ(verif_actualiserCartouche(code, plan, dossier, 0), verifRefus);
   EXPECT_TRUE(code.empty());
+}
+
+// A folder set up, verified as a list and verified plan by plan through the library alone. Its
+// one plan file does not open as a drawing: it is listed by name and fails the file check.
+TEST(HalvornLib, FolderSetUpAndVerificationThroughTheLibrary) {
+  namespace fs = std::filesystem;
+  const fs::path racine = fs::absolute("dossier_bibliotheque");
+  fs::remove_all(racine);
+  const fs::path param = racine / "Param";
+  fs::create_directories(param);
+  fs::create_directories(racine / "LIVRAISON" / "Livre");
+  std::ofstream(param / "Prototype.dgn") << "";
+  std::ofstream(param / "Emprise_Projection.ini") << "Lambert 93;L93;93;-17000;5988000;1291000;7189000\r\n";
+  std::ofstream(param / "Emprise_Dept_Proj.ini") << "44;L93;270000;6640000;400000;6760000\r\n";
+  std::ofstream(param / "Prefixe_Texte_Valide.ini") << "PRJ=\r\n";
+  std::ofstream(racine / "LIVRAISON" / "Livre" / "12345678.DGN") << "pas un dessin";
+  host::config::set(L"TOLVEK_PARAM", param.wstring());
+  host::views::reset();
+
+  verdossier dossier;
+  std::wstring message;
+  ASSERT_EQ(verif_initialiserDossier(dossier, message, (racine / "LIVRAISON").wstring()), verifSucces);
+  ASSERT_EQ(dossier.plans.size(), 1u);
+  EXPECT_EQ(dossier.nom, L"LIVRAISON");
+  EXPECT_EQ(verif_verifierListePlan({0}, dossier, drapeauTrace), verifSucces);
+  EXPECT_EQ(dossier.plans[0].statuts[0], 1);
+  ASSERT_EQ(dossier.plans[0].erreurs.size(), 1u);
+  EXPECT_EQ(dossier.plans[0].erreurs[0].code, 2012u);
+  EXPECT_TRUE(fs::exists(fs::path(dossier.fichierBilan)));
+  EXPECT_TRUE(fs::exists(fs::path(dossier.plans[0].fichierErreurs)));
+  EXPECT_EQ(verif_verifierPlan(dossier.plans[0], dossier, 0), verifErreursTrouvees);
+  std::wstring code;
+  EXPECT_EQ(verif_actualiserCartouche(code, dossier.plans[0], dossier, 0), verifRefus);
+  host::config::unset(L"TOLVEK_PARAM");
 }
 
 }  // namespace
