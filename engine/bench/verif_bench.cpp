@@ -90,6 +90,22 @@ void BM_InitialiserPuisVerifierListe(benchmark::State& state) {
 }
 BENCHMARK(BM_InitialiserPuisVerifierListe)->Unit(benchmark::kMillisecond)->Iterations(3);
 
+// The folder set-up alone (frame pass, completion pass, projections, footprint drawing).
+void BM_InitialiserDossier(benchmark::State& state) {
+  const std::wstring chemin = dossier().wstring();
+  for (auto _ : state) {
+    verdossier d;
+    std::wstring message;
+    if (verif_initialiserDossier(d, message, chemin) != verifSucces) {
+      state.SkipWithError("folder set-up failed");
+      break;
+    }
+    benchmark::DoNotOptimize(d.plans.data());
+  }
+  state.counters["peak_RSS_MB"] = picMegaoctets();
+}
+BENCHMARK(BM_InitialiserDossier)->Unit(benchmark::kMillisecond)->Iterations(3);
+
 // Loading every plan file once as a work file (opened, its range taken, closed).
 void BM_ChargerLesPlans(benchmark::State& state) {
   std::vector<std::wstring> fichiers;
