@@ -188,3 +188,42 @@ TEST(DossierCharger, AThreeFilePlanIsReadOnlyWhenItsAr2FileIs) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(DossierInitialiser, RebuildTakesThePlansOfTheRecordWithoutListingLivre) {
+  const Dossier d("reconstruire");
+  ecrire(d.dossier / "Livre" / "12345678.DGN");  // in Livre but not in the record: not rebuilt
+  verdossier dossier;
+  dossier.repertoire = large(d.dossier);
+  dossier.repParametres = large(d.parametres);
+  vercontexte ctx;
+  std::wstring message;
+  // An empty plan list is no failure in rebuild mode.
+  EXPECT_EQ(dossier_initialiser(ctx, message, dossier, dossierReconstruire), 0);
+  EXPECT_TRUE(ctx.initialise);
+  EXPECT_TRUE(ctx.planInfos.empty());
+
+  for (const char* ext : {".FP2", ".EL2", ".AR2"}) ecrire(d.dossier / "Livre" / (std::string("QRL-47-00193-01246-03-D-24") + ext));
+  fs::permissions(d.dossier / "Livre" / "QRL-47-00193-01246-03-D-24.EL2",
+                  fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write, fs::perm_options::remove);
+  verplan plan;
+  plan.nom = L"qrl-47-00193-01246-03-d-24";
+  plan.type = 2;
+  plan.version = 1;
+  plan.projection = L"RGF93.CC47";
+  dossier.plans.push_back(plan);
+  vercontexte ctx2;
+  ASSERT_EQ(dossier_initialiser(ctx2, message, dossier, dossierReconstruire), 0);
+  ASSERT_EQ(ctx2.planInfos.size(), 1u);
+  const verplaninfo& info = ctx2.planInfos[0];
+  EXPECT_EQ(info.nomPlan, L"QRL-47-00193-01246-03-D-24");
+  EXPECT_EQ(info.type, 2u);
+  EXPECT_EQ(info.projection.codeCourt, L"C47");
+  EXPECT_TRUE(info.lectureSeule);
+  EXPECT_EQ(ctx2.nom, L"LIVRAISON");
+  EXPECT_EQ(ctx2.fichierSignature, large(d.dossier) + L"/Origine/Signature/Signature.json");
+  EXPECT_FALSE(fs::exists(d.dossier / "Temp" / "Emprises.dgn"));  // no footprints in rebuild mode
+}
+
+}  // namespace
