@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/halvorn_export.h"
 #include "host/geom_types.h"
 
 // Flags word: built by the application from its configuration and passed unchanged as the last
@@ -102,3 +103,27 @@ struct verdossier {
   std::vector<verplan> plans;    // in the order of the folder listing
   std::wstring projection;       // host coordinate-system key common to the plans
 };
+
+// The five operations of the library. The application owns the folder record and passes it to
+// every call; the library keeps nothing between calls. Results are codesRetourVerif values;
+// nothing throws.
+
+// Clears the record, reads the parameter folder from TOLVEK_PARAM, prepares the folder and lists
+// its plans. 0, -1 or -2; on failure `message` says why (empty for a root path).
+HALVORN_API std::int32_t verif_initialiserDossier(verdossier& dossier, std::wstring& message,
+                                                  const std::wstring& dossierChemin);
+
+// Verifies the plans of `dossier.plans` named by `indexes` (bad indexes are skipped) under the
+// host's completion bar. 0, -2, -3 (a plan could not be verified), -5 (no open view).
+HALVORN_API std::int32_t verif_verifierListePlan(const std::vector<std::int32_t>& indexes, verdossier& dossier,
+                                                 drapeauxVerification drapeaux);
+
+// Verifies one plan of the folder. 0, -2, -3, -4 (the plan has errors), -5.
+HALVORN_API std::int32_t verif_verifierPlan(verplan& plan, verdossier& dossier, drapeauxVerification drapeaux);
+
+// Verifies one plan and compares it with its previous version (compare CSV). As verif_verifierPlan.
+HALVORN_API std::int32_t verif_comparerPlan(verplan& plan, verdossier& dossier, drapeauxVerification drapeaux);
+
+// The four-character code the plan's title block should carry: 0 and the code, or 0x8000.
+HALVORN_API std::int32_t verif_actualiserCartouche(std::wstring& code, verplan& plan, verdossier& dossier,
+                                                   drapeauxVerification drapeaux);

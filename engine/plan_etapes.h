@@ -59,3 +59,7 @@ void etape_groupesGraphiques(std::vector<vererreur>& erreurs, vercontexte& conte
 // The host's LevelAudit run on a plan file: 0, or 0x8000 when it reports several main level
 // tables.
 std::int32_t etape_levelAudit(const std::wstring& cheminFichier);
+
+// The four-character title-block code of a plan (verif_actualiserCartouche, once its arguments
+// pass): 0 with the code, or 0x8000 with `code` empty.
+std::int32_t etape_quadrigramme(std::wstring& code, verdossier& dossier, verplan& plan, drapeauxVerification drapeaux);
