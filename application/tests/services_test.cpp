@@ -127,6 +127,8 @@ SIGNATURE(plan_verifier, void (*)(verplan&, std::int32_t, vercontexte&, drapeaux
 SIGNATURE(plan_copierIdentite, void (*)(verplaninfo&, const verplanfichiers&, std::uint32_t));
 SIGNATURE(emprise_localiserFichier, std::int32_t (*)(bool&, ModelRef&, const W&));
 SIGNATURE(emprise_formeDuGroupe, std::uint64_t (*)(std::uint32_t, ModelRef));
+SIGNATURE(emprise_chercherDansZone, std::int32_t (*)(std::vector<veremprise>&, ModelRef, const W&, const host::ElementHandle&,
+                                                     const std::vector<W>&));
 
 // Title block.
 SIGNATURE(cart_codeZoneProjection, const W& (*)(W&, const W&));
