@@ -6,6 +6,8 @@
 
 #include <boost/filesystem/operations.hpp>
 
+#include "host/paths.h"
+
 namespace fs = boost::filesystem;
 
 namespace host {
@@ -14,17 +16,12 @@ DesignFile::DesignFile() = default;
 
 std::optional<DesignFile> DesignFile::load(const fs::path& path, std::string* error) {
   try {
-    std::ifstream in(path.string(), std::ios::binary);
-    if (!in) {
+    const auto text = paths::readBytes(path);
+    if (!text) {
       if (error) *error = "cannot read " + path.string();
       return std::nullopt;
     }
-    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) {
-      if (error) *error = "cannot read " + path.string();
-      return std::nullopt;
-    }
-    return parse(text, error);
+    return parse(*text, error);
   } catch (const std::exception& bad) {
     if (error) *error = bad.what();
     return std::nullopt;

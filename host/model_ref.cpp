@@ -86,15 +86,13 @@ void forget(const fs::path& path) {
 
 // Reads (or finds in the cache) a design file. The result must not be changed unless copied.
 std::shared_ptr<DesignFile> loadShared(const fs::path& path, int* status, std::string* error) {
-  boost::system::error_code ec;
-  std::ifstream in;
-  if (fs::is_regular_file(path, ec)) in.open(path.string(), std::ios::binary);
-  if (!in.is_open() || !in) {
+  const auto bytes = paths::readBytes(path);
+  if (!bytes) {
     *status = kFileNotFound;
     if (error) *error = "no such file: " + path.string();
     return nullptr;
   }
-  const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  const std::string& text = *bytes;
   const std::size_t hash = std::hash<std::string_view>{}(text);
   auto& files = cache();
   for (auto it = files.begin(); it != files.end(); ++it) {

@@ -1,6 +1,7 @@
 #include "host/paths.h"
 
 #include <algorithm>
+#include <fstream>
 #include <vector>
 
 #include <boost/filesystem/operations.hpp>
@@ -88,6 +89,24 @@ fs::path resolve(const std::wstring& path) {
     return current;
   } catch (...) {
     return native;
+  }
+}
+
+std::optional<std::string> readBytes(const fs::path& path) {
+  try {
+    boost::system::error_code ec;
+    if (!fs::is_regular_file(path, ec)) return std::nullopt;
+    std::ifstream in(path.string(), std::ios::binary);
+    if (!in) return std::nullopt;
+    in.seekg(0, std::ios::end);
+    const std::streamoff size = in.tellg();
+    if (size < 0) return std::nullopt;
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    in.seekg(0);
+    if (size > 0 && !in.read(bytes.data(), size)) return std::nullopt;
+    return bytes;
+  } catch (...) {
+    return std::nullopt;
   }
 }
 

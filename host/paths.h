@@ -4,6 +4,7 @@
 // or folder resolves its path with resolve(): a path that does not exist as written is matched
 // component by component without regard to case (ASCII and Latin-1 letters), taking the first
 // match in name order. Wide strings map to native bytes as UTF-8.
+#include <optional>
 #include <string>
 
 #include <boost/filesystem/path.hpp>
@@ -23,6 +24,9 @@ boost::filesystem::path resolve(const std::wstring& path);
 
 // Where a file about to be written goes: its folder resolved as above, under the name given.
 boost::filesystem::path resolveForWriting(const std::wstring& path);
+
+// The whole content of a regular file, read in one piece; nothing when it cannot be read.
+std::optional<std::string> readBytes(const boost::filesystem::path& path);
 
 // Equal without regard to case, folding ASCII and Latin-1 letters.
 bool equalNoCase(const std::wstring& a, const std::wstring& b);

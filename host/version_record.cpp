@@ -13,14 +13,14 @@ namespace host::version {
 namespace {
 
 template <typename T>
-bool at(const std::vector<char>& bytes, std::uint64_t offset, T& out) {
+bool at(const std::string& bytes, std::uint64_t offset, T& out) {
   if (offset > bytes.size() || bytes.size() - offset < sizeof(T)) return false;
   std::memcpy(&out, bytes.data() + offset, sizeof(T));
   return true;
 }
 
 // Finds the record through the dynamic symbol table: the symbol's section gives the file offset.
-std::optional<Record> fromElf(const std::vector<char>& bytes) {
+std::optional<Record> fromElf(const std::string& bytes) {
   Elf64_Ehdr eh;
   if (!at(bytes, 0, eh) || std::memcmp(eh.e_ident, ELFMAG, SELFMAG) != 0 || eh.e_ident[EI_CLASS] != ELFCLASS64)
     return std::nullopt;
@@ -53,15 +53,9 @@ std::optional<Record> fromElf(const std::vector<char>& bytes) {
 
 std::optional<Record> readFile(const std::wstring& path) {
   try {
-    std::ifstream in(paths::resolve(path).string(), std::ios::binary);
-    if (!in) return std::nullopt;
-    in.seekg(0, std::ios::end);
-    const std::streamoff size = in.tellg();
-    if (size <= 0) return std::nullopt;
-    std::vector<char> bytes(static_cast<std::size_t>(size));
-    in.seekg(0);
-    if (!in.read(bytes.data(), size)) return std::nullopt;
-    return fromElf(bytes);
+    const auto file = paths::readBytes(paths::resolve(path));
+    if (!file || file->empty()) return std::nullopt;
+    return fromElf(*file);
   } catch (...) {
     return std::nullopt;
   }
