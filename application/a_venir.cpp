@@ -2,48 +2,46 @@
 
 #include <string>
 
+#include "application/a_propos.h"
+#include "application/bilan.h"
+#include "application/bilan_requetes.h"
+#include "application/dossier_ouvrir.h"
+#include "application/liste.h"
+#include "application/ref_plans.h"
+#include "application/references.h"
 #include "toolbox/stb_msg.h"
 #include "toolbox/stb_str.h"
 
 namespace {
 
-void commandeAVenir(const char* nom) {
+void aVenir(const wchar_t* format, const char* nom) {
   const std::string texte(nom);
-  stbMsg_afficher(4, L"", stbStr_toString(L"La commande %s n'est pas encore disponible.",
-                                          std::wstring(texte.begin(), texte.end())));
+  stbMsg_afficher(4, L"", stbStr_toString(format, std::wstring(texte.begin(), texte.end())));
 }
 
 }  // namespace
 
 #define TVK_COMMANDE_A_VENIR(nom) \
-  void nom(const wchar_t*) { commandeAVenir(#nom); }
+  void nom(const wchar_t*) { aVenir(L"La commande %s n'est pas encore disponible.", #nom); }
 #define TVK_HOOK_DIALOGUE_A_VENIR(nom) \
   void nom(host::dialogs::DialogMessage* message) { message->msgUnderstood = false; }
 #define TVK_HOOK_ITEM_A_VENIR(nom) \
   void nom(host::dialogs::ItemMessage* message) { message->msgUnderstood = false; }
+#define TVK_OPERATION_A_VENIR(nom) aVenir(L"La fonction %s n'est pas encore disponible.", #nom)
 
-TVK_COMMANDE_A_VENIR(cmd_choisirDossier)
-TVK_COMMANDE_A_VENIR(cmd_montrerPlan)
-TVK_COMMANDE_A_VENIR(cmd_demonterPlans)
 TVK_COMMANDE_A_VENIR(cmd_localiserElement)
 TVK_COMMANDE_A_VENIR(cmd_ouvrirCoordonnees)
-TVK_COMMANDE_A_VENIR(cmd_aPropos)
-
-TVK_HOOK_DIALOGUE_A_VENIR(bilan_hookDialogue)
-TVK_HOOK_ITEM_A_VENIR(bilan_hookMenu)
-TVK_HOOK_ITEM_A_VENIR(bilan_hookFiltre)
-TVK_HOOK_ITEM_A_VENIR(bilan_hookListe)
-TVK_HOOK_ITEM_A_VENIR(bilan_hookMenuPlan)
-TVK_HOOK_ITEM_A_VENIR(bilan_hookBoutons)
 
 TVK_HOOK_DIALOGUE_A_VENIR(err_hookDialogue)
 TVK_HOOK_ITEM_A_VENIR(err_hookSelection)
 TVK_HOOK_ITEM_A_VENIR(err_hookListe)
+void err_ouvrir(verdossier&, std::vector<std::int32_t>) { TVK_OPERATION_A_VENIR(err_ouvrir); }
 
 TVK_HOOK_DIALOGUE_A_VENIR(desc_hookDialogue)
 TVK_HOOK_ITEM_A_VENIR(desc_hookReferences)
 TVK_HOOK_ITEM_A_VENIR(desc_hookFiltre)
 TVK_HOOK_ITEM_A_VENIR(desc_hookListe)
+void desc_ouvrir(verdossier&, std::int32_t) { TVK_OPERATION_A_VENIR(desc_ouvrir); }
 
 TVK_HOOK_DIALOGUE_A_VENIR(coord_hookDialogue)
 TVK_HOOK_ITEM_A_VENIR(coord_hookMenu)
@@ -51,4 +49,28 @@ TVK_HOOK_ITEM_A_VENIR(coord_hookProjection)
 TVK_HOOK_ITEM_A_VENIR(coord_collerPressePapier)
 TVK_HOOK_ITEM_A_VENIR(coord_allerPoint)
 
+void diff_ecrireDifferences(verdossier&) { TVK_OPERATION_A_VENIR(diff_ecrireDifferences); }
+void rapport_exporterCsv(const verdossier&) { TVK_OPERATION_A_VENIR(rapport_exporterCsv); }
+
+// ---- Being built now: references, about, show and detach (each line goes with its file). ----
+
+TVK_COMMANDE_A_VENIR(cmd_aPropos)
 TVK_HOOK_ITEM_A_VENIR(app_hookAide)
+TVK_COMMANDE_A_VENIR(cmd_montrerPlan)
+TVK_COMMANDE_A_VENIR(cmd_demonterPlans)
+void ref_montrerPlan(verdossier&, std::int32_t, std::int32_t) { TVK_OPERATION_A_VENIR(ref_montrerPlan); }
+void ref_demonterPlan(verdossier&, std::int32_t) { TVK_OPERATION_A_VENIR(ref_demonterPlan); }
+void ref_montrerElementsPlan(verdossier&, std::int32_t) { TVK_OPERATION_A_VENIR(ref_montrerElementsPlan); }
+
+// ---- Being built now: opening a folder. ----
+
+TVK_COMMANDE_A_VENIR(cmd_choisirDossier)
+
+// ---- Being built now: the summary dialog and its requests. ----
+
+TVK_HOOK_DIALOGUE_A_VENIR(bilan_hookDialogue)
+TVK_HOOK_ITEM_A_VENIR(bilan_hookMenu)
+TVK_HOOK_ITEM_A_VENIR(bilan_hookFiltre)
+TVK_HOOK_ITEM_A_VENIR(bilan_hookListe)
+TVK_HOOK_ITEM_A_VENIR(bilan_hookMenuPlan)
+TVK_HOOK_ITEM_A_VENIR(bilan_hookBoutons)

@@ -3,7 +3,7 @@
 #include <cstring>
 #include <cwctype>
 
-#include "application/a_venir.h"
+#include "application/dossier_ouvrir.h"
 #include "application/app_tables.h"
 #include "application/proj_application.h"
 #include "application/tolvek.h"

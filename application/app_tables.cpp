@@ -1,7 +1,11 @@
 #include "application/app_tables.h"
 
+#include "application/a_propos.h"
 #include "application/a_venir.h"
 #include "application/app_demarrage.h"
+#include "application/bilan.h"
+#include "application/dossier_ouvrir.h"
+#include "application/ref_plans.h"
 
 const host::commands::CommandRow tableCommandes[7] = {
     {cmd_choisirDossier, 0x0101000000000000ULL},    // choose a delivery folder and open it

@@ -22,6 +22,7 @@ struct verapplication {
   std::wstring versionApplication;         // "01.02.03"
   std::wstring versionBibliotheque;        // "1.2.3.4" of libhalvorn.so beside the plug-in; empty when unknown
   std::vector<verprojection> projections;  // the projections a user can choose, filled at start
+  int traitementsEnCours = 0;              // runs in progress that pump the host's messages (app_traitement.h)
 };
 
 extern verapplication appTolvek;

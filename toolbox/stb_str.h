@@ -75,3 +75,7 @@ int stbStr_indiceDansListe(const std::vector<std::wstring>& liste, const std::ws
 // A file mask ("*.dgn", "P?.csv") as a regular expression to match whole names; braces are left
 // as they are.
 const std::wstring& stbStr_masqueVersRegex(std::wstring& sortie, const std::wstring& masque);
+
+// One narrow character per wide character, keeping its low byte (no code-page conversion: a
+// character above U+00FF comes out as an unrelated byte).
+std::string stbStr_versEtroit(const std::wstring& texte);

@@ -1,0 +1,38 @@
+#pragma once
+// Choosing a delivery folder, having the engine set it up, and reading back the results of its
+// last verification from the folder's summary, errors and compare CSV files.
+#include <cstdint>
+#include <string>
+
+#include "engine/halvorn.h"
+
+// The completion bar while a folder opens. Percentage shown: debut + (fin - debut) x fait / total,
+// or debut while the total is 0.
+struct verprogression {
+  int barre = 0;            // host completion-bar handle
+  std::int32_t debut = 0;
+  std::int32_t fin = 100;
+  std::int32_t fait = 0;    // units of work done
+  std::int32_t total = 0;   // units of work in all; 0 until set
+  std::wstring texte;       // the line shown in the bar
+};
+
+// Advances the bar: a non-empty text replaces the record's; a count other than -1 replaces the
+// total or the done count; then the host's messages are pumped and the bar is set.
+void dos_actualiserProgression(verprogression& progression, const std::wstring& texte, std::int32_t total,
+                               std::int32_t fait);
+
+// Command 0x0101000000000000: asks for a folder and opens it.
+void cmd_choisirDossier(const wchar_t* argument);
+
+// Sets the folder up, gives the working model its coordinate system, recovers its last
+// verification and opens the summary dialog.
+void dos_ouvrirDossier(const std::wstring& chemin);
+
+// Restores each plan's statuses, errors and comparison results from the folder's CSV files.
+void dos_recupererVerification(verdossier& dossier, verprogression& progression);
+
+// Whether a plan file still matches what the summary recorded of it: 0, else 0x8000. `statut`
+// takes the status field read as an integer (-1 when empty) in every case.
+std::int32_t dos_lireResultatFichier(std::int32_t& statut, const std::wstring& champStatut,
+                                     const std::wstring& chemin, const std::wstring& champDate);
