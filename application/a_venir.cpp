@@ -64,7 +64,6 @@ void ref_montrerElementsPlan(verdossier&, std::int32_t) { TVK_OPERATION_A_VENIR(
 
 // ---- Being built now: opening a folder. ----
 
-TVK_COMMANDE_A_VENIR(cmd_choisirDossier)
 
 // ---- Being built now: the summary dialog and its requests. ----
 

@@ -17,6 +17,9 @@ struct verprogression {
   std::wstring texte;       // the line shown in the bar
 };
 
+// The line of the bar while the last verification is read back.
+extern const wchar_t* const dos_texteRecuperation;
+
 // Advances the bar: a non-empty text replaces the record's; a count other than -1 replaces the
 // total or the done count; then the host's messages are pumped and the bar is set.
 void dos_actualiserProgression(verprogression& progression, const std::wstring& texte, std::int32_t total,
@@ -29,10 +32,14 @@ void cmd_choisirDossier(const wchar_t* argument);
 // verification and opens the summary dialog.
 void dos_ouvrirDossier(const std::wstring& chemin);
 
-// Restores each plan's statuses, errors and comparison results from the folder's CSV files.
+// Restores each plan's statuses, errors and comparison results from the folder's CSV files. A
+// plan whose files changed since (another date, a file come or gone) stays not verified (-1). A
+// line too short, or with a number field that is no number, is skipped; positions are read back
+// into the UORs of the plan file that holds the element, as the engine wrote them.
 void dos_recupererVerification(verdossier& dossier, verprogression& progression);
 
 // Whether a plan file still matches what the summary recorded of it: 0, else 0x8000. `statut`
-// takes the status field read as an integer (-1 when empty) in every case.
+// takes the status field read as an integer (-1 when empty) in every case; a status field that
+// is no integer gives -1 and 0x8000 (the summary line cannot be trusted).
 std::int32_t dos_lireResultatFichier(std::int32_t& statut, const std::wstring& champStatut,
                                      const std::wstring& chemin, const std::wstring& champDate);

@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 
 #include "engine/fixture/parametres_fixture.h"
+#include "engine/fixture/plan_fixture.h"
 
 namespace fs = boost::filesystem;
 using ::testing::HasSubstr;
@@ -14,7 +15,8 @@ using ::testing::Not;
 
 namespace {
 
-const std::string kChoixDossier = "[mode 4] La commande cmd_choisirDossier n'est pas encore disponible.";
+// What the choose-folder command shows when it runs on a folder that does not exist.
+const std::string kDossierAbsent = "[mode 5] Erreur d'initialisation du dossier.";
 
 class TolvekShell : public ::testing::Test {
  protected:
@@ -24,6 +26,7 @@ class TolvekShell : public ::testing::Test {
     fs::create_directories(dir / "Travail");
     ASSERT_TRUE(plan_fixture::ecrireParametres((dir / "Parametres").wstring()));
   }
+  std::string absent() const { return "-c 'pick " + (dir / "Absent").string() + "'"; }
   std::string racine() const { return "--cfg TOLVEK_RACINE=" + (dir / "Travail").string(); }
   std::string parametres() const { return "--cfg TOLVEK_PARAM=" + (dir / "Parametres").string(); }
   static int lancer(const std::string& arguments, std::string& sortie) {
@@ -47,7 +50,7 @@ TEST_F(TolvekShell, StartsReloadsAndUnloads) {
   const std::string plugin = TOLVEK_PLUGIN_PATH;
   std::string sortie;
   ASSERT_EQ(lancer(racine() + " " + parametres() + " --load " + plugin + " -c 'echo -- demarre' -c dialogs -c apps" +
-                       " -c 'echo -- recharge' -c 'load " + plugin + "' -c apps -c dialogs" +
+                       " -c 'echo -- recharge' " + absent() + " -c 'load " + plugin + "' -c apps -c dialogs" +
                        " -c 'echo -- decharge' -c 'unload TOLVEK' -c apps -c dialogs -c 'echo -- fin'",
                    sortie),
             0)
@@ -60,16 +63,17 @@ TEST_F(TolvekShell, StartsReloadsAndUnloads) {
   const std::string depart = sortie.substr(0, demarre), apresDepart = sortie.substr(demarre, recharge - demarre),
                     apresRecharge = sortie.substr(recharge, decharge - recharge),
                     apresDecharge = sortie.substr(decharge, fin - decharge);
-  // Start: no message box, dialog 1 open, then the choose-folder command.
-  EXPECT_THAT(depart, Not(HasSubstr("[mode 5]")));
-  EXPECT_THAT(depart, HasSubstr(kChoixDossier));
+  // Start: dialog 1 open, then the folder picker, cancelled: nothing more happens.
+  EXPECT_THAT(depart, Not(HasSubstr("[mode")));
+  EXPECT_THAT(depart, Not(HasSubstr("[barre]")));
+  EXPECT_THAT(apresDepart, Not(HasSubstr("2 « ")));
   EXPECT_THAT(apresDepart, HasSubstr("1 « Tolvek »"));
   EXPECT_THAT(apresDepart, HasSubstr("TOLVEK " + plugin));
   EXPECT_THAT(apresDepart, HasSubstr("tolvek dossier -> 0x0101000000000000"));
   EXPECT_THAT(apresDepart, HasSubstr("tolvek apropos -> 0x0106000000000000"));
   EXPECT_TRUE(fs::exists(dir / "Travail" / "Tolvek.dgn"));
-  // Reload: the same application, nothing started again.
-  EXPECT_EQ(occurrences(sortie, kChoixDossier), 1u);
+  // Reload: the same application, nothing started again (the picker's answer is not taken).
+  EXPECT_THAT(apresRecharge, Not(HasSubstr(kDossierAbsent)));
   EXPECT_EQ(occurrences(apresRecharge, "TOLVEK " + plugin), 1u);
   EXPECT_THAT(apresRecharge, HasSubstr("1 « Tolvek »"));
   // Unload: the application, its key-ins and its dialog are gone.
@@ -80,7 +84,8 @@ TEST_F(TolvekShell, StartsReloadsAndUnloads) {
 
 TEST_F(TolvekShell, AFailedStartShowsWhyAndUnloadsTheApplication) {
   const std::string plugin = TOLVEK_PLUGIN_PATH;
-  const std::string suite = " --load " + plugin + " -c apps -c dialogs";
+  // Were the choose-folder command run, its picker would answer with a missing folder.
+  const std::string suite = " " + absent() + " -c 'load " + plugin + "' -c apps -c dialogs";
   const std::string prototype = (dir / "Parametres" / "Prototype.dgn").string();
   const struct {
     std::string arguments;
@@ -97,7 +102,7 @@ TEST_F(TolvekShell, AFailedStartShowsWhyAndUnloadsTheApplication) {
     EXPECT_EQ(lancer(c.arguments, sortie), 0) << sortie;
     EXPECT_THAT(sortie, HasSubstr(c.message));
     EXPECT_EQ(occurrences(sortie, "[mode 5]"), 1u) << sortie;
-    EXPECT_THAT(sortie, Not(HasSubstr(kChoixDossier)));
+    EXPECT_THAT(sortie, Not(HasSubstr(kDossierAbsent)));
     EXPECT_THAT(sortie, Not(HasSubstr("TOLVEK " + plugin)));  // unloaded by its own queued command
     EXPECT_THAT(sortie, Not(HasSubstr("« Tolvek »")));
   }
@@ -106,15 +111,32 @@ TEST_F(TolvekShell, AFailedStartShowsWhyAndUnloadsTheApplication) {
 
 TEST_F(TolvekShell, APaletteRefusedStillOpensDialogOneAndTheFolderChoice) {
   std::string sortie;
-  ASSERT_EQ(lancer(racine() + " " + parametres() + " -c 'palettes refuse' -c 'load " + TOLVEK_PLUGIN_PATH +
+  ASSERT_EQ(lancer(racine() + " " + parametres() + " -c 'palettes refuse' " + absent() + " -c 'load " + TOLVEK_PLUGIN_PATH +
                        "' -c dialogs -c apps",
                    sortie),
             0)
       << sortie;
-  EXPECT_THAT(sortie, HasSubstr(kChoixDossier));
+  EXPECT_THAT(sortie, HasSubstr(kDossierAbsent));
   EXPECT_THAT(sortie, HasSubstr("1 « Tolvek »"));
   EXPECT_THAT(sortie, HasSubstr("TOLVEK " + std::string(TOLVEK_PLUGIN_PATH)));
   EXPECT_FALSE(fs::exists(dir / "Travail" / "Tolvek.dgn"));  // ended before the working drawing
+}
+
+TEST_F(TolvekShell, TheChosenFolderOpensAndAKeyInMeanwhileIsRefused) {
+  const fs::path dossier = dir / "LIVRAISON";
+  ASSERT_FALSE(plan_fixture::enregistrer(plan_fixture::planUnique(), (dossier / "Livre").wstring()).empty());
+  std::string sortie;
+  ASSERT_EQ(lancer(racine() + " " + parametres() + " -c 'pick " + dossier.string() + "'" +
+                       " -c 'at-pump keyin tolvek dossier' -c 'load " + TOLVEK_PLUGIN_PATH + "' -c dialogs",
+                   sortie),
+            0)
+      << sortie;
+  EXPECT_THAT(sortie, Not(HasSubstr("[mode 5]")));
+  EXPECT_EQ(occurrences(sortie, "[mode 4] Un traitement est en cours, veuillez patienter."), 1u) << sortie;
+  EXPECT_THAT(sortie, HasSubstr("[barre] ouverte : Tolvek"));
+  EXPECT_THAT(sortie, HasSubstr("[barre] 0 % Récupération de la vérification précédente"));
+  EXPECT_THAT(sortie, HasSubstr("2 « Bilan de la vérification »"));
+  EXPECT_TRUE(fs::exists(dossier / "Rapport"));
 }
 
 }  // namespace
