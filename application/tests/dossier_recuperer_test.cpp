@@ -139,6 +139,11 @@ TEST_F(Recuperation, ASummaryLineRestoresAPlanOnlyWhenItsFilesAreAsRecorded) {
   plan(L"P0000009.DGN", 1);                        // 8: no line
   plan(L"P0000010.DGN", 1);                        // 9: depth is no number
   plan(L"P0000011.DGN", 0, false);                 // 10: no known kind: nothing to check
+  plan(L"qrl-c", 2, false);                        // 11: delivered in lower case, recorded in upper
+  for (const char* f : {"qrl-c.fp2", "qrl-c.el2", "qrl-c.ar2"}) {
+    std::ofstream(livre / f) << "plan";
+    dater(livre / f, kDateLivraison);
+  }
   dater(livre / "QRL-B.AR2", kDateLivraison + 60);
   dater(livre / "P0000006.DGN", kDateLivraison + 3600);
   const std::wstring d = date(L"P0000001.DGN");  // every file was delivered at the same time
@@ -154,13 +159,14 @@ TEST_F(Recuperation, ASummaryLineRestoresAPlanOnlyWhenItsFilesAreAsRecorded) {
       L"QRL-B;2;0;0;0;;0;1;2;;" + d + L";" + d + L";" + d,
       L"P0000010.DGN;deux;0;0;0;4;;;;" + d + L";;;",
       L"P0000011.DGN;2;0;0;0;;;;;;;;",
+      L"QRL-C;2;0;0;0;;0;0;0;;" + d + L";" + d + L";" + d,
   });
   recuperer();
   const struct {
     std::int32_t resultat, profondeur, signature;
   } attendus[] = {
       {0, 2, 3}, {-1, -1, -1}, {0, 0, 1}, {0, 2, -1}, {-1, -1, 4}, {-1, -1, 4}, {0, 2, -1}, {-1, -1, -1},
-      {-1, -1, -1}, {-1, -1, 4}, {0, 2, -1},
+      {-1, -1, -1}, {-1, -1, 4}, {0, 2, -1}, {0, 2, -1},
   };
   for (std::size_t i = 0; i < dossier.plans.size(); ++i) {
     const verplan& p = dossier.plans[i];
