@@ -54,13 +54,6 @@ void rapport_exporterCsv(const verdossier&) { TVK_OPERATION_A_VENIR(rapport_expo
 
 // ---- Being built now: references, about, show and detach (each line goes with its file). ----
 
-TVK_COMMANDE_A_VENIR(cmd_aPropos)
-TVK_HOOK_ITEM_A_VENIR(app_hookAide)
-TVK_COMMANDE_A_VENIR(cmd_montrerPlan)
-TVK_COMMANDE_A_VENIR(cmd_demonterPlans)
-void ref_montrerPlan(verdossier&, std::int32_t, std::int32_t) { TVK_OPERATION_A_VENIR(ref_montrerPlan); }
-void ref_demonterPlan(verdossier&, std::int32_t) { TVK_OPERATION_A_VENIR(ref_demonterPlan); }
-void ref_montrerElementsPlan(verdossier&, std::int32_t) { TVK_OPERATION_A_VENIR(ref_montrerElementsPlan); }
 
 // ---- Being built now: opening a folder. ----
 

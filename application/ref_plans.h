@@ -1,6 +1,8 @@
 #pragma once
 // Showing and detaching plans picked in the footprint drawing ("VERIF"), and the operations the
-// dialogs call for one plan of the folder.
+// dialogs call for one plan of the folder. A plan index outside the folder's plan list does
+// nothing; the user is told nothing but the confirmation of detaching all plans and the refusal
+// of a pick during a run.
 #include <cstdint>
 #include <string>
 
@@ -18,7 +20,7 @@ int ref_filtrerLocalisation(int action, const host::Element* element, host::Mode
                             std::uint32_t positionFichier, const host::Point3d* point, int vue,
                             const host::locate::HitPath* chemin, std::wstring* raison);
 
-// Accept functions of the two commands.
+// Accept functions of the two commands; refused while a run is in progress (app_traitement.h).
 void ref_accepterMontrer(const host::Point3d* point, int vue);
 void ref_accepterDemonter(const host::Point3d* point, int vue);
 

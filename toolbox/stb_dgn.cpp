@@ -1,6 +1,7 @@
 #include "toolbox/stb_dgn.h"
 
 #include "host/paths.h"
+#include "toolbox/stb_reference.h"
 #include "toolbox/stb_str.h"
 
 namespace {
@@ -89,22 +90,7 @@ int stbDgn_etendueModele(host::Range3d& etendue, host::ModelRef modele) {
 
 int stbDgn_trouverReference(host::ModelRef& reference, const std::wstring& nomFichier, const std::wstring& nomModele,
                             const std::wstring& prefixeNomLogique, host::ModelRef parent) {
-  try {
-    for (host::ModelRef r : host::references(parent)) {
-      const host::ReferenceAttachment* a = host::attachment(r);
-      if (!a || a->skip) continue;
-      std::wstring nom;
-      if (!nomFichier.empty() && stbStr_comparer(stbDgn_nomFichier(nom, r), nomFichier, false) != 0) continue;
-      if (!nomModele.empty() && stbStr_comparer(stbDgn_nomModele(nom, r), nomModele, false) != 0) continue;
-      if (!prefixeNomLogique.empty() &&
-          !stbStr_commencePar(tronquer(a->logicalName, kLongueurNomReference), prefixeNomLogique, false))
-        continue;
-      reference = r;
-      return 0;
-    }
-  } catch (...) {
-  }
-  return kEchec;
+  return stbDgn_chercherAttachement(&reference, nomFichier, nomModele, prefixeNomLogique, parent);
 }
 
 const std::wstring& stbDgn_nomFichier(std::wstring& nom, host::ModelRef modele) {

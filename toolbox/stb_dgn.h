@@ -31,9 +31,10 @@ void stbDgn_scanner(std::vector<host::ElementId>& elements, host::ScanCriteria& 
 // The range (UORs) of the drawn elements of the model: 0, or 0x8000 (range empty) when there is none.
 int stbDgn_etendueModele(host::Range3d& etendue, host::ModelRef modele);
 
-// The first direct reference of the parent, not skipped, whose file name and model name equal
-// those given and whose logical name starts with the prefix (all without case; an empty
-// criterion holds always): 0, or 0x8000 when none.
+// The first direct reference of the parent, not skipped and with its file and model there,
+// whose file name and model name equal those given and whose logical name starts with the prefix
+// (all without case; an empty criterion holds always): 0, or 0x8000 when none. The same look-up
+// as stbDgn_chercherAttachement (stb_reference.h), with a reference to fill.
 int stbDgn_trouverReference(host::ModelRef& reference, const std::wstring& nomFichier, const std::wstring& nomModele,
                             const std::wstring& prefixeNomLogique, host::ModelRef parent);
 

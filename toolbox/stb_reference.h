@@ -21,8 +21,9 @@ int stbDgn_chercherAttachement(host::ModelRef* attachement, const std::wstring& 
 // Attaches a model of a file (empty name: its default model) to the parent model under the
 // logical name prefix + file stem + extension without the dot, with its locate and snap locks on.
 // An attachment already there (same file, model and prefix) is handed back as it is. 0 and
-// `attachement` set (when not null); 0x8000 when the attachment cannot be created; the host's
-// status when it cannot be written.
+// `attachement` set (when not null); 0x8000 when the attachment cannot be created (the file or
+// the model is missing: nothing stays attached); the host's status when it cannot be written.
+// The reason of a failure is built for the message output but not shown.
 int stbDgn_attacherModele(host::ModelRef* attachement, const std::wstring& cheminFichier,
                           const std::wstring& nomModele, const std::wstring& prefixe,
                           const std::wstring& description, host::ModelRef parent);

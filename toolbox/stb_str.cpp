@@ -242,3 +242,14 @@ const std::wstring& stbStr_masqueVersRegex(std::wstring& sortie, const std::wstr
   }
   return sortie;
 }
+
+std::string stbStr_versEtroit(const std::wstring& texte) {
+  std::string etroit;
+  try {
+    etroit.reserve(texte.size());
+    for (wchar_t c : texte) etroit.push_back(static_cast<char>(static_cast<unsigned char>(static_cast<std::uint32_t>(c) & 0xFF)));
+  } catch (...) {
+    etroit.clear();
+  }
+  return etroit;
+}

@@ -139,4 +139,19 @@ TEST_F(TolvekShell, TheChosenFolderOpensAndAKeyInMeanwhileIsRefused) {
   EXPECT_TRUE(fs::exists(dossier / "Rapport"));
 }
 
+TEST_F(TolvekShell, AboutShowsBothVersionsAndTheHelpButtonOpensThePage) {
+  std::string sortie;
+  ASSERT_EQ(lancer(racine() + " " + parametres() + " --load " + TOLVEK_PLUGIN_PATH +
+                       " -c 'keyin tolvek apropos' -c 'show 6' -c 'press 6 1' -c documents",
+                   sortie),
+            0)
+      << sortie;
+  EXPECT_THAT(sortie, HasSubstr("Dialogue 6 \u00ab \u00c0 propos de Tolvek \u00bb"));
+  EXPECT_THAT(sortie, HasSubstr("\u00ab Application \u00bb = \u00ab 01.00.00 \u00bb"));
+  // The library's version record, read from libhalvorn.so beside the plug-in.
+  EXPECT_THAT(sortie, HasSubstr("\u00ab Biblioth\u00e8que de v\u00e9rification \u00bb = \u00ab 1.0.0.0 \u00bb"));
+  EXPECT_THAT(sortie, HasSubstr("[document] https://"));
+  EXPECT_THAT(sortie, HasSubstr("/tolvek.html\n"));
+}
+
 }  // namespace

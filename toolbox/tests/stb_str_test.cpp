@@ -229,3 +229,11 @@ TEST_F(StbStr, MasqueVersRegexEscapesThenTurnsWildcardsIntoPatterns) {
 }
 
 }  // namespace
+
+TEST(StbStrEtroit, VersEtroitKeepsTheLowByteOfEachCharacter) {
+  EXPECT_EQ(stbStr_versEtroit(L""), "");
+  EXPECT_EQ(stbStr_versEtroit(L"01.02.03"), "01.02.03");
+  EXPECT_EQ(stbStr_versEtroit(L"D\u00e9monter"), "D\xe9monter");  // Latin-1 unchanged
+  EXPECT_EQ(stbStr_versEtroit(L"\u20ac"), "\xac");                // no code-page conversion
+  EXPECT_EQ(stbStr_versEtroit(std::wstring(L"a\0b", 3)), std::string("a\0b", 3));
+}
