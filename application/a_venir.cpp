@@ -10,6 +10,7 @@
 #include "application/ref_plans.h"
 #include "application/references.h"
 #include "toolbox/stb_msg.h"
+#include "toolbox/stb_reference.h"
 #include "toolbox/stb_str.h"
 
 namespace {
@@ -61,6 +62,9 @@ TVK_COMMANDE_A_VENIR(cmd_demonterPlans)
 void ref_montrerPlan(verdossier&, std::int32_t, std::int32_t) { TVK_OPERATION_A_VENIR(ref_montrerPlan); }
 void ref_demonterPlan(verdossier&, std::int32_t) { TVK_OPERATION_A_VENIR(ref_demonterPlan); }
 void ref_montrerElementsPlan(verdossier&, std::int32_t) { TVK_OPERATION_A_VENIR(ref_montrerElementsPlan); }
+// Temporary stand-in of the toolbox's attachment (the summary's "VERIF"): remove with its real one.
+int stbDgn_attacherModele(host::ModelRef*, const std::wstring&, const std::wstring&, const std::wstring&,
+                          const std::wstring&, host::ModelRef) { return 0x8000; }
 
 // ---- Being built now: opening a folder. ----
 
@@ -68,9 +72,3 @@ TVK_COMMANDE_A_VENIR(cmd_choisirDossier)
 
 // ---- Being built now: the summary dialog and its requests. ----
 
-TVK_HOOK_DIALOGUE_A_VENIR(bilan_hookDialogue)
-TVK_HOOK_ITEM_A_VENIR(bilan_hookMenu)
-TVK_HOOK_ITEM_A_VENIR(bilan_hookFiltre)
-TVK_HOOK_ITEM_A_VENIR(bilan_hookListe)
-TVK_HOOK_ITEM_A_VENIR(bilan_hookMenuPlan)
-TVK_HOOK_ITEM_A_VENIR(bilan_hookBoutons)
