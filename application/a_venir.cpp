@@ -2,13 +2,6 @@
 
 #include <string>
 
-#include "application/a_propos.h"
-#include "application/bilan.h"
-#include "application/bilan_requetes.h"
-#include "application/dossier_ouvrir.h"
-#include "application/liste.h"
-#include "application/ref_plans.h"
-#include "application/references.h"
 #include "toolbox/stb_msg.h"
 #include "toolbox/stb_str.h"
 
@@ -51,18 +44,3 @@ TVK_HOOK_ITEM_A_VENIR(coord_allerPoint)
 
 void diff_ecrireDifferences(verdossier&) { TVK_OPERATION_A_VENIR(diff_ecrireDifferences); }
 void rapport_exporterCsv(const verdossier&) { TVK_OPERATION_A_VENIR(rapport_exporterCsv); }
-
-// ---- Being built now: references, about, show and detach (each line goes with its file). ----
-
-
-// ---- Being built now: opening a folder. ----
-
-
-// ---- Being built now: the summary dialog and its requests. ----
-
-TVK_HOOK_DIALOGUE_A_VENIR(bilan_hookDialogue)
-TVK_HOOK_ITEM_A_VENIR(bilan_hookMenu)
-TVK_HOOK_ITEM_A_VENIR(bilan_hookFiltre)
-TVK_HOOK_ITEM_A_VENIR(bilan_hookListe)
-TVK_HOOK_ITEM_A_VENIR(bilan_hookMenuPlan)
-TVK_HOOK_ITEM_A_VENIR(bilan_hookBoutons)

@@ -25,3 +25,6 @@ void bilan_remplirListe();
 void bilan_remplirLigne(host::dialogs::ListRow& ligne, const verplan& plan, std::int32_t index);
 // Refills the rows of those plans that are shown.
 void bilan_actualiserLignes(std::vector<std::int32_t> plans);
+
+// Whether an index taken from a row or a selection names a plan of the folder.
+bool bilan_indexPlanValide(const verdossier& dossier, std::int64_t index);

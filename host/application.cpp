@@ -112,6 +112,16 @@ int load(const std::wstring& path, const std::vector<std::wstring>& arguments, s
   return ref.id;
 }
 
+int registerInProcess(const std::wstring& path) {
+  auto app = std::make_unique<Application>();
+  app->id = state().nextId++;
+  app->path = path;
+  app->name = upperText(stem(path));
+  const int id = app->id;
+  state().apps.push_back(std::move(app));
+  return id;
+}
+
 bool unloadId(int id, int reason, std::wstring& error) {
   Application* app = byIdMutable(id);
   if (!app) {
@@ -149,7 +159,7 @@ bool unloadId(int id, int reason, std::wstring& error) {
   colors::destroyOwnedBy(id);
   void* handle = app->handle;
   std::erase_if(state().apps, [id](const auto& a) { return a->id == id; });
-  dlclose(handle);
+  if (handle) dlclose(handle);
   return true;
 }
 

@@ -51,6 +51,12 @@ bool unloadId(int id, int reason, std::wstring& error);
 // Unloads every application (host exit).
 void unloadAll();
 
+// Registers an application whose code is already in the process (a test that links the
+// application's objects): no library is opened and no entry is called. Under a CallScope of the
+// id it opens resources, publishes hooks and variables as a loaded plug-in does from MdlMain;
+// `path` stands for the plug-in's path (its resource file is looked for beside it). The id (>0).
+int registerInProcess(const std::wstring& path);
+
 const Application* find(const std::wstring& which);
 const Application* byId(int id);
 std::vector<const Application*> loaded();

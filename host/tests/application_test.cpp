@@ -233,4 +233,22 @@ TEST(HostApplicationLoad, ALibraryWithoutEntryOrAMissingFileIsRefused) {
   EXPECT_TRUE(app::loaded().empty());
 }
 
+TEST(HostApplicationInProcess, RegistersResourcesAndDialogsWithoutLoadingAnything) {
+  const int id = app::registerInProcess(pluginPath);
+  ASSERT_NE(id, 0);
+  EXPECT_EQ(app::byId(id)->name, L"TESTPLUGIN");
+  {
+    app::CallScope scope(id);
+    EXPECT_EQ(app::openResourceFile(L""), 1u);  // the resource file beside the path given
+  }
+  EXPECT_TRUE(events().empty());  // no entry was called
+  d::Dialog* dialog = d::open(1);
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_EQ(dialog->owner, id);
+  std::wstring error;
+  EXPECT_TRUE(app::unloadId(id, app::reasonRequest, error));
+  EXPECT_EQ(d::find(1), nullptr);
+  EXPECT_TRUE(app::loaded().empty());
+}
+
 }  // namespace
