@@ -135,7 +135,7 @@ TEST_F(TolvekShell, TheChosenFolderOpensAndAKeyInMeanwhileIsRefused) {
   EXPECT_EQ(occurrences(sortie, "[mode 4] Un traitement est en cours, veuillez patienter."), 1u) << sortie;
   EXPECT_THAT(sortie, HasSubstr("[barre] ouverte : Tolvek"));
   EXPECT_THAT(sortie, HasSubstr("[barre] 0 % Récupération de la vérification précédente"));
-  EXPECT_THAT(sortie, HasSubstr("2 « Bilan de la vérification »"));
+  EXPECT_THAT(sortie, HasSubstr("2 « Bilan de la vérification - LIVRAISON »"));
   EXPECT_TRUE(fs::exists(dossier / "Rapport"));
 }
 
