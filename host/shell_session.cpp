@@ -4,6 +4,8 @@
 #include <cwchar>
 #include <sstream>
 
+#include <boost/filesystem.hpp>
+
 #include "host/application.h"
 #include "host/clipboard.h"
 #include "host/clock.h"
@@ -43,7 +45,7 @@ constexpr const wchar_t* helpText =
     L"  dialogs                           dialogues ouverts\n"
     L"  show DLG                          un dialogue en tableau de texte\n"
     L"  open DLG | close DLG              ouvre ou ferme un dialogue\n"
-    L"  select DLG LISTE L1[,L2...]       sélectionne des lignes (clic)\n"
+    L"  select DLG LISTE L1[,L2...]|all   sélectionne des lignes, ou toutes (clic)\n"
     L"  dclick DLG LISTE LIGNE            double-clic sur une ligne\n"
     L"  rclick DLG LISTE LIGNE            clic droit sur une ligne\n"
     L"  sort DLG LISTE COLONNE [desc]     trie une liste par une colonne\n"
@@ -65,6 +67,7 @@ constexpr const wchar_t* helpText =
     L"  reset                             remise à zéro de l'outil\n"
     L"  move VUE X Y [Z]                  déplacement du curseur (dynamique, fonction de mouvement)\n"
     L"  selection | highlights            jeu de sélection | éléments en surbrillance\n"
+    L"  references                        références du modèle actif (nom logique, fichier)\n"
     L"  default                           commande par défaut (fin de l'outil)\n"
     L"  at-pump COMMANDE...               exécute une commande au prochain pompage des messages\n"
     L"  clipboard | clipboard set TEXTE   montre ou fixe le presse-papier\n"
@@ -389,6 +392,12 @@ bool Session::dispatch(const std::vector<std::wstring>& w, const std::wstring& l
     if (!item) return false;
     std::vector<int> rows;
     std::wstring rest = w[3];
+    if (cmd == L"select" && lowerText(rest) == L"all") {
+      // Every row the list shows; an empty list is left as it is.
+      const int count = item->model ? static_cast<int>(item->model->rows.size()) : 0;
+      for (int r = 0; r < count; ++r) rows.push_back(r);
+      return rows.empty() || dialogs::select(item, rows, error);
+    }
     for (std::wstring part; !rest.empty();) {
       const auto comma = rest.find(L',');
       part = rest.substr(0, comma);
@@ -489,7 +498,9 @@ bool Session::dispatch(const std::vector<std::wstring>& w, const std::wstring& l
   if (cmd == L"pick") {
     if (!needArgs(w, 2, L"pick CHEMIN | pick cancel", error)) return false;
     file_list::Answer a;
-    if (lowerText(w[1]) != L"cancel") a = {file_list::actionOk, {join(w, 1)}};
+    // A picker answers full paths: a relative one is taken from the shell's current folder.
+    if (lowerText(w[1]) != L"cancel")
+      a = {file_list::actionOk, {paths::fromNative(boost::filesystem::absolute(paths::toNative(join(w, 1))))}};
     file_list::queueAnswer(a);
     return true;
   }
@@ -560,6 +571,13 @@ bool Session::dispatch(const std::vector<std::wstring>& w, const std::wstring& l
       const Range3d a = views::area(v);
       print(L"vue " + std::to_wstring(v + 1) + L" : " + std::to_wstring(a.low.x) + L" " + std::to_wstring(a.low.y) + L" " +
             std::to_wstring(a.high.x) + L" " + std::to_wstring(a.high.y));
+    }
+    return true;
+  }
+  if (cmd == L"references") {
+    for (ModelRef r : references(activeModel())) {
+      const ReferenceAttachment* a = attachment(r);
+      print(L"référence " + (a ? a->logicalName : L"") + L" " + fileName(r) + (a && a->skip ? L" (ignorée)" : L""));
     }
     return true;
   }

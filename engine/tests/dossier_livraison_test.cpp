@@ -15,6 +15,7 @@
 #include <boost/filesystem.hpp>
 
 #include "engine/fixture/parametres_fixture.h"
+#include "engine/fixture/livraison_fixture.h"
 #include "engine/fixture/plan_fixture.h"
 #include "engine/plan_verifier.h"
 #include "engine/rapport.h"
@@ -25,9 +26,6 @@ namespace {
 
 namespace fs = boost::filesystem;
 using host::fixture::DesignBuilder;
-
-// Last write of every delivered file: 1 December 2026, 08:00:00 UTC.
-constexpr std::time_t dateLivraison = 1796112000;
 
 const std::wstring stem = L"ABC-47-00120-00650-07-B-1";
 // The clean plans of the fixture: a one-file plan and a three-file plan.
@@ -150,7 +148,7 @@ class DossierLivraison : public ::testing::Test {
     b.add(host::fixture::line({0, 0, 0}, {1000, 0, 0}));
     if (defaut) defaut(b);
     ASSERT_TRUE(b.save(dossier + nom));
-    fs::last_write_time(host::paths::toNative(dossier + nom), dateLivraison);
+    fs::last_write_time(host::paths::toNative(dossier + nom), plan_fixture::dateLivraison);
   }
 
   void livrer() const {
@@ -159,11 +157,11 @@ class DossierLivraison : public ::testing::Test {
     {
       const fs::path illisible = host::paths::toNative(l + L"ILLISI01.DGN");
       std::ofstream(illisible.string()) << "{ pas un dessin";
-      fs::last_write_time(illisible, dateLivraison);
+      fs::last_write_time(illisible, plan_fixture::dateLivraison);
     }
     ecrire(l, L"MODELE01.DGN", [](DesignBuilder& b) { b.model(L"Second"); });
     ecrire(l, L"ORIGIN01.DGN", [](DesignBuilder& b) { b.header().globalOrigin = {5.0, 0.0, 0.0}; });
-    livrerPropres(l);
+    ASSERT_TRUE(plan_fixture::livrerPropres(l));
     ecrire(l, L"TROISD01.DGN", [](DesignBuilder& b) { b.header().is3d = true; });
     ecrire(l, L"UNITES01.DGN", [](DesignBuilder& b) { b.header().subPerMaster = 100.0; });
     for (const wchar_t* ext : {L".FP2", L".EL2", L".AR2"}) {
@@ -174,18 +172,8 @@ class DossierLivraison : public ::testing::Test {
     ecrire(l, stem + L"5.EL2");
     ecrire(l, stem + L"5.AR2");
     // The previous versions of the clean plans, left alone by a verification.
-    livrerPropres(dossier_.repOrigine);
-  }
-
-  static void dater(const std::wstring& chemin) {
-    ASSERT_FALSE(chemin.empty());
-    fs::last_write_time(host::paths::toNative(chemin), dateLivraison);
-  }
-
-  static void livrerPropres(const std::wstring& dossier) {
-    dater(plan_fixture::enregistrer(plan_fixture::planUnique(), dossier));
-    const plan_fixture::CheminsTroisFichiers trois = plan_fixture::enregistrer(plan_fixture::planTroisFichiers(), dossier);
-    for (const std::wstring* chemin : {&trois.fp2, &trois.el2, &trois.ar2}) dater(*chemin);
+    ASSERT_TRUE(plan_fixture::livrerPropres(dossier_.repOrigine));
+    for (const std::wstring* d : {&l, &dossier_.repOrigine}) ASSERT_TRUE(plan_fixture::dater(*d));
   }
 
   // What a list verification does with each plan: the driver (verify and compare), then the

@@ -14,7 +14,7 @@
 #include <numeric>
 #include <sstream>
 
-#include "engine/fixture/plan_fixture.h"
+#include "engine/fixture/livraison_fixture.h"
 #include "engine/halvorn.h"
 #include "host/config.h"
 #include "host/views.h"
@@ -22,9 +22,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-// Last write of every delivered file.
-constexpr std::time_t dateLivraison = 1796112000;
 
 std::string lire(const fs::path& fichier) {
   std::ifstream in(fichier, std::ios::binary);
@@ -98,33 +95,16 @@ class VerifBoutEnBout : public ::testing::Test {
   void livrer() {
     namespace pf = plan_fixture;
     // Clean plans, and their previous versions in Origine.
-    for (const fs::path& d : {livre, origine}) {
-      ASSERT_FALSE(pf::enregistrer(pf::planUnique(), d.wstring()).empty());
-      ASSERT_FALSE(pf::enregistrer(pf::planTroisFichiers(), d.wstring()).fp2.empty());
-    }
-    // A 3D one-file plan, one with wrong units, an unreadable file named like a plan.
-    auto p = pf::planUnique();
-    p.nomFichier = L"44010451.109";
-    auto troisD = pf::construire(p);
-    troisD.fichier.header().is3d = true;
-    ASSERT_TRUE(pf::sauver(troisD.fichier, (livre / "44010451.109").wstring()));
-    p.nomFichier = L"44010452.109";
-    auto unites = pf::construire(p);
-    unites.fichier.header().subPerMaster = 100.0;
-    ASSERT_TRUE(pf::sauver(unites.fichier, (livre / "44010452.109").wstring()));
-    std::ofstream(livre / "44010453.109") << "{ pas un dessin";
-    // A 1:500 three-file plan with a gas file beside it.
-    ASSERT_FALSE(pf::enregistrer(pf::planTroisFichiers(2), livre.wstring()).fp2.empty());
-    std::ofstream(livre / "QRL-47-00193-01246-03-D-D.GZ2") << "gaz";
+    for (const fs::path& d : {livre, origine}) ASSERT_TRUE(pf::livrerPropres(d.wstring()));
+    // A 3D one-file plan, one with wrong units, an unreadable file named like a plan; a 1:500
+    // three-file plan with a gas file beside it.
+    ASSERT_TRUE(pf::livrerDefautsFichiers(livre.wstring()));
+    ASSERT_TRUE(pf::livrerTroisFichiersAvecGaz(livre.wstring()));
     // Entries that list no plan: a short name, an empty file of a near name, a directory.
     std::ofstream(livre / "notes.txt") << "notes";
     std::ofstream(livre / "4401045.109");
     fs::create_directories(livre / "44010454.109");
-    for (const fs::path& d : {livre, origine})
-      for (const auto& f : fs::recursive_directory_iterator(d))
-        if (f.is_regular_file())
-          fs::last_write_time(f.path(), fs::file_time_type::clock::from_sys(
-                                            std::chrono::system_clock::from_time_t(dateLivraison)));
+    for (const fs::path& d : {livre, origine}) ASSERT_TRUE(pf::dater(d.wstring()));
   }
 
   std::string rapport(const std::wstring& chemin) const {

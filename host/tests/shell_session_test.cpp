@@ -6,6 +6,8 @@
 #include <fstream>
 #include <sstream>
 
+#include <boost/filesystem.hpp>
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -14,6 +16,7 @@
 #include "host/file_list.h"
 #include "host/fixture/design_builder.h"
 #include "host/model_ref.h"
+#include "host/paths.h"
 #include "host/view_display.h"
 #include "host/views.h"
 #include "host/messages.h"
@@ -89,6 +92,37 @@ TEST_F(HostShell, AFailingCommandSaysWhy) {
     EXPECT_THAT(script(c.lines), HasSubstr(c.error));
     host::application::unloadAll();
   }
+}
+
+TEST_F(HostShell, SelectsEveryRowOfAListWithAll) {
+  const std::string out = script({L"load " + host::text::fromUtf8(TEST_PLUGIN_PATH), L"select 1 6 ALL", L"show 1"});
+  EXPECT_THAT(out, HasSubstr("    0*| b {2} | 10 | [0]\n    1*| c | 9 | [1]\n    2*| a | 8 | [2]\n"));
+}
+
+TEST_F(HostShell, APickedFolderIsAFullPath) {
+  script({L"pick sous/Dossier", L"pick /un/autre", L"pick cancel"});
+  const std::wstring ici = host::paths::fromNative(boost::filesystem::current_path());
+  EXPECT_EQ(host::file_list::edit(L"", L"", 0).paths, std::vector<std::wstring>{ici + L"/sous/Dossier"});
+  EXPECT_EQ(host::file_list::edit(L"", L"", 0).paths, std::vector<std::wstring>{L"/un/autre"});
+  EXPECT_EQ(host::file_list::edit(L"", L"", 0).action, host::file_list::actionCancel);
+}
+
+TEST_F(HostShell, ListsTheReferencesOfTheActiveModel) {
+  host::fixture::DesignBuilder plan;
+  plan.add(host::fixture::line({0, 0, 0}, {1000, 0, 0}));
+  ASSERT_TRUE(plan.save(L"shell_ref_plan.dgn"));
+  host::fixture::DesignBuilder travail;
+  host::ReferenceAttachment a;
+  a.logicalName = L"VUE1";
+  a.fileName = L"shell_ref_plan.dgn";
+  travail.reference(a);
+  ASSERT_TRUE(travail.save(L"shell_ref_travail.dgn"));
+  const std::string out = script({L"references", L"design shell_ref_travail.dgn", L"references"});
+  EXPECT_EQ(out.find("référence"), out.rfind("référence"));  // none before the design file opens
+  const auto ligne = out.find("référence VUE1 ");
+  ASSERT_NE(ligne, std::string::npos) << out;
+  EXPECT_THAT(out.substr(ligne, out.find('\n', ligne) - ligne), ::testing::EndsWith("shell_ref_plan.dgn"));
+  host::resetModels();
 }
 
 TEST_F(HostShell, OpensTheActiveDesignFileAndWritesAViewAsAPicture) {
