@@ -1,0 +1,184 @@
+// The application's main road through the host's shell, driven by the script
+// application/tests/bout_en_bout.cadhost on the demo folder: the folder opens at start-up, every
+// plan is verified, the title-block codes are recorded, the folder is opened again and its results
+// recovered, and the plan delivered with lower-case file names is zoomed onto, shown and detached.
+#include <gtest/gtest.h>
+#include <gmock/gmock.h>
+
+#include <boost/filesystem.hpp>
+#include <cstdio>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <sys/wait.h>
+
+#include "engine/fixture/livraison_fixture.h"
+
+namespace fs = boost::filesystem;
+using ::testing::HasSubstr;
+using ::testing::Not;
+
+namespace {
+
+// Every file under a folder with its bytes and last write, to prove that nothing delivered changed.
+std::map<std::string, std::pair<std::string, std::time_t>> instantane(const fs::path& dossier) {
+  std::map<std::string, std::pair<std::string, std::time_t>> fichiers;
+  for (fs::recursive_directory_iterator it(dossier), fin; it != fin; ++it) {
+    if (!fs::is_regular_file(it->path())) continue;
+    std::ifstream f(it->path().string(), std::ios::binary);
+    std::ostringstream octets;
+    octets << f.rdbuf();
+    fichiers[it->path().string()] = {octets.str(), fs::last_write_time(it->path())};
+  }
+  return fichiers;
+}
+
+std::string lire(const fs::path& chemin) {
+  std::ifstream f(chemin.string(), std::ios::binary);
+  std::ostringstream octets;
+  octets << f.rdbuf();
+  return octets.str();
+}
+
+// The steps of the script's output, each from its "== n" line to the next.
+std::map<int, std::string> etapes(const std::string& sortie) {
+  std::map<int, std::string> parts;
+  std::size_t debut = sortie.find("== ");
+  while (debut != std::string::npos) {
+    const std::size_t suivant = sortie.find("\n== ", debut);
+    const std::size_t fin = suivant == std::string::npos ? sortie.size() : suivant + 1;
+    parts[std::atoi(sortie.c_str() + debut + 3)] = sortie.substr(debut, fin - debut);
+    debut = suivant == std::string::npos ? std::string::npos : suivant + 1;
+  }
+  return parts;
+}
+
+// The rows of the summary list as "status | name | errors | added | removed", from a "show 2".
+std::vector<std::string> lignesBilan(const std::string& etape) {
+  std::vector<std::string> lignes;
+  std::istringstream flux(etape);
+  for (std::string ligne; std::getline(flux, ligne);) {
+    const auto barre = ligne.find('|');
+    if (ligne.rfind("    ", 0) != 0 || barre == std::string::npos || ligne.find("colonnes") != std::string::npos)
+      continue;
+    std::string cellules = ligne.substr(barre + 1);
+    cellules = cellules.substr(0, cellules.rfind(" | ["));
+    const auto accolade = cellules.find(" {");
+    if (accolade != std::string::npos) cellules.erase(accolade, cellules.find('}') - accolade + 1);
+    lignes.push_back(cellules);
+  }
+  return lignes;
+}
+
+class BoutEnBout : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    racine = fs::current_path() / "bout_en_bout";
+    fs::remove_all(racine);
+    std::wstring message;
+    ASSERT_TRUE(plan_fixture::ecrireDemo(racine.wstring(), demo, message)) << fs::path(message).string();
+    fs::create_directories(racine / "Travail");
+  }
+  // Runs the script from the demo's root, the folder picker's first answer queued before the
+  // plug-in loads; the shell's exit status.
+  int lancer(std::string& sortie) const {
+    const std::string commande = "cd '" + racine.string() + "' && " + CADHOST_SHELL_PATH +
+                                 " --cfg TOLVEK_RACINE=" + (racine / "Travail").string() +
+                                 " --cfg TOLVEK_PARAM=" + (racine / "Parametres").string() +
+                                 " -c 'pick Livraison' -c 'load " + TOLVEK_PLUGIN_PATH + "' " +
+                                 TEST_SOURCE_DIR "/bout_en_bout.cadhost 2>&1";
+    FILE* tube = popen(commande.c_str(), "r");
+    if (!tube) return -1;
+    char tampon[512];
+    while (std::fgets(tampon, sizeof tampon, tube)) sortie += tampon;
+    const int statut = pclose(tube);
+    return WIFEXITED(statut) ? WEXITSTATUS(statut) : -1;
+  }
+  fs::path racine;
+  plan_fixture::CheminsDemo demo;
+};
+
+TEST_F(BoutEnBout, OpenVerifyRecordCodesReopenShowAndDetach) {
+  const auto livreAvant = instantane(demo.livre), origineAvant = instantane(demo.origine);
+  std::string sortie;
+  ASSERT_EQ(lancer(sortie), 0) << sortie;
+  auto e = etapes(sortie);
+  ASSERT_EQ(e.size(), 7u) << sortie;
+  EXPECT_THAT(sortie, Not(HasSubstr("[mode 5]")));
+  EXPECT_THAT(sortie, Not(HasSubstr("n'est pas encore disponible")));
+
+  // 1. The folder opened at start-up; nothing verified before, so nothing recovered.
+  EXPECT_THAT(e[1], HasSubstr("2 \u00ab Bilan de la v\u00e9rification - Livraison \u00bb"));
+  EXPECT_THAT(e[1], HasSubstr("| Plans (9) |"));
+  const std::vector<std::string> nonVerifies = {
+      "   | 44010450.109 | 0 | 0 | 0",
+      "   | 44010451.109 | 0 | 0 | 0",
+      "   | 44010452.109 | 0 | 0 | 0",
+      "   | QRL-47-00193-01246-03-D-19 | 0 | 0 | 0",
+      "   | QRL-47-00193-01246-03-D-23 | 0 | 0 | 0",
+      "   | QRL-47-00193-01246-03-D-24 | 0 | 0 | 0",
+      "   | QRL-47-00193-01246-03-D-25 | 0 | 0 | 0",
+      "   | QRL-47-00193-01246-03-D-D | 0 | 0 | 0",
+      "   | 44010453.109 | 0 | 0 | 0",
+  };
+  EXPECT_EQ(lignesBilan(e[1]), nonVerifies);
+
+  // 2. Every plan verified in one request: the rows are refreshed with the library's results.
+  const std::vector<std::string> verifies = {
+      " OK | 44010450.109 | 0 | 0 | 0",
+      " NOK | 44010451.109 | 1 | 0 | 0",                // 3D file
+      " NOK | 44010452.109 | 1 | 0 | 0",                // units
+      " OK | QRL-47-00193-01246-03-D-19 | 0 | 0 | 0",
+      " NOK | QRL-47-00193-01246-03-D-23 | 1 | 0 | 0",  // frame on another sheet
+      " OK | QRL-47-00193-01246-03-D-24 | 0 | 0 | 0",
+      " OK | QRL-47-00193-01246-03-D-25 | 0 | 0 | 0",   // delivered in lower case
+      " NOK | QRL-47-00193-01246-03-D-D | 1 | 0 | 0",   // gas file beside it
+      " NOK | 44010453.109 | 1 | 0 | 0",                // no drawing
+  };
+  EXPECT_EQ(lignesBilan(e[2]), verifies);
+  EXPECT_THAT(e[2], HasSubstr("[barre] 100 % 44010453.109"));
+  const fs::path rapport = fs::path(demo.livraison) / "Rapport";
+  const std::string bilan = lire(rapport / "Livraison_Bilan.csv");
+  EXPECT_THAT(bilan, HasSubstr("\n44010451.109;0;1;0;0;"));
+  EXPECT_THAT(bilan, HasSubstr("\nQRL-47-00193-01246-03-D-25;2;0;0;0;"));
+  const struct {
+    const char* plan;
+    const char* code;
+  } erreurs[] = {{"44010451.109", ";1004;"},
+                 {"44010452.109", ";1001;"},
+                 {"QRL-47-00193-01246-03-D-23", ";1130;"},
+                 {"QRL-47-00193-01246-03-D-D", ";1008;"},
+                 {"44010453.109", ";2012;"}};
+  for (const auto& c : erreurs)
+    EXPECT_THAT(lire(rapport / "Erreur" / (std::string(c.plan) + "_Erreurs.csv")), HasSubstr(c.code)) << c.plan;
+
+  // 3. Title-block codes of every plan: the library has no code to give yet, so each is "Non".
+  EXPECT_EQ(lire(rapport / "Quadrigramme.csv"),
+            "Plan;Actualiser;Valeur\n44010450.109;Non;\n44010451.109;Non;\n44010452.109;Non;\n"
+            "QRL-47-00193-01246-03-D-19;Non;\nQRL-47-00193-01246-03-D-23;Non;\nQRL-47-00193-01246-03-D-24;Non;\n"
+            "QRL-47-00193-01246-03-D-25;Non;\nQRL-47-00193-01246-03-D-D;Non;\n44010453.109;Non;\n");
+
+  // 4. The folder opened again: the results are read back from the CSV files, none verified again.
+  EXPECT_THAT(e[4], HasSubstr("[barre] 100 % R\u00e9cup\u00e9ration de la v\u00e9rification pr\u00e9c\u00e9dente"));
+  EXPECT_THAT(e[4], Not(HasSubstr("% 44010450.109")));  // no plan went through the library again
+  EXPECT_EQ(lignesBilan(e[4]), verifies);
+
+  // 5. The lower-case plan's footprint fills view 1: its sheet, x 1355060 to 1355200 m and
+  // y 6234000 to 6234100 m, zoomed out by 1.2.
+  EXPECT_THAT(e[5], HasSubstr("vue 1 : 1355046000.000000 6233990000.000000 1355214000.000000 6234110000.000000"));
+
+  // 6. Picking its label attaches its three delivered files beside the footprint drawing.
+  for (const char* ext : {"fp2", "el2", "ar2"})
+    EXPECT_THAT(e[6], HasSubstr("/Livre/qrl-47-00193-01246-03-d-25." + std::string(ext))) << ext;
+  EXPECT_THAT(e[6], HasSubstr("r\u00e9f\u00e9rence VERIFEmprisesdgn "));
+
+  // 7. Picking it in the detach command takes them away again; the footprint drawing stays.
+  EXPECT_THAT(e[7], Not(HasSubstr("VERLIV")));
+  EXPECT_THAT(e[7], HasSubstr("r\u00e9f\u00e9rence VERIFEmprisesdgn "));
+
+  // What was delivered was only read.
+  EXPECT_TRUE(instantane(demo.livre) == livreAvant);
+  EXPECT_TRUE(instantane(demo.origine) == origineAvant);
+}
+
+}  // namespace
