@@ -34,20 +34,8 @@ std::int32_t ref_attacherPlan(const std::wstring& chemin, const std::wstring& pr
     const host::ModelRef actif = host::activeModel();
     if (stbDgn_chercherAttachement(nullptr, chemin, L"", prefixe, actif) == 0) return 0;
 
-    std::wstring tige, extension;
-    stbFichier_nomSansExtension(tige, chemin);
-    stbFichier_extension(extension, chemin);
-    host::ReferenceAttachment attachement;
-    attachement.logicalName = prefixe + tige + extension;
-    attachement.fileName = chemin;
-    attachement.transform = transformationPlan(etendue, projectionDossier, projectionPlan, actif);
-    // The host writes the attachment into the working drawing as it attaches it.
-    const host::ModelRef reference = host::attachReference(actif, attachement);
-    if (reference && !host::isValid(reference)) {
-      // A missing or unreadable file makes an empty reference: take it back.
-      host::detachReference(reference);
-      return kEchec;
-    }
+    const host::ModelRef reference = stbDgn_attacherFichier(
+        chemin, L"", prefixe, transformationPlan(etendue, projectionDossier, projectionPlan, actif), actif);
     return reference ? 0 : kEchec;
   } catch (...) {
     return kEchec;

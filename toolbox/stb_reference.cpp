@@ -60,6 +60,28 @@ int stbDgn_chercherAttachement(host::ModelRef* attachement, const std::wstring& 
   return kEchec;
 }
 
+host::ModelRef stbDgn_attacherFichier(const std::wstring& chemin, const std::wstring& nomModele,
+                                      const std::wstring& prefixe, const host::Transform& transformation,
+                                      host::ModelRef parent) {
+  try {
+    std::wstring tige, extension;
+    stbFichier_nomSansExtension(tige, chemin);
+    stbFichier_extension(extension, chemin);
+    host::ReferenceAttachment a;
+    a.logicalName = prefixe + tige + extension;
+    a.fileName = chemin;
+    a.modelName = nomModele;
+    a.transform = transformation;
+    // The host writes the attachment into the parent's file as it attaches it.
+    const host::ModelRef r = host::attachReference(parent, a);
+    if (r && host::isValid(r)) return r;
+    // The host attaches a missing file or model as an empty reference: that is no attachment.
+    if (r) host::detachReference(r);
+  } catch (...) {
+  }
+  return host::ModelRef{};
+}
+
 int stbDgn_attacherModele(host::ModelRef* attachement, const std::wstring& cheminFichier,
                           const std::wstring& nomModele, const std::wstring& prefixe,
                           const std::wstring& description, host::ModelRef parent) {
@@ -70,18 +92,8 @@ int stbDgn_attacherModele(host::ModelRef* attachement, const std::wstring& chemi
       if (attachement) *attachement = trouve;
       return 0;
     }
-    std::wstring tige, extension;
-    stbFichier_nomSansExtension(tige, cheminFichier);
-    stbFichier_extension(extension, cheminFichier);
-    host::ReferenceAttachment a;
-    a.logicalName = prefixe + tige + extension;
-    a.fileName = cheminFichier;
-    a.modelName = nomModele;
-    a.transform = host::Transform::identity();
-    const host::ModelRef r = host::attachReference(parent, a);
-    // The host attaches a missing file or model as an empty reference: that is no attachment.
-    if (r && !host::isValid(r)) host::detachReference(r);
-    if (!r || !host::isValid(r)) {
+    const host::ModelRef r = stbDgn_attacherFichier(cheminFichier, nomModele, prefixe, host::Transform::identity(), parent);
+    if (!r) {
       const std::wstring message =
           nomModele.empty()
               ? stbStr_toString(L"Impossible d'attacher le mod\u00e8le par d\u00e9faut du fichier %s.", cheminFichier)

@@ -19,6 +19,13 @@ int stbDgn_chercherAttachement(host::ModelRef* attachement, const std::wstring& 
                                const std::wstring& nomModele, const std::wstring& prefixe, host::ModelRef parent);
 
 // Attaches a model of a file (empty name: its default model) to the parent model under the
+// logical name prefix + file stem + extension without the dot, placed by `transformation`. The
+// reference, or no model when it cannot be made (a missing file or model is no attachment).
+host::ModelRef stbDgn_attacherFichier(const std::wstring& chemin, const std::wstring& nomModele,
+                                      const std::wstring& prefixe, const host::Transform& transformation,
+                                      host::ModelRef parent);
+
+// Attaches a model of a file (empty name: its default model) to the parent model under the
 // logical name prefix + file stem + extension without the dot, with its locate and snap locks on.
 // An attachment already there (same file, model and prefix) is handed back as it is. 0 and
 // `attachement` set (when not null); 0x8000 when the attachment cannot be created (the file or

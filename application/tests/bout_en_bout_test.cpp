@@ -6,12 +6,11 @@
 #include <gmock/gmock.h>
 
 #include <boost/filesystem.hpp>
-#include <cstdio>
 #include <fstream>
 #include <map>
 #include <sstream>
-#include <sys/wait.h>
 
+#include "application/tests/shell_lancer.h"
 #include "engine/fixture/livraison_fixture.h"
 
 namespace fs = boost::filesystem;
@@ -19,19 +18,6 @@ using ::testing::HasSubstr;
 using ::testing::Not;
 
 namespace {
-
-// Every file under a folder with its bytes and last write, to prove that nothing delivered changed.
-std::map<std::string, std::pair<std::string, std::time_t>> instantane(const fs::path& dossier) {
-  std::map<std::string, std::pair<std::string, std::time_t>> fichiers;
-  for (fs::recursive_directory_iterator it(dossier), fin; it != fin; ++it) {
-    if (!fs::is_regular_file(it->path())) continue;
-    std::ifstream f(it->path().string(), std::ios::binary);
-    std::ostringstream octets;
-    octets << f.rdbuf();
-    fichiers[it->path().string()] = {octets.str(), fs::last_write_time(it->path())};
-  }
-  return fichiers;
-}
 
 std::string lire(const fs::path& chemin) {
   std::ifstream f(chemin.string(), std::ios::binary);
@@ -86,20 +72,15 @@ class BoutEnBout : public ::testing::Test {
                                  " --cfg TOLVEK_RACINE=" + (racine / "Travail").string() +
                                  " --cfg TOLVEK_PARAM=" + (racine / "Parametres").string() +
                                  " -c 'pick Livraison' -c 'load " + TOLVEK_PLUGIN_PATH + "' " +
-                                 TEST_SOURCE_DIR "/bout_en_bout.cadhost 2>&1";
-    FILE* tube = popen(commande.c_str(), "r");
-    if (!tube) return -1;
-    char tampon[512];
-    while (std::fgets(tampon, sizeof tampon, tube)) sortie += tampon;
-    const int statut = pclose(tube);
-    return WIFEXITED(statut) ? WEXITSTATUS(statut) : -1;
+                                 TEST_SOURCE_DIR "/bout_en_bout.cadhost";
+    return shell_lancer::lancer(commande, sortie);
   }
   fs::path racine;
   plan_fixture::CheminsDemo demo;
 };
 
 TEST_F(BoutEnBout, OpenVerifyRecordCodesReopenShowAndDetach) {
-  const auto livreAvant = instantane(demo.livre), origineAvant = instantane(demo.origine);
+  const auto livreAvant = plan_fixture::empreintes({demo.livre}), origineAvant = plan_fixture::empreintes({demo.origine});
   std::string sortie;
   ASSERT_EQ(lancer(sortie), 0) << sortie;
   auto e = etapes(sortie);
@@ -177,8 +158,8 @@ TEST_F(BoutEnBout, OpenVerifyRecordCodesReopenShowAndDetach) {
   EXPECT_THAT(e[7], HasSubstr("r\u00e9f\u00e9rence VERIFEmprisesdgn "));
 
   // What was delivered was only read.
-  EXPECT_TRUE(instantane(demo.livre) == livreAvant);
-  EXPECT_TRUE(instantane(demo.origine) == origineAvant);
+  EXPECT_TRUE(plan_fixture::empreintes({demo.livre}) == livreAvant);
+  EXPECT_TRUE(plan_fixture::empreintes({demo.origine}) == origineAvant);
 }
 
 }  // namespace

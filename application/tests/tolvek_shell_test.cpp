@@ -3,9 +3,8 @@
 #include <gmock/gmock.h>
 
 #include <boost/filesystem.hpp>
-#include <cstdio>
-#include <sys/wait.h>
 
+#include "application/tests/shell_lancer.h"
 #include "engine/fixture/parametres_fixture.h"
 #include "engine/fixture/plan_fixture.h"
 
@@ -30,13 +29,7 @@ class TolvekShell : public ::testing::Test {
   std::string racine() const { return "--cfg TOLVEK_RACINE=" + (dir / "Travail").string(); }
   std::string parametres() const { return "--cfg TOLVEK_PARAM=" + (dir / "Parametres").string(); }
   static int lancer(const std::string& arguments, std::string& sortie) {
-    const std::string commande = std::string(CADHOST_SHELL_PATH) + " " + arguments + " 2>&1";
-    FILE* tube = popen(commande.c_str(), "r");
-    if (!tube) return -1;
-    char tampon[512];
-    while (std::fgets(tampon, sizeof tampon, tube)) sortie += tampon;
-    const int statut = pclose(tube);
-    return WIFEXITED(statut) ? WEXITSTATUS(statut) : -1;
+    return shell_lancer::lancer(std::string(CADHOST_SHELL_PATH) + " " + arguments, sortie);
   }
   static std::size_t occurrences(const std::string& texte, const std::string& motif) {
     std::size_t n = 0;

@@ -3,7 +3,6 @@
 // nothing delivered touched. The folder record is built by hand.
 #include <gtest/gtest.h>
 
-#include <openssl/evp.h>
 
 #include <cstdlib>
 #include <ctime>
@@ -57,25 +56,6 @@ const std::vector<planLivre>& plansAttendus() {
   return plans;
 }
 
-std::string sha256(const fs::path& fichier) {
-  std::ifstream in(fichier.string(), std::ios::binary);
-  std::ostringstream contenu;
-  contenu << in.rdbuf();
-  const std::string octets = contenu.str();
-  unsigned char empreinte[EVP_MAX_MD_SIZE];
-  unsigned int taille = 0;
-  EVP_Digest(octets.data(), octets.size(), empreinte, &taille, EVP_sha256(), nullptr);
-  return std::string(reinterpret_cast<const char*>(empreinte), taille);
-}
-
-// Path, bytes' hash and last write of every file under the folders.
-std::map<std::string, std::pair<std::string, std::time_t>> empreintes(const std::vector<fs::path>& dossiers) {
-  std::map<std::string, std::pair<std::string, std::time_t>> e;
-  for (const fs::path& d : dossiers)
-    for (const fs::directory_entry& f : fs::recursive_directory_iterator(d))
-      if (fs::is_regular_file(f.path())) e[f.path().string()] = {sha256(f.path()), fs::last_write_time(f.path())};
-  return e;
-}
 
 std::string lire(const fs::path& fichier) {
   std::ifstream in(fichier.string(), std::ios::binary);
@@ -203,9 +183,9 @@ class DossierLivraison : public ::testing::Test {
 TEST_F(DossierLivraison, EveryPlanGetsItsStatusesErrorsAndReports) {
   const fs::path livre = host::paths::toNative(dossier_.repLivre);
   const fs::path origine = host::paths::toNative(dossier_.repOrigine);
-  const auto avant = empreintes({livre, origine});
+  const auto avant = plan_fixture::empreintes({livre.string(), origine.string()});
   verifierTout();
-  EXPECT_EQ(empreintes({livre, origine}), avant) << "a delivered file was modified";
+  EXPECT_EQ(plan_fixture::empreintes({livre.string(), origine.string()}), avant) << "a delivered file was modified";
 
   ASSERT_EQ(dossier_.plans.size(), plansAttendus().size());
   for (std::size_t i = 0; i < plansAttendus().size(); ++i) {

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <openssl/evp.h>
 
 #include <filesystem>
 #include <fstream>
@@ -22,25 +21,6 @@ namespace pf = plan_fixture;
 
 namespace {
 
-std::string sha256(const fs::path& fichier) {
-  std::ifstream in(fichier, std::ios::binary);
-  std::ostringstream contenu;
-  contenu << in.rdbuf();
-  const std::string octets = contenu.str();
-  unsigned char empreinte[EVP_MAX_MD_SIZE];
-  unsigned int taille = 0;
-  EVP_Digest(octets.data(), octets.size(), empreinte, &taille, EVP_sha256(), nullptr);
-  return std::string(reinterpret_cast<const char*>(empreinte), taille);
-}
-
-// Name (relative to `dossier`), hash and last write of every entry under the folder.
-std::map<std::string, std::pair<std::string, fs::file_time_type>> empreintes(const fs::path& dossier) {
-  std::map<std::string, std::pair<std::string, fs::file_time_type>> e;
-  for (const auto& f : fs::recursive_directory_iterator(dossier))
-    e[fs::relative(f.path(), dossier).string()] = {f.is_regular_file() ? sha256(f.path()) : "<dir>",
-                                                   fs::last_write_time(f.path())};
-  return e;
-}
 
 std::set<std::string> noms(const fs::path& dossier) {
   std::set<std::string> n;
@@ -113,9 +93,9 @@ TEST_F(LivraisonDemo, HoldsCleanFaultyLowerCaseAndPreviousPlansAndAParameterFold
                                    "qrl-47-00193-01246-03-d-25.ar2"}));
   // The previous one-file plan differs from the delivered one; the three-file plans do not.
   const fs::path livre = racine / "Livraison" / "Livre", origine = racine / "Livraison" / "Origine";
-  EXPECT_NE(sha256(livre / "44010450.109"), sha256(origine / "44010450.109"));
-  EXPECT_EQ(sha256(livre / (qrl + "D-24.FP2")), sha256(origine / (qrl + "D-24.FP2")));
-  EXPECT_EQ(sha256(livre / "qrl-47-00193-01246-03-d-25.el2"), sha256(origine / "qrl-47-00193-01246-03-d-25.el2"));
+  EXPECT_NE(pf::sha256(livre / "44010450.109"), pf::sha256(origine / "44010450.109"));
+  EXPECT_EQ(pf::sha256(livre / (qrl + "D-24.FP2")), pf::sha256(origine / (qrl + "D-24.FP2")));
+  EXPECT_EQ(pf::sha256(livre / "qrl-47-00193-01246-03-d-25.el2"), pf::sha256(origine / "qrl-47-00193-01246-03-d-25.el2"));
   EXPECT_EQ(fs::last_write_time(livre / "44010450.109"),
             fs::file_time_type::clock::from_sys(std::chrono::system_clock::from_time_t(pf::dateLivraison)));
 }
@@ -124,7 +104,7 @@ TEST_F(LivraisonDemo, SetsUpAndVerifiesWithTheExpectedStatuses) {
   ASSERT_TRUE(pf::ecrireDemo(racine.wstring(), chemins, message));
   host::config::set(L"TOLVEK_PARAM", chemins.parametres);
   const fs::path livraison(chemins.livraison);
-  const auto avant = empreintes(livraison);
+  const auto avant = pf::empreintes({livraison / "Livre", livraison / "Origine"});
 
   verdossier d;
   ASSERT_EQ(verif_initialiserDossier(d, message, chemins.livraison), verifSucces)
@@ -152,10 +132,8 @@ TEST_F(LivraisonDemo, SetsUpAndVerifiesWithTheExpectedStatuses) {
   }
   EXPECT_TRUE(fs::is_regular_file(fs::path(d.fichierBilan)));
 
-  // Only the engine's own directories were added beside Livre and Origine.
-  auto apres = empreintes(livraison);
-  for (auto it = apres.begin(); it != apres.end();)
-    it = it->first.rfind("Livre", 0) == 0 || it->first.rfind("Origine", 0) == 0 ? std::next(it) : apres.erase(it);
+  // The engine writes beside Livre and Origine, never in them.
+  const auto apres = pf::empreintes({livraison / "Livre", livraison / "Origine"});
   EXPECT_EQ(apres, avant) << "a delivered file or a previous version was touched";
 }
 

@@ -3,7 +3,6 @@
 // against expected files (dates and times masked) and nothing delivered is touched.
 #include <gtest/gtest.h>
 
-#include <openssl/evp.h>
 
 #include <cctype>
 #include <cstdlib>
@@ -30,22 +29,6 @@ std::string lire(const fs::path& fichier) {
   return contenu.str();
 }
 
-std::string sha256(const fs::path& fichier) {
-  const std::string octets = lire(fichier);
-  unsigned char empreinte[EVP_MAX_MD_SIZE];
-  unsigned int taille = 0;
-  EVP_Digest(octets.data(), octets.size(), empreinte, &taille, EVP_sha256(), nullptr);
-  return std::string(reinterpret_cast<const char*>(empreinte), taille);
-}
-
-// Path, hash and last write of every entry under the folders (directories too).
-std::map<std::string, std::pair<std::string, fs::file_time_type>> empreintes(const std::vector<fs::path>& dossiers) {
-  std::map<std::string, std::pair<std::string, fs::file_time_type>> e;
-  for (const fs::path& d : dossiers)
-    for (const auto& f : fs::recursive_directory_iterator(d))
-      e[f.path().string()] = {fs::is_regular_file(f.path()) ? sha256(f.path()) : "<dir>", fs::last_write_time(f.path())};
-  return e;
-}
 
 // Every run of `texte` that fits `forme` ('9' a digit, any other character itself) becomes `masque`.
 std::string remplacerForme(const std::string& texte, const std::string& forme, const std::string& masque) {
@@ -116,7 +99,7 @@ class VerifBoutEnBout : public ::testing::Test {
 };
 
 TEST_F(VerifBoutEnBout, SetUpListVerificationSingleVerificationAndComparison) {
-  const auto avant = empreintes({livre, origine});
+  const auto avant = plan_fixture::empreintes({livre, origine});
 
   verdossier d;
   std::wstring message;
@@ -155,7 +138,7 @@ TEST_F(VerifBoutEnBout, SetUpListVerificationSingleVerificationAndComparison) {
   EXPECT_EQ(rapport(d.plans[0].fichierCompare), attendu("44010450.109_Compare.csv"));
   EXPECT_EQ(rapport(d.repRapport + L"Trace.txt"), attendu("Trace.txt"));
 
-  EXPECT_EQ(empreintes({livre, origine}), avant) << "a delivered file or a previous version was touched";
+  EXPECT_EQ(plan_fixture::empreintes({livre, origine}), avant) << "a delivered file or a previous version was touched";
 }
 
 }  // namespace
