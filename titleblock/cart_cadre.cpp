@@ -9,6 +9,7 @@
 #include "titleblock/cart_lecture.h"
 #include "titleblock/cart_zone_projection.h"
 #include "toolbox/stb_dgn.h"
+#include "toolbox/stb_str.h"
 
 namespace {
 
@@ -20,12 +21,14 @@ const cart_ligneCadre* ligneCadre(const std::wstring& nom) {
   return nullptr;
 }
 
-// The stem of a path's file name: after the last separator, before the last point.
+// The stem of a path's file name, upper-cased as grid-cell names are: after the last separator,
+// before the last point. A plan delivered in lower case names its grid cell all the same.
 std::wstring racine(const std::wstring& chemin) {
   const auto sep = chemin.find_last_of(L"/\\");
   std::wstring nom = sep == std::wstring::npos ? chemin : chemin.substr(sep + 1);
   const auto point = nom.rfind(L'.');
   if (point != std::wstring::npos) nom.resize(point);
+  stbStr_majuscules(nom);
   return nom;
 }
 

@@ -56,6 +56,16 @@ std::vector<std::string> lignesBilan(const std::string& etape) {
   return lignes;
 }
 
+// The area of view 1 that a "views" command printed: x1 y1 x2 y2 in UORs.
+std::vector<double> zoneVue1(const std::string& etape) {
+  std::vector<double> zone(4, 0.0);
+  const auto p = etape.find("vue 1 : ");
+  if (p == std::string::npos) return {};
+  std::istringstream flux(etape.substr(p + 8));
+  for (double& v : zone) flux >> v;
+  return zone;
+}
+
 class BoutEnBout : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -91,6 +101,10 @@ TEST_F(BoutEnBout, OpenVerifyRecordCodesReopenShowAndDetach) {
   // 1. The folder opened at start-up; nothing verified before, so nothing recovered.
   EXPECT_THAT(e[1], HasSubstr("2 \u00ab Bilan de la v\u00e9rification - Livraison \u00bb"));
   EXPECT_THAT(e[1], HasSubstr("| Plans (9) |"));
+  // View 1 was fitted to the footprint drawing: the lower-case plan's label is in sight.
+  const std::vector<double> ajustee = zoneVue1(e[1]);
+  ASSERT_EQ(ajustee.size(), 4u) << e[1];
+  EXPECT_TRUE(ajustee[0] < 355401696 && 355401696 < ajustee[2] && ajustee[1] < 6689474365 && 6689474365 < ajustee[3]);
   const std::vector<std::string> nonVerifies = {
       "   | 44010450.109 | 0 | 0 | 0",
       "   | 44010451.109 | 0 | 0 | 0",
@@ -144,9 +158,12 @@ TEST_F(BoutEnBout, OpenVerifyRecordCodesReopenShowAndDetach) {
   EXPECT_THAT(e[4], Not(HasSubstr("% 44010450.109")));  // no plan went through the library again
   EXPECT_EQ(lignesBilan(e[4]), verifies);
 
-  // 5. The lower-case plan's footprint fills view 1: its sheet, x 1355060 to 1355200 m and
-  // y 6234000 to 6234100 m, zoomed out by 1.2.
-  EXPECT_THAT(e[5], HasSubstr("vue 1 : 1355046000.000000 6233990000.000000 1355214000.000000 6234110000.000000"));
+  // 5. The lower-case plan's footprint fills view 1, zoomed out by 1.2 about its centre: the
+  // footprint drawing is in the folder's system (Lambert 93), where the sheet spans
+  // x 355331728.9 to 355471663.2 and y 6689424372.6 to 6689524357.1 (UORs).
+  const std::vector<double> zoom = zoneVue1(e[5]), attendue = {355317735.5, 6689414374.2, 355485656.6, 6689534355.5};
+  ASSERT_EQ(zoom.size(), 4u) << e[5];
+  for (std::size_t i = 0; i < 4; ++i) EXPECT_NEAR(zoom[i], attendue[i], 1.0) << i;
 
   // 6. Picking its label attaches its three delivered files beside the footprint drawing.
   for (const char* ext : {"fp2", "el2", "ar2"})

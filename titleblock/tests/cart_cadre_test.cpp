@@ -132,9 +132,12 @@ TEST_F(CartCadre, ThreeFileProjectionComesFromTheGridCellName) {
   const pf::PlanTroisFichiersConstruit construit = pf::construire(plan);
   const struct {
     std::wstring nom, code;
-  } cas[] = {{L"QRL-20-00217-01249-20-C-10", L"U20"}, {L"QRL-99-00217-01249-20-C-10", L""}, {L"QRL-47-00217", L""}};
+  } cas[] = {{L"QRL-20-00217-01249-20-C-10", L"U20"},
+              {L"qrl-47-00193-01246-03-d-25", L"C47"},  // delivered in lower case
+              {L"QRL-99-00217-01249-20-C-10", L""},
+              {L"QRL-47-00217", L""}};
   for (const auto& c : cas) {
-    const std::wstring chemin = dossier() + L"/" + c.nom + L".FP2";
+    const std::wstring chemin = dossier() + L"/" + c.nom + (c.nom[0] == L'q' ? L".fp2" : L".FP2");
     ASSERT_TRUE(pf::sauver(construit.fp2, chemin));
     EXPECT_EQ(lireCadre(chemin).code, c.code) << c.nom;
   }
