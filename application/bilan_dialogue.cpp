@@ -191,8 +191,9 @@ void bilan_hookMenuPlan(d::ItemMessage* message) {
     }
     message->msgUnderstood = true;
     const int entree = message->menuValue;
-    // Entries 2 and 3 run the engine on the folder's plans.
-    if ((entree == 2 || entree == 3) && app_refuserPendantTraitement()) return;
+    // Entries 2 and 3 run the engine on the folder's plans; entry 4 reads a plan's errors, which a
+    // verification is rewriting (as button 2).
+    if (entree >= 2 && entree <= 4 && app_refuserPendantTraitement()) return;
     std::int32_t premier = -1;
     std::vector<std::int32_t> plans;
     if (!plansSelectionnes(premier, plans)) return;

@@ -1,8 +1,9 @@
 // The summary's plan list (list 21 of dialog 2): one row per plan shown, every cell carrying the
 // plan's index in the folder's plan list.
+#include "application/bilan.h"
+
 #include <algorithm>
 
-#include "application/bilan.h"
 #include "application/verapplication.h"
 #include "toolbox/stb_str.h"
 
@@ -78,6 +79,10 @@ void bilan_remplirListe() {
     d::Item* liste = listeBilan();
     if (!liste) return;
     d::ListModel& modele = *liste->model;
+    // The selection follows the plans, not the row numbers: a filter moves the rows.
+    std::vector<std::int64_t> choisis;
+    for (int r : liste->selection)
+      if (const d::ListCell* c = modele.cell(r, 0)) choisis.push_back(c->value);
     modele.rows.clear();
     const std::vector<verplan>& plans = appTolvek.dossier.plans;
     for (std::size_t i = 0; i < plans.size(); ++i) {
@@ -86,6 +91,10 @@ void bilan_remplirListe() {
       bilan_remplirLigne(ligne, plans[i], static_cast<std::int32_t>(i));
       modele.rows.push_back(std::move(ligne));
     }
+    liste->selection.clear();
+    for (std::size_t r = 0; r < modele.rows.size(); ++r)
+      if (std::find(choisis.begin(), choisis.end(), modele.rows[r].cells[0].value) != choisis.end())
+        liste->selection.push_back(static_cast<int>(r));
     d::rowsChanged(liste);
     d::setColumn(liste, 1, stbStr_toString(L"Plans (%d)", modele.rows.size()), 0);
   } catch (...) {

@@ -113,7 +113,11 @@ int ref_filtrerLocalisation(int /*action*/, const host::Element* /*element*/, ho
 
 void ref_accepterMontrer(const host::Point3d* /*point*/, int vue) {
   try {
-    if (app_refuserPendantTraitement()) return;
+    // Refused while the library works; the command goes on all the same.
+    if (app_refuserPendantTraitement()) {
+      host::tools::restartCurrentCommand();
+      return;
+    }
     accepter(vue, montrerLivre);
   } catch (...) {
   }
@@ -121,7 +125,11 @@ void ref_accepterMontrer(const host::Point3d* /*point*/, int vue) {
 
 void ref_accepterDemonter(const host::Point3d* /*point*/, int vue) {
   try {
-    if (app_refuserPendantTraitement()) return;
+    // Refused while the library works; the command goes on all the same.
+    if (app_refuserPendantTraitement()) {
+      host::tools::restartCurrentCommand();
+      return;
+    }
     accepter(vue, ref_demonterPlan);
   } catch (...) {
   }

@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "application/app_traitement.h"
+#include "application/liste.h"
 #include "application/tests/bilan_fixture.h"
 
 namespace {
@@ -103,6 +104,22 @@ TEST_F(Bilan, TheFilterKeepsPlansWhoseNameHoldsItIgnoringCaseAndIsClearedOnOpeni
   EXPECT_EQ(entete(), L"Plans (5)");
 }
 
+TEST_F(Bilan, TheSelectionFollowsItsPlansThroughTheFilter) {
+  std::wstring erreur;
+  d::Item* filtre = element(d::ItemType::Text, 1);
+  selectionner({0, 1});  // plans 0 and 1
+  const auto choisis = [] {
+    std::int32_t premier = -1;
+    std::vector<std::int32_t> plans;
+    liste_lignesSelectionnees(&premier, &plans, 2, 21);
+    return plans;
+  };
+  ASSERT_TRUE(d::type(filtre, L"qrl-47", erreur));  // rows: plans 1 and 4
+  EXPECT_EQ(choisis(), std::vector<std::int32_t>{1});  // not plan 4, now on the row plan 0 left
+  ASSERT_TRUE(d::type(filtre, L"", erreur));
+  EXPECT_EQ(choisis(), std::vector<std::int32_t>{1});  // plan 0 went out of sight and out of the selection
+}
+
 TEST_F(Bilan, ErrorsSortAsNumbersAndTheComparisonCountsAsText) {
   const struct {
     int colonne;
@@ -196,7 +213,6 @@ TEST_F(Bilan, AnIndexThatNamesNoPlanIsNeverUsed) {
 
 TEST_F(Bilan, WhileARunIsInProgressTheRequestsOnPlansAreRefused) {
   const std::wstring refus = L"Un traitement est en cours, veuillez patienter.";
-  const std::wstring aVenir = L" n'est pas encore disponible.";
   selectionner({0, 1});
   std::wstring erreur;
   d::Item* menu = element(d::ItemType::MenuBar, 0);
@@ -212,7 +228,7 @@ TEST_F(Bilan, WhileARunIsInProgressTheRequestsOnPlansAreRefused) {
       {[&] { d::chooseMenu(menu, 1, erreur); }, refus},
       {[&] { d::chooseMenu(menu, 2, erreur); }, refus},
       {[] { menuPlan(1); }, L""},  // shows (here nothing: no footprint drawing), changes nothing
-      {[] { menuPlan(4); }, L"La fonction err_ouvrir" + aVenir},
+      {[] { menuPlan(4); }, refus},
   };
   TraitementEnCours traitement;
   for (std::size_t i = 0; i < std::size(cas); ++i) {
