@@ -53,14 +53,11 @@ bool app_lireEntier(const std::wstring& valeur, long& nombre) {
   while (i < valeur.size() && std::iswspace(valeur[i])) ++i;
   bool negatif = false;
   if (i < valeur.size() && (valeur[i] == L'+' || valeur[i] == L'-')) negatif = valeur[i++] == L'-';
-  if (i >= valeur.size() || valeur[i] < L'0' || valeur[i] > L'9') return false;
-  long n = 0;
-  for (; i < valeur.size() && valeur[i] >= L'0' && valeur[i] <= L'9'; ++i) {
-    // A number too long for the type reads as no number, rather than wrapping round to 0 or 1.
-    if (n > (2147483647L - (valeur[i] - L'0')) / 10) return false;
-    n = n * 10 + (valeur[i] - L'0');
-  }
-  nombre = negatif ? -n : n;
+  // A number too long for the type reads as no number, rather than wrapping round to 0 or 1.
+  std::uint64_t n = 0;
+  if (!stbStr_lireChiffres(n, valeur, i, 2147483647ULL)) return false;
+  const long chiffres = static_cast<long>(n);
+  nombre = negatif ? -chiffres : chiffres;
   return true;
 }
 

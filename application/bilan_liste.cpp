@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "application/liste.h"
 #include "application/verapplication.h"
 #include "toolbox/stb_str.h"
 
@@ -22,10 +23,7 @@ constexpr int kCouleurLectureSeule = 5;
 constexpr int kCouleurOk = 4;
 constexpr int kCouleurNok = 2;
 
-d::Item* listeBilan() {
-  d::Item* liste = d::findItem(d::find(kDialogue), d::ItemType::ListBox, kListe);
-  return liste && liste->model ? liste : nullptr;
-}
+d::Item* listeBilan() { return liste_trouver(kDialogue, kListe); }
 
 std::wstring compterEcarts(const verplan& plan, std::uint32_t statut) {
   const auto n = std::count_if(plan.ecarts.begin(), plan.ecarts.end(),
@@ -80,9 +78,8 @@ void bilan_remplirListe() {
     if (!liste) return;
     d::ListModel& modele = *liste->model;
     // The selection follows the plans, not the row numbers: a filter moves the rows.
-    std::vector<std::int64_t> choisis;
-    for (int r : liste->selection)
-      if (const d::ListCell* c = modele.cell(r, 0)) choisis.push_back(c->value);
+    std::vector<std::int32_t> choisis;
+    liste_lignesSelectionnees(nullptr, &choisis, kDialogue, kListe);
     modele.rows.clear();
     const std::vector<verplan>& plans = appTolvek.dossier.plans;
     for (std::size_t i = 0; i < plans.size(); ++i) {

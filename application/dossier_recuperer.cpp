@@ -37,16 +37,8 @@ bool chiffre(wchar_t c) { return c >= L'0' && c <= L'9'; }
 
 // The whole field as an unsigned decimal integer no greater than `maximum`; false otherwise.
 bool lireNaturel(const std::wstring& champ, std::uint64_t maximum, std::uint64_t& valeur) {
-  if (champ.empty()) return false;
-  std::uint64_t n = 0;
-  for (wchar_t c : champ) {
-    if (!chiffre(c)) return false;
-    const std::uint64_t d = static_cast<std::uint64_t>(c - L'0');
-    if (n > (maximum - d) / 10) return false;
-    n = n * 10 + d;
-  }
-  valeur = n;
-  return true;
+  std::size_t fin = 0;
+  return stbStr_lireChiffres(valeur, champ, fin, maximum) && fin == champ.size();
 }
 
 bool lireU64(const std::wstring& champ, std::uint64_t& valeur) {

@@ -30,6 +30,11 @@ bool indexLigne(std::int32_t& index, const d::ListModel& modele, int ligne) {
 
 }  // namespace
 
+d::Item* liste_trouver(int idDialogue, int idListe) {
+  d::Item* liste = d::findItem(d::find(idDialogue), d::ItemType::ListBox, idListe);
+  return liste && liste->model ? liste : nullptr;
+}
+
 void liste_ajusterColonnes(d::Dialog* dialogue, int idListe) {
   try {
     d::Item* liste = d::findItem(dialogue, d::ItemType::ListBox, idListe);
@@ -55,8 +60,8 @@ void liste_ajusterColonnes(d::Dialog* dialogue, int idListe) {
 std::int32_t liste_lignesSelectionnees(std::int32_t* premier, std::vector<std::int32_t>* indexes, int idDialogue,
                                        int idListe) {
   try {
-    d::Item* liste = d::findItem(d::find(idDialogue), d::ItemType::ListBox, idListe);
-    if (!liste || !liste->model) return kEchec;
+    d::Item* liste = liste_trouver(idDialogue, idListe);
+    if (!liste) return kEchec;
     std::int32_t resultat = kEchec;
     std::int32_t index = -1;
     if (premier) *premier = -1;

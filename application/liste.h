@@ -6,6 +6,10 @@
 
 #include "host/dialogs.h"
 
+// The list box `idListe` of the open dialog `idDialogue` with its list model; null when the dialog,
+// the list or its model is missing (the dialog was closed, for example).
+host::dialogs::Item* liste_trouver(int idDialogue, int idListe);
+
 // Gives column 1 all the width that the other columns leave and shows as many rows as fit.
 void liste_ajusterColonnes(host::dialogs::Dialog* dialogue, int idListe);
 

@@ -117,18 +117,29 @@ void stbStr_majuscules(std::wstring& texte) {
   for (wchar_t& c : texte) c = host::paths::upper(c);
 }
 
+bool stbStr_lireChiffres(std::uint64_t& valeur, const std::wstring& texte, std::size_t& position, std::uint64_t maximum) {
+  std::size_t i = position;
+  if (i >= texte.size() || !chiffre(texte[i])) return false;
+  std::uint64_t n = 0;
+  for (; i < texte.size() && chiffre(texte[i]); ++i) {
+    const std::uint64_t d = static_cast<std::uint64_t>(texte[i] - L'0');
+    if (n > (maximum - d) / 10) return false;
+    n = n * 10 + d;
+  }
+  valeur = n;
+  position = i;
+  return true;
+}
+
 int stbStr_versEntier(const std::wstring& texte) {
   size_t i = 0;
   while (i < texte.size() && blanc(texte[i])) ++i;
   bool negatif = false;
   if (i < texte.size() && (texte[i] == L'+' || texte[i] == L'-')) negatif = texte[i++] == L'-';
-  if (i >= texte.size() || !chiffre(texte[i])) return 0;
-  int64_t valeur = 0;
-  for (; i < texte.size() && chiffre(texte[i]); ++i) {
-    valeur = valeur * 10 + (texte[i] - L'0');
-    if (valeur > static_cast<int64_t>(INT_MAX) + 1) return 0;  // out of range, whatever follows
-  }
-  if (negatif) valeur = -valeur;
+  // Up to INT_MAX + 1, the magnitude of INT_MIN; anything larger is out of range whatever follows.
+  std::uint64_t chiffres = 0;
+  if (!stbStr_lireChiffres(chiffres, texte, i, static_cast<std::uint64_t>(INT_MAX) + 1)) return 0;
+  const int64_t valeur = negatif ? -static_cast<int64_t>(chiffres) : static_cast<int64_t>(chiffres);
   if (valeur > INT_MAX || valeur < INT_MIN) return 0;
   return static_cast<int>(valeur);
 }

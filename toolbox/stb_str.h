@@ -2,6 +2,8 @@
 // Wide strings: formatting, comparison, search, splitting, text to numbers and file masks.
 // Case-insensitive operations fold ASCII and Latin-1 letters; numbers use "." and no grouping,
 // whatever the process locale. No operation throws.
+#include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -50,6 +52,11 @@ int stbStr_remplacerPremier(std::wstring& texte, const std::wstring& quoi, const
 const std::wstring& stbStr_versLarge(std::wstring& sortie, const std::string& texte);
 
 void stbStr_majuscules(std::wstring& texte);
+
+// Reads the run of decimal digits of `texte` that starts at `position` and moves `position` past
+// it: false, `position` unchanged, when no digit stands there or the number exceeds `maximum`.
+// The one digit reader of the lenient and the strict integer readings.
+bool stbStr_lireChiffres(std::uint64_t& valeur, const std::wstring& texte, std::size_t& position, std::uint64_t maximum);
 
 // Base 10, leading white space skipped, optional sign, the rest ignored; 0 when there is no
 // digit or the value does not fit 32 bits.

@@ -147,6 +147,31 @@ TEST_F(StbStr, VersEntier) {
   for (const Case& c : cases) EXPECT_EQ(stbStr_versEntier(c.texte), c.valeur) << c.why;
 }
 
+TEST_F(StbStr, LireChiffresReadsOneRunOfDigitsWithinItsMaximum) {
+  const struct {
+    std::wstring texte;
+    std::size_t debut;
+    std::uint64_t maximum;
+    bool lu;
+    std::uint64_t valeur;
+    std::size_t fin;
+  } cas[] = {
+      {L"x123y", 1, 1000, true, 123, 4},
+      {L"18446744073709551615", 0, UINT64_MAX, true, UINT64_MAX, 20},
+      {L"18446744073709551616", 0, UINT64_MAX, false, 0, 0},  // one past 64 bits
+      {L"2147483648", 0, 2147483647, false, 0, 0},
+      {L"-1", 0, 9, false, 0, 0},  // no digit at the start
+      {L"12", 2, 9, false, 0, 2},  // at the end
+  };
+  for (const auto& c : cas) {
+    std::uint64_t valeur = 0;
+    std::size_t position = c.debut;
+    EXPECT_EQ(stbStr_lireChiffres(valeur, c.texte, position, c.maximum), c.lu) << stbStr_versEtroit(c.texte);
+    EXPECT_EQ(valeur, c.valeur) << stbStr_versEtroit(c.texte);
+    EXPECT_EQ(position, c.lu ? c.fin : c.debut) << stbStr_versEtroit(c.texte);
+  }
+}
+
 TEST_F(StbStr, VersReel) {
   struct Case { std::wstring texte; double valeur; const char* why; };
   const Case cases[] = {
