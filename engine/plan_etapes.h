@@ -6,6 +6,7 @@
 // that file when its checks land.
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/halvorn.h"
@@ -23,6 +24,13 @@ void etape_signature(verplan& plan, const vercontexte& contexte, drapeauxVerific
 
 // Frame, title-block and identification-cell checks on the open files: non-zero stops the plan.
 std::int32_t etape_cartouche(std::vector<vererreur>& erreurs, vercontexte& contexte, verplanfichiers& fichiers);
+
+// The network dates of one title block or identification cell (the cell `idCellule` of
+// `fichier`) against the networks drawn in the plan record's network set over the whole plan:
+// each (network label, date text) pair, in order, through the network-date rule with that
+// network's length less its abandoned part.
+void etape_datesReseaux(std::vector<vererreur>& erreurs, const verfichier& fichier, std::uint64_t idCellule,
+                        const verplaninfo& plan, const std::vector<std::pair<std::wstring, std::wstring>>& dates);
 
 // Drawing rules of the plan's standard, file by file: builds each file's element table.
 void etape_elements(std::vector<vererreur>& erreurs, verplanfichiers& fichiers);

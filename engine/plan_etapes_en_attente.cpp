@@ -10,10 +10,11 @@ void etape_niveauxRequis(std::vector<vererreur>&, verplanfichiers&) {}
 // verif_verifierSignaturePlan with the Origine directory, the signature list and the flags.
 void etape_signature(verplan&, const vercontexte&, drapeauxVerification) {}
 
-// ctrl_cellulesCartouche (non-zero stops); one-file plan: ctrl_cartoucheV2 (non-zero stops);
-// three-file plan: ctrl_cadreCartoucheV3, ctrl_cartoucheElecV3 when EL2 is open,
-// ctrl_cartoucheAutreV3 when AR2 is open, all three run and any non-zero result stops.
-std::int32_t etape_cartouche(std::vector<vererreur>&, vercontexte&, verplanfichiers&) { return 0; }
+// ctrl_datesReseauxMesures with the lengths of res_elementsDansClip over the whole plan (an
+// empty clip handle). Waits for the network searches: lengths of 0.0 for every network would
+// give 1110 "Plan sans réseaux %s en service" on every plan that writes a valid network date.
+void etape_datesReseaux(std::vector<vererreur>&, const verfichier&, std::uint64_t, const verplaninfo&,
+                        const std::vector<std::pair<std::wstring, std::wstring>>&) {}
 
 // One-file plan: ctrl_elementsV2 on slot 0; three-file plan: ctrl_elementsFdpV3 on FP2, then
 // ctrl_elementsElecV3 on EL2 and ctrl_elementsAutreV3 on AR2 when they exist.

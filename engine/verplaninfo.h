@@ -19,7 +19,10 @@ struct verplaninfo {
   std::uint32_t type = 0;         // 1 one-file plan, 2 three-file plan
   std::uint32_t version = 0;      // scale class: 1 for 1:200, 2 for 1:500
   std::uint32_t masqueTheme = 0;  // 62 electricity, 1984 gas, 6144 other networks; chooses the theme file
-  std::uint32_t masqueReseau = 0; // networks whose levels are searched; always written with masqueTheme
+  // Networks whose levels are searched for network lengths. plan_copierIdentite writes it with
+  // masqueTheme; the one-file title-block check widens it to 6206 (electricity and other
+  // networks) to measure every network dated in the title block.
+  std::uint32_t masqueReseau = 0;
   std::int32_t index = -1;
   bool lectureSeule = false;      // an existing file of the plan is read-only
   bool georeference = false;      // the frame origin is in projected coordinates

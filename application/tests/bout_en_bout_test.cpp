@@ -124,7 +124,7 @@ TEST_F(BoutEnBout, OpenVerifyRecordCodesReopenShowAndDetach) {
       " NOK | 44010451.109 | 1 | 0 | 0",                // 3D file
       " NOK | 44010452.109 | 1 | 0 | 0",                // units
       " OK | QRL-47-00193-01246-03-D-19 | 0 | 0 | 0",
-      " NOK | QRL-47-00193-01246-03-D-23 | 1 | 0 | 0",  // frame on another sheet
+      " NOK | QRL-47-00193-01246-03-D-23 | 4 | 0 | 0",  // cells and frame of another sheet
       " OK | QRL-47-00193-01246-03-D-24 | 0 | 0 | 0",
       " OK | QRL-47-00193-01246-03-D-25 | 0 | 0 | 0",   // delivered in lower case
       " NOK | QRL-47-00193-01246-03-D-D | 1 | 0 | 0",   // gas file beside it
@@ -141,6 +141,7 @@ TEST_F(BoutEnBout, OpenVerifyRecordCodesReopenShowAndDetach) {
     const char* code;
   } erreurs[] = {{"44010451.109", ";1004;"},
                  {"44010452.109", ";1001;"},
+                 {"QRL-47-00193-01246-03-D-23", ";1120;"},
                  {"QRL-47-00193-01246-03-D-23", ";1130;"},
                  {"QRL-47-00193-01246-03-D-D", ";1008;"},
                  {"44010453.109", ";2012;"}};

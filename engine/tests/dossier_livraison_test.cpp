@@ -89,7 +89,7 @@ class DossierLivraison : public ::testing::Test {
     racine_ = fs::current_path() / "DossierLivraison";
     fs::remove_all(racine_);
     const std::wstring r = host::paths::fromNative(racine_) + L"/";
-    ASSERT_TRUE(plan_fixture::ecrireParametres(r + L"Parametres"));
+    ASSERT_TRUE(plan_fixture::parametrerContexte(contexte_, r + L"Parametres"));
     dossier_.nom = L"DossierLivraison";
     dossier_.initialise = true;
     dossier_.repertoire = r + L"Dossier/";

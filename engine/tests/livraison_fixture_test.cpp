@@ -44,7 +44,7 @@ const std::vector<planDemo>& plansAttendus() {
       {L"44010451.109", 1, 1, {1004}, "3D file"},
       {L"44010452.109", 1, 1, {1001}, "wrong units"},
       {L"QRL-47-00193-01246-03-D-19", 2, 0, {}, "AR2 missing: passed over by the checks built so far"},
-      {pf::demoHorsCase, 2, 1, {1130}, "frame on another sheet than its name's"},
+      {pf::demoHorsCase, 2, 1, {1120, 1120, 1120, 1130}, "frame and cells of another sheet than its name's"},
       {pf::demoPropreTrois, 2, 0, {}, "clean three-file plan"},
       {L"QRL-47-00193-01246-03-D-25", 2, 0, {}, "clean plan delivered in lower case"},
       {L"QRL-47-00193-01246-03-D-D", 2, 1, {1008}, "gas file beside a three-file plan"},
