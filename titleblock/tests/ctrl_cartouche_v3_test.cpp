@@ -8,6 +8,7 @@
 #include <fstream>
 #include <functional>
 
+#include "engine/plan_verifier.h"
 #include "harnais_cartouche.h"
 #include "host/paths.h"
 #include "titleblock/ctrl_cartouche_table.h"
@@ -159,6 +160,37 @@ TEST_F(CtrlCartoucheV3, EachChangeGivesItsFindingAndOnlyTheCountsStop) {
     EXPECT_EQ(p.resultat, c.resultat);
     EXPECT_EQ(p.codes(), c.codes);
     EXPECT_EQ(p.complements(), c.complements);
+  }
+}
+
+// In the driver only the counts stop a three-file plan; the fields' findings let it go on.
+TEST_F(CtrlCartoucheV3, TheDriverStopsOnlyOnTheCounts) {
+  contexte.repLivre = dossier() + L"/";
+  const struct {
+    const char* pourquoi;
+    Changement changer;
+    std::array<std::int32_t, 6> statuts;
+  } cas[] = {
+      {"clean", {}, {0, 2, -1, -1, -1, -1}},
+      {"no IDVOIE", [](pf::PlanTroisFichiers& p) { p.idVoies.clear(); }, {1, 0, -1, -1, -1, -1}},
+      {"fields empty or wrong in every file",
+       [](pf::PlanTroisFichiers& p) {
+         p.idFichFP2[0] = p.idFichEL2[1] = p.idFichAR2[1] = L"";
+         p.idLoc[3] = L"C99";
+       },
+       {1, 2, -1, -1, -1, -1}},
+  };
+  for (const auto& c : cas) {
+    SCOPED_TRACE(c.pourquoi);
+    pf::PlanTroisFichiers plan = pf::planTroisFichiers();
+    if (c.changer) c.changer(plan);
+    ASSERT_FALSE(pf::enregistrer(plan, dossier()).fp2.empty());
+    verplan p;
+    p.nom = plan.nom;
+    p.type = 2;
+    p.version = 1;
+    plan_verifier(p, 1, contexte, 0);
+    EXPECT_EQ(p.statuts, c.statuts);
   }
 }
 
