@@ -11,7 +11,6 @@
 
 #include "engine/fixture/livraison_fixture.h"
 #include "engine/halvorn.h"
-#include "engine/plan_verifier.h"
 #include "harnais_cartouche.h"
 #include "host/config.h"
 #include "host/views.h"
@@ -222,12 +221,7 @@ TEST_F(CtrlCartoucheV2, TheDriverStopsWhereTheTitleBlockSaysSo) {
     pf::PlanUnique plan = pf::planUnique();
     if (c.changer) c.changer(plan);
     ASSERT_FALSE(pf::enregistrer(plan, dossier()).empty());
-    verplan p;
-    p.nom = plan.nomFichier;
-    p.type = 1;
-    p.version = 1;
-    plan_verifier(p, 1, contexte, drapeauLevelAudit);
-    EXPECT_EQ(p.statuts, c.statuts);
+    EXPECT_EQ(harnais::piloter(contexte, plan.nomFichier, 1, drapeauLevelAudit), c.statuts);
   }
 }
 

@@ -8,7 +8,6 @@
 #include <fstream>
 #include <functional>
 
-#include "engine/plan_verifier.h"
 #include "harnais_cartouche.h"
 #include "host/paths.h"
 #include "titleblock/ctrl_cartouche_table.h"
@@ -185,12 +184,7 @@ TEST_F(CtrlCartoucheV3, TheDriverStopsOnlyOnTheCounts) {
     pf::PlanTroisFichiers plan = pf::planTroisFichiers();
     if (c.changer) c.changer(plan);
     ASSERT_FALSE(pf::enregistrer(plan, dossier()).fp2.empty());
-    verplan p;
-    p.nom = plan.nom;
-    p.type = 2;
-    p.version = 1;
-    plan_verifier(p, 1, contexte, 0);
-    EXPECT_EQ(p.statuts, c.statuts);
+    EXPECT_EQ(harnais::piloter(contexte, plan.nom, 2), c.statuts);
   }
 }
 

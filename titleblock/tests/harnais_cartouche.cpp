@@ -4,6 +4,7 @@
 
 #include "engine/plan_construire.h"
 #include "engine/plan_etapes.h"
+#include "engine/plan_verifier.h"
 #include "host/clock.h"
 #include "host/model_ref.h"
 #include "host/paths.h"
@@ -37,6 +38,16 @@ Passage passer(const vercontexte& contexte, const std::wstring& repertoire, cons
       f.modele = host::ModelRef{};
     }
   return p;
+}
+
+std::array<std::int32_t, 6> piloter(vercontexte& contexte, const std::wstring& nom, std::int32_t type,
+                                    drapeauxVerification drapeaux) {
+  verplan plan;
+  plan.nom = nom;
+  plan.type = type;
+  plan.version = 1;
+  plan_verifier(plan, 1, contexte, drapeaux);
+  return plan.statuts;
 }
 
 void deplacer(host::fixture::DesignBuilder& fichier, host::ElementId id, const host::Point3d& deplacement) {

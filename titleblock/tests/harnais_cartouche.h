@@ -2,6 +2,7 @@
 // The title-block stage run on plans written in code, as the driver runs it: a file set built in
 // a folder, its existing files opened, the stage, the files closed. Dates are checked against a
 // fixed clock (1 June 2026).
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -29,6 +30,10 @@ struct Passage {
 // `repertoire`, with the context's projections.
 Passage passer(const vercontexte& contexte, const std::wstring& repertoire, const std::wstring& nom, std::int32_t type,
                std::int32_t version);
+
+// The statuses the per-plan driver leaves for the plan `nom` of the context's Livre directory.
+std::array<std::int32_t, 6> piloter(vercontexte& contexte, const std::wstring& nom, std::int32_t type,
+                                    drapeauxVerification drapeaux = 0);
 
 // Moves an element of a built file by `deplacement` (UORs).
 void deplacer(host::fixture::DesignBuilder& fichier, host::ElementId id, const host::Point3d& deplacement);
