@@ -22,6 +22,9 @@ const std::wstring kMarqueOrdre = L"\u00ef\u00bb\u00bf";
 // consulted.
 const wchar_t* const kBlancs = L" \t\v\f";
 
+// The characters the tokenizer acts on; every other one goes into the token.
+const std::wstring kSpeciaux(L"<>\r\n");
+
 void rogner(std::wstring& texte) {
   const std::size_t debut = texte.find_first_not_of(kBlancs);
   if (debut == std::wstring::npos) {
@@ -118,7 +121,14 @@ void StbXml::lireJeton(StbXmlJeton& jeton, const std::vector<std::wstring>& lign
       jeton.colonne = -1;
       continue;
     }
-    const wchar_t c = jeton.ligne[static_cast<std::size_t>(jeton.colonne)];
+    // Ordinary characters are taken in one run, up to the next one that matters.
+    const auto debut = static_cast<std::size_t>(jeton.colonne);
+    std::size_t p = jeton.ligne.find_first_of(kSpeciaux, debut);
+    if (p == std::wstring::npos) p = jeton.ligne.size();
+    jeton.texte.append(jeton.ligne, debut, p - debut);
+    jeton.colonne = static_cast<std::int32_t>(p);
+    if (p == jeton.ligne.size()) continue;
+    const wchar_t c = jeton.ligne[p];
     if (c == L'<') {
       if (jeton.dansBalise) {
         jeton.erreur = true;
@@ -139,8 +149,7 @@ void StbXml::lireJeton(StbXmlJeton& jeton, const std::vector<std::wstring>& lign
       ++jeton.colonne;
       break;
     }
-    if (c != L'\r' && c != L'\n') jeton.texte += c;
-    ++jeton.colonne;
+    ++jeton.colonne;  // CR and LF are dropped
   }
   typer(jeton);
 }
