@@ -21,30 +21,14 @@ using ::testing::Not;
 
 namespace {
 
-std::string lire(const fs::path& chemin) {
-  std::ifstream f(chemin.string(), std::ios::binary);
-  std::ostringstream octets;
-  octets << f.rdbuf();
-  return octets.str();
-}
+using shell_lancer::etapes;
+
+std::string lire(const fs::path& chemin) { return shell_lancer::lire(chemin.string()); }
 
 std::size_t occurrences(const std::string& texte, const std::string& motif) {
   std::size_t n = 0;
   for (auto p = texte.find(motif); p != std::string::npos; p = texte.find(motif, p + 1)) ++n;
   return n;
-}
-
-// The steps of the script's output, each from its "== n" line to the next.
-std::map<int, std::string> etapes(const std::string& sortie) {
-  std::map<int, std::string> parts;
-  std::size_t debut = sortie.find("== ");
-  while (debut != std::string::npos) {
-    const std::size_t suivant = sortie.find("\n== ", debut);
-    const std::size_t fin = suivant == std::string::npos ? sortie.size() : suivant + 1;
-    parts[std::atoi(sortie.c_str() + debut + 3)] = sortie.substr(debut, fin - debut);
-    debut = suivant == std::string::npos ? std::string::npos : suivant + 1;
-  }
-  return parts;
 }
 
 const std::string kConversion = "[mode 7] Op\u00e9ration impossible car les coordonn\u00e9es ne peuvent \u00eatre converties.";

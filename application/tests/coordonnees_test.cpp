@@ -168,6 +168,23 @@ TEST_F(Coordonnees, ARoundTripThroughTheExtendedZoneKeepsItsLabelAndThePoint) {
   EXPECT_NEAR(TvkDlg.coordonnees[2], 3, 1e-9);
 }
 
+TEST_F(Coordonnees, ALabelThatMatchesNoRowChangesNothingSilently) {
+  dessin(L"IGN-RGF93");
+  // The default row with a label longer than the field: it is cut to 83 bytes, then found no more.
+  appTolvek.projections[5].libelle = std::wstring(100, L'L');
+  ouvrir();
+  EXPECT_EQ(std::string(TvkDlg.libelleProjection), std::string(83, 'L'));
+  EXPECT_EQ(projectionCourante, 5);
+  taper(51, L"700000");
+  taper(52, L"6600000");
+  presser(51);
+  ASSERT_TRUE(choisir(L"#0"));  // the empty label
+  presser(51);
+  EXPECT_TRUE(messages().empty());
+  EXPECT_EQ(host::transients::count(), 0u);
+  EXPECT_EQ(projectionCourante, 5);
+}
+
 TEST_F(Coordonnees, APointThatCannotBeConvertedLeavesTheNewRowsPairAsItWas) {
   dessin(L"IGN-RGF93");
   const double inf = std::numeric_limits<double>::infinity();
