@@ -222,6 +222,8 @@ TEST_F(Coordonnees, PlainNumbersPastedGoToTheProjectedPairOnly) {
   dessin(L"IGN-RGF93");
   const std::wstring illisible = L"2 Le contenu du presse-papier ne peut \u00eatre interpr\u00e9t\u00e9.";
   const std::wstring rien = L"2 Aucune donn\u00e9e dans le presse-papier.";
+  std::wstring binaire;
+  for (wchar_t c = 1; c < 256; ++c) binaire += c;
   std::wstring nul = L"12.5,-7";
   nul += L'\0';
   nul += L"99,99";
@@ -246,6 +248,7 @@ TEST_F(Coordonnees, PlainNumbersPastedGoToTheProjectedPairOnly) {
       {std::wstring(L"1,2") + wchar_t(0xD800), illisible, 0, 0, "unpaired surrogate"},
       {std::wstring(L"1,2") + wchar_t(0x1F600), illisible, 0, 0, "character beyond the basic plane"},
       {std::wstring(10 * 1024 * 1024, L'x'), illisible, 0, 0, "10 MB of text"},
+      {binaire, illisible, 0, 0, "every byte but zero"},
       {{}, rien, 0, 0, "no Unicode text"},
   };
   ouvrir();
