@@ -23,7 +23,6 @@ void aVenir(const wchar_t* format, const char* nom) {
 #define TVK_OPERATION_A_VENIR(nom) aVenir(L"La fonction %s n'est pas encore disponible.", #nom)
 
 TVK_COMMANDE_A_VENIR(cmd_localiserElement)
-TVK_COMMANDE_A_VENIR(cmd_ouvrirCoordonnees)
 
 TVK_HOOK_DIALOGUE_A_VENIR(err_hookDialogue)
 TVK_HOOK_ITEM_A_VENIR(err_hookSelection)
@@ -36,10 +35,8 @@ TVK_HOOK_ITEM_A_VENIR(desc_hookFiltre)
 TVK_HOOK_ITEM_A_VENIR(desc_hookListe)
 void desc_ouvrir(verdossier&, std::int32_t) { TVK_OPERATION_A_VENIR(desc_ouvrir); }
 
-TVK_HOOK_DIALOGUE_A_VENIR(coord_hookDialogue)
-TVK_HOOK_ITEM_A_VENIR(coord_hookMenu)
-TVK_HOOK_ITEM_A_VENIR(coord_hookProjection)
-TVK_HOOK_ITEM_A_VENIR(coord_collerPressePapier)
-TVK_HOOK_ITEM_A_VENIR(coord_allerPoint)
+std::int32_t coord_importerGml(std::int32_t&, const std::vector<std::wstring>&, const std::vector<verprojection>&) {
+  return 32768;
+}
 
 void diff_ecrireDifferences(verdossier&) { TVK_OPERATION_A_VENIR(diff_ecrireDifferences); }

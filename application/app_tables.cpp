@@ -4,6 +4,7 @@
 #include "application/a_venir.h"
 #include "application/app_demarrage.h"
 #include "application/bilan.h"
+#include "application/coordonnees.h"
 #include "application/dossier_ouvrir.h"
 #include "application/ref_plans.h"
 

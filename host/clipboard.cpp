@@ -4,6 +4,8 @@
 #include <cstring>
 #include <vector>
 
+#include "host/text.h"
+
 namespace host::clipboard {
 namespace {
 
@@ -16,34 +18,6 @@ struct State {
 State& state() {
   static State s;
   return s;
-}
-
-std::u16string toUtf16(const std::wstring& w) {
-  std::u16string out;
-  for (wchar_t c : w) {
-    auto u = static_cast<char32_t>(c);
-    if (u >= 0x10000 && u <= 0x10FFFF) {
-      u -= 0x10000;
-      out.push_back(static_cast<char16_t>(0xD800 + (u >> 10)));
-      out.push_back(static_cast<char16_t>(0xDC00 + (u & 0x3FF)));
-    } else {
-      out.push_back(static_cast<char16_t>(u > 0x10FFFF ? u'_' : u));
-    }
-  }
-  return out;
-}
-
-std::wstring fromUtf16(const std::u16string& s) {
-  std::wstring out;
-  for (std::size_t i = 0; i < s.size(); ++i) {
-    char32_t c = s[i];
-    if (c >= 0xD800 && c < 0xDC00 && i + 1 < s.size() && s[i + 1] >= 0xDC00 && s[i + 1] < 0xE000) {
-      c = 0x10000 + ((c - 0xD800) << 10) + (s[i + 1] - 0xDC00);
-      ++i;
-    }
-    out.push_back(static_cast<wchar_t>(c));
-  }
-  return out;
 }
 
 }  // namespace
@@ -89,10 +63,10 @@ void freeMemory(void* buffer) { std::free(buffer); }
 
 std::optional<std::wstring> text() {
   if (!state().text) return std::nullopt;
-  return fromUtf16(*state().text);
+  return text::fromUtf16(*state().text);
 }
 
-void setText(const std::wstring& text) { state().text = toUtf16(text); }
+void setText(const std::wstring& text) { state().text = text::toUtf16(text); }
 
 void clear() {
   state().text.reset();

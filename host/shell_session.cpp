@@ -71,6 +71,7 @@ constexpr const wchar_t* helpText =
     L"  default                           commande par défaut (fin de l'outil)\n"
     L"  at-pump COMMANDE...               exécute une commande au prochain pompage des messages\n"
     L"  clipboard | clipboard set TEXTE   montre ou fixe le presse-papier\n"
+    L"  clipboard refuse|accept           le presse-papier refuse ou accepte de s'ouvrir\n"
     L"  clock AAAA-MM-JJ HH:MM:SS | clock system   fixe ou libère l'horloge\n"
     L"  palettes refuse|accept            l'hôte refuse ou accepte les palettes\n"
     L"  documents                         documents ouverts par le shell\n"
@@ -606,6 +607,10 @@ bool Session::dispatch(const std::vector<std::wstring>& w, const std::wstring& l
   if (cmd == L"clipboard") {
     if (w.size() >= 2 && lowerText(w[1]) == L"set") {
       clipboard::setText(join(w, 2));
+      return true;
+    }
+    if (w.size() == 2 && (lowerText(w[1]) == L"refuse" || lowerText(w[1]) == L"accept")) {
+      clipboard::setUnavailable(lowerText(w[1]) == L"refuse");
       return true;
     }
     auto t = clipboard::text();

@@ -154,6 +154,7 @@ std::string viewPicture(int view) {
   for (const auto& d : transients::inView(view))
     p.element(d.element, Transform{}, p.style(d.element, "transient", ModelRef{},
                                              d.drawMode == transients::drawHighlighted ? "#ff00ff" : std::string{}));
+  for (const Element& e : views::dynamicsInView(view)) p.element(e, Transform{}, p.style(e, "dynamics", ModelRef{}));
   for (const auto& [m, position] : locate::hilited()) {
     const Model* content = host::model(m);
     const Element* e = content ? content->findByPosition(position) : nullptr;

@@ -79,4 +79,34 @@ std::wstring fromLatin1(const std::string& bytes) {
   return out;
 }
 
+std::u16string toUtf16(const std::wstring& text) {
+  std::u16string out;
+  out.reserve(text.size());
+  for (wchar_t c : text) {
+    auto u = static_cast<char32_t>(c);
+    if (u >= 0x10000 && u <= 0x10FFFF) {
+      u -= 0x10000;
+      out.push_back(static_cast<char16_t>(0xD800 + (u >> 10)));
+      out.push_back(static_cast<char16_t>(0xDC00 + (u & 0x3FF)));
+    } else {
+      out.push_back(static_cast<char16_t>(u > 0x10FFFF ? u'_' : u));
+    }
+  }
+  return out;
+}
+
+std::wstring fromUtf16(const std::u16string& units) {
+  std::wstring out;
+  out.reserve(units.size());
+  for (std::size_t i = 0; i < units.size(); ++i) {
+    char32_t c = units[i];
+    if (c >= 0xD800 && c < 0xDC00 && i + 1 < units.size() && units[i + 1] >= 0xDC00 && units[i + 1] < 0xE000) {
+      c = 0x10000 + ((c - 0xD800) << 10) + (units[i + 1] - 0xDC00);
+      ++i;
+    }
+    out.push_back(static_cast<wchar_t>(c));
+  }
+  return out;
+}
+
 }  // namespace host::text

@@ -17,4 +17,11 @@ std::string toLatin1(const std::wstring& text);
 // Wide text of ISO 8859-1 bytes.
 std::wstring fromLatin1(const std::string& bytes);
 
+// UTF-16 units of a wide text (the platform's wide strings, the clipboard's text): characters
+// above U+FFFF become surrogate pairs, values beyond U+10FFFF "_".
+std::u16string toUtf16(const std::wstring& text);
+
+// Wide text of UTF-16 units: surrogate pairs joined; an unpaired surrogate is kept as it is.
+std::wstring fromUtf16(const std::u16string& units);
+
 }  // namespace host::text

@@ -1,6 +1,7 @@
 #include "host/tools.h"
 
 #include "host/application.h"
+#include "host/view_display.h"
 
 namespace host::tools {
 namespace {
@@ -41,6 +42,7 @@ void call(int owner, F f, A... args) {
 }
 
 void end() {
+  views::clearDynamics();
   ++state().generation;
   Tool old = state().tool;
   state().tool = Tool{};
@@ -151,6 +153,8 @@ bool reset(std::wstring& error) {
 }
 
 void motion(int view, const Point3d& point) {
+  // What the last position drew is gone before the new one is drawn.
+  views::clearDynamics();
   const Tool t = state().tool;
   if (t.dynamics && view >= 0 && view <= 7) call(t.owner, t.dynamics, &point, view);
 }

@@ -21,6 +21,7 @@ struct State {
   Slot<UpdatePostFunction> updatePost;
   Slot<MotionFunction> motion;
   Slot<SubstituteFunction> substitute;
+  std::array<std::vector<Element>, kCount> dynamics;
 };
 
 State& state() {
@@ -153,6 +154,18 @@ void removeFunctionsOwnedBy(int owner) {
   if (s.updatePost.owner == owner) s.updatePost = {};
   if (s.motion.owner == owner) s.motion = {};
   if (s.substitute.owner == owner) s.substitute = {};
+}
+
+void drawDynamics(int view, const Element& element) {
+  if (inRange(view)) state().dynamics[static_cast<std::size_t>(view)].push_back(element);
+}
+
+std::vector<Element> dynamicsInView(int view) {
+  return inRange(view) ? state().dynamics[static_cast<std::size_t>(view)] : std::vector<Element>{};
+}
+
+void clearDynamics() {
+  for (auto& drawn : state().dynamics) drawn.clear();
 }
 
 void resetDisplay() { state() = State{}; }

@@ -51,6 +51,13 @@ void cursorMotion(int view, const Point3d& point);
 // one, else the element itself.
 Element drawnElement(ModelRef model, const Element& element, int view);
 
+// Dynamics: what a tool's dynamics function draws for the cursor's position, drawn once in one
+// view and stored nowhere. It is gone at the next cursor motion and when the tool ends (tools.h
+// clears it), and shows in the view's SVG picture meanwhile.
+void drawDynamics(int view, const Element& element);
+std::vector<Element> dynamicsInView(int view);
+void clearDynamics();
+
 // Removes the view functions an application installed.
 void removeFunctionsOwnedBy(int owner);
 

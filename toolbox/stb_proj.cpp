@@ -65,15 +65,29 @@ int stbProj_affecterSysteme(const verprojection& projection, host::ModelRef mode
   }
 }
 
-void stbProj_reprojeter(std::vector<host::Point3d>& points, const verprojection& source, const verprojection& cible,
-                        host::ModelRef modele) {
+int stbProj_reprojeter(std::vector<host::Point3d>& points, const verprojection& source, const verprojection& cible,
+                       host::ModelRef modele) {
   try {
-    if (source.cleSysteme.empty() || cible.cleSysteme.empty() || points.empty()) return;
+    if (source.cleSysteme.empty() || cible.cleSysteme.empty()) return kEchec;
+    if (points.empty()) return 0;
     const auto de = host::CoordinateSystem::create(source.cleSysteme);
     const auto vers = host::CoordinateSystem::create(cible.cleSysteme);
-    if (!de || !vers || !host::isValid(modele)) return;
+    if (!de || !vers || !host::isValid(modele)) return kEchec;
     // reprojectUors replaces the points only when every one of them was reprojected.
-    host::reprojectUors(points, *de, *vers, host::uorPerSub(modele) * host::subPerMaster(modele));
+    return host::reprojectUors(points, *de, *vers, host::uorPerSub(modele) * host::subPerMaster(modele)) ? 0 : kEchec;
   } catch (...) {
+    return kEchec;
+  }
+}
+
+int stbProj_reprojeterPoint(host::Point3d& sortie, const host::Point3d& entree, const verprojection& source,
+                            const verprojection& cible, host::ModelRef modele) {
+  try {
+    std::vector<host::Point3d> point{entree};
+    if (stbProj_reprojeter(point, source, cible, modele) != 0) return kEchec;
+    sortie = {point[0].x, point[0].y, entree.z};
+    return 0;
+  } catch (...) {
+    return kEchec;
   }
 }

@@ -23,7 +23,13 @@ const std::wstring& stbProj_nomSysteme(std::wstring& nom, host::ModelRef modele,
 int stbProj_affecterSysteme(const verprojection& projection, host::ModelRef modele, const std::wstring& chemin);
 
 // Reprojects the points (UORs of the model, in and out) from the source projection to the
-// target one in one call. The points stay as they were when a key is empty, a key is unknown to
-// the host, the model is not valid or a point cannot be reprojected.
-void stbProj_reprojeter(std::vector<host::Point3d>& points, const verprojection& source, const verprojection& cible,
-                        host::ModelRef modele);
+// target one in one call: 0, or 0x8000 with the points as they were when a key is empty, a key
+// is unknown to the host, the model is not valid or a point cannot be reprojected (non-finite
+// input or result included). An empty list gives 0.
+int stbProj_reprojeter(std::vector<host::Point3d>& points, const verprojection& source, const verprojection& cible,
+                       host::ModelRef modele);
+
+// One point, as stbProj_reprojeter: 0 with `sortie` reprojected (its z the input's), or 0x8000
+// with `sortie` untouched. `sortie` and `entree` may be the same point.
+int stbProj_reprojeterPoint(host::Point3d& sortie, const host::Point3d& entree, const verprojection& source,
+                            const verprojection& cible, host::ModelRef modele);

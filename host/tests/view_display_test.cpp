@@ -5,6 +5,8 @@
 #include <boost/filesystem.hpp>
 
 #include "host/fixture/design_builder.h"
+#include "host/svg_view.h"
+#include "host/tools.h"
 #include "host/views.h"
 
 namespace fs = boost::filesystem;
@@ -84,6 +86,32 @@ TEST_F(HostViewDisplay, ViewFunctionsSeeRedrawsAndReplaceDrawnElements) {
   EXPECT_EQ(views::drawnElement(activeModel(), *line, 0).colour, line->colour);
   views::setSubstituteFunction(substitute);
   EXPECT_EQ(views::drawnElement(activeModel(), *line, 0).colour, 3u);
+}
+
+// A dynamics function drawing a line from the origin to the cursor.
+void lineToCursor(const Point3d* p, int view) { views::drawDynamics(view, fx::line({0, 0, 0}, *p)); }
+void noDataPoint(const Point3d*, int) {}
+void noReset() {}
+
+TEST_F(HostViewDisplay, DynamicsLastUntilTheNextMotionOrTheToolsEnd) {
+  tools::startPrimitive(noDataPoint, noReset, 0, 0);
+  tools::setDynamicsFunction(lineToCursor);
+  tools::motion(1, {300, 400, 0});
+  ASSERT_EQ(views::dynamicsInView(1).size(), 1u);
+  EXPECT_TRUE(views::dynamicsInView(0).empty());  // only in the cursor's view
+  EXPECT_NE(svg::viewPicture(1).find("class=\"dynamics\""), std::string::npos);
+  EXPECT_EQ(svg::viewPicture(0).find("class=\"dynamics\""), std::string::npos);
+
+  tools::motion(1, {600, 100, 0});  // the first position's line is gone
+  ASSERT_EQ(views::dynamicsInView(1).size(), 1u);
+  EXPECT_EQ(views::dynamicsInView(1)[0].points.back(), (Point3d{600, 100, 0}));
+  tools::motion(9, {1, 1, 0});  // no such view: nothing drawn, the last line erased
+  EXPECT_TRUE(views::dynamicsInView(1).empty());
+
+  tools::motion(2, {1, 1, 0});
+  tools::startDefaultCommand();
+  EXPECT_TRUE(views::dynamicsInView(2).empty());
+  EXPECT_EQ(svg::viewPicture(2).find("class=\"dynamics\""), std::string::npos);
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include <boost/filesystem.hpp>
 
 #include "host/fixture/design_builder.h"
@@ -127,7 +129,7 @@ TEST_F(StbProj, ReprojeterMovesPointsOnlyBetweenKnownKeys) {
   // Lambert 93's own origin, 3 degrees east and 46.5 north; degrees count as master units.
   const std::vector<host::Point3d> depart = {{700000000.0, 6600000000.0, 5.0}};
   std::vector<host::Point3d> points = depart;
-  stbProj_reprojeter(points, projection(L"IGN-RGF93"), projection(L"EPSG:4326"), m);
+  EXPECT_EQ(stbProj_reprojeter(points, projection(L"IGN-RGF93"), projection(L"EPSG:4326"), m), 0);
   ASSERT_EQ(points.size(), 1u);
   EXPECT_NEAR(points[0].x, 3000.0, 1e-3);
   EXPECT_NEAR(points[0].y, 46500.0, 1e-3);
@@ -148,14 +150,42 @@ TEST_F(StbProj, ReprojeterMovesPointsOnlyBetweenKnownKeys) {
   };
   for (const auto& c : cas) {
     points = depart;
-    stbProj_reprojeter(points, projection(c.source), projection(c.cible), c.modele);
+    EXPECT_EQ(stbProj_reprojeter(points, projection(c.source), projection(c.cible), c.modele), 0x8000) << c.pourquoi;
     ASSERT_EQ(points.size(), 1u);
     EXPECT_EQ(points[0].x, depart[0].x) << c.pourquoi;
     EXPECT_EQ(points[0].y, depart[0].y) << c.pourquoi;
   }
   points.clear();
-  stbProj_reprojeter(points, projection(L"IGN-RGF93"), projection(L"EPSG:4326"), m);
+  EXPECT_EQ(stbProj_reprojeter(points, projection(L"IGN-RGF93"), projection(L"EPSG:4326"), m), 0);
   EXPECT_TRUE(points.empty());
+  host::closeWorkFile(m);
+}
+
+TEST_F(StbProj, ReprojeterPointReportsWhatPROJRefuses) {
+  host::ModelRef m;
+  ASSERT_EQ(host::openWorkFile(&m, nullptr, nullptr, chemin(L"CC47.dgn"), L"", true), host::kSuccess);
+  const double nan = std::numeric_limits<double>::quiet_NaN(), inf = std::numeric_limits<double>::infinity();
+  // Degrees in UORs (1000 per master unit): the point itself is the output, z kept.
+  host::Point3d p{3000.0, 46500.0, 7.0};
+  EXPECT_EQ(stbProj_reprojeterPoint(p, p, projection(L"EPSG:4326"), projection(L"IGN-RGF93"), m), 0);
+  EXPECT_NEAR(p.x, 700000000.0, 1.0);
+  EXPECT_NEAR(p.y, 6600000000.0, 1.0);
+  EXPECT_EQ(p.z, 7.0);
+  struct Cas {
+    host::Point3d entree;
+    const char* pourquoi;
+  };
+  const Cas refuses[] = {
+      {{3000.0, 95000.0, 0.0}, "latitude of 95 degrees"},
+      {{nan, 46500.0, 0.0}, "not a number"},
+      {{inf, 46500.0, 0.0}, "infinite"},
+  };
+  for (const auto& c : refuses) {
+    host::Point3d sortie{1.0, 2.0, 3.0};
+    EXPECT_EQ(stbProj_reprojeterPoint(sortie, c.entree, projection(L"EPSG:4326"), projection(L"IGN-RGF93"), m), 0x8000)
+        << c.pourquoi;
+    EXPECT_EQ(sortie, (host::Point3d{1.0, 2.0, 3.0})) << c.pourquoi;
+  }
   host::closeWorkFile(m);
 }
 

@@ -1,0 +1,59 @@
+#pragma once
+// The coordinates dialog (5), the copy-point and copy-polygon tools it starts, and the GML text
+// they put on the clipboard. Points of the globals are host 3D points in UORs of the active
+// model, unless said otherwise; the dialog's fields are in master units (degrees for the WGS84
+// row).
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "engine/verprojection.h"
+#include "host/dialogs.h"
+#include "host/geom_types.h"
+#include "host/transients.h"
+
+// Index in appTolvek.projections of the row the dialog shows; -1 when none.
+extern std::int32_t projectionCourante;
+// The cross of the go-to; null when none.
+extern host::transients::Transient* marqueurCoordonnees;
+// The points of the last paste or copy.
+extern std::vector<host::Point3d> pointsCoordonnees;
+// 0 at load, 1 copy a point, 2 copy a polygon; set by the menu bar only.
+extern std::int32_t modeCopie;
+
+// Command 0x0105000000000000: opens dialog 5.
+void cmd_ouvrirCoordonnees(const wchar_t* argument);
+
+// Hooks 51 (the dialog), 52 (its menu bar), 53 (combo box 51, the projection), 54 (the paste
+// button) and 55 (push button 51, go to the point).
+void coord_hookDialogue(host::dialogs::DialogMessage* message);
+void coord_hookMenu(host::dialogs::ItemMessage* message);
+void coord_hookProjection(host::dialogs::ItemMessage* message);
+void coord_collerPressePapier(host::dialogs::ItemMessage* message);
+void coord_allerPoint(host::dialogs::ItemMessage* message);
+
+// The row of appTolvek.projections whose key is the name of the active model's coordinate
+// system; -1 when the model has none or its name is no key of the table.
+std::int32_t coord_ligneModele();
+
+// Shows a kind-7 message when a reprojection failed.
+void coord_signalerConversionImpossible();
+
+// The copy-point tool: reset (restarts it) and data point (copies the point and ends).
+void coord_outilPoint();
+void coord_copierPoint(const host::Point3d* point, int vue);
+
+// The copy-polygon tool: reset before the first point (restarts it), first and further data
+// points, dynamics while picking, and reset once picking (copies three or more points and ends).
+void coord_outilPolygone();
+void coord_premierPointPolygone(const host::Point3d* point, int vue);
+void coord_pointSuivantPolygone(const host::Point3d* point, int vue);
+void coord_dynamiquePolygone(const host::Point3d* point, int vue);
+void coord_copierPolygone();
+
+// The GML 3.2 text of the points (a point for one, a polygon for more), reprojected from the
+// source row to the target row through the active model, LF line ends. `mode` does not choose
+// the form. Empty when a point cannot be reprojected (nothing must then be copied).
+std::wstring coord_exporterPoints(const std::vector<host::Point3d>& points, std::int32_t mode,
+                                  const std::wstring& application, const verprojection& source,
+                                  const verprojection& cible);
