@@ -22,7 +22,7 @@ class ElementTable : public ::testing::Test {
 struct Modele {
   fx::DesignBuilder b;
   ElementId ligneBT = 0, ligneEL2 = 0, ligneAR2 = 0, texte = 0, cellule = 0, partagee = 0, horsNiveau = 0,
-            niveauZero = 0, donnee = 0;
+            niveauZero = 0, point = 0, donnee = 0;
   std::vector<ElementId> tous;  // drawn, type 94 aside
 
   Modele() {
@@ -45,6 +45,7 @@ struct Modele {
     ajouter(fx::dimension({o, p}).level(divers));
     horsNiveau = ajouter(fx::line(o, p).level(999));
     niveauZero = ajouter(fx::line(o, p).level(0));
+    point = ajouter(fx::line(p, p).level(bt));
     donnee = b.add(fx::data({1, 2, 3}, 94));
   }
   ElementId ajouter(const fx::Spec& s) {
@@ -90,6 +91,7 @@ TEST_F(ElementTable, OneSortedRowPerDrawnElementWithItsGeometry) {
   EXPECT_EQ(ligneDe(f, m.partagee).origine, (Point3d{100, 200, 0}));
   EXPECT_EQ(ligneDe(f, m.cellule).symbologie.nomCellule, L"JONBT");
   EXPECT_GT(ligneDe(f, m.ligneAR2).longueur, 0.0);
+  EXPECT_EQ(ligneDe(f, m.point).longueur, 0.0) << "a line from a point to itself";
 }
 
 TEST_F(ElementTable, TheFileRoleChoosesTheClassification) {
