@@ -1,6 +1,7 @@
 // The element table over a generated electricity file of 50,000 mixed elements on classified
-// levels: build time and the table's memory, time per look-up; the unnamed cells of a file of
-// 1,000 such cells, half of them in graphic group 0.
+// levels: build time and the table's memory, time per look-up; the required-level check of that
+// file (opening it included); the unnamed cells of a file of 1,000 such cells, half of them in
+// graphic group 0.
 #include <benchmark/benchmark.h>
 
 #include <malloc.h>
@@ -14,6 +15,7 @@
 #include "host/fixture/design_builder.h"
 #include "host/model_ref.h"
 #include "host/paths.h"
+#include "standard/ctrl_niveaux.h"
 #include "standard/element_table.h"
 
 namespace fx = host::fixture;
@@ -118,6 +120,19 @@ void BM_RechercherParId(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(element_rechercherParId(f.elements, ids[k++ & 4095]));
 }
 BENCHMARK(BM_RechercherParId)->Unit(benchmark::kNanosecond);
+
+void BM_NiveauxRequis(benchmark::State& state) {
+  verfichier f;
+  f.chemin = fichierElements();
+  std::size_t erreurs = 0;
+  for (auto _ : state) {
+    std::vector<vererreur> e;
+    ctrl_niveauxV3(e, f, roleElectricite);
+    erreurs = e.size();
+  }
+  state.counters["errors"] = static_cast<double>(erreurs);
+}
+BENCHMARK(BM_NiveauxRequis)->Unit(benchmark::kMillisecond);
 
 void BM_CollecterCellules(benchmark::State& state) {
   Ouvert o(fichierCellules());
