@@ -3,10 +3,6 @@
 // each says the calls it will make. Remove a stage from here when it is built.
 #include "engine/plan_etapes.h"
 
-// ctrl_niveauxV2 on slot 0; ctrl_niveauxV3 on slot 0 with role 2, then on slot 1 with role 3
-// when EL2 exists, then on slot 2 with role 4 when AR2 exists.
-void etape_niveauxRequis(std::vector<vererreur>&, verplanfichiers&) {}
-
 // verif_verifierSignaturePlan with the Origine directory, the signature list and the flags.
 void etape_signature(verplan&, const vercontexte&, drapeauxVerification) {}
 

@@ -112,7 +112,7 @@ TEST_F(BoutEnBout, OpenVerifyRecordCodesReopenShowAndDetach) {
       " OK | QRL-47-00193-01246-03-D-24 | 0 | 0 | 0",
       " OK | QRL-47-00193-01246-03-D-25 | 0 | 0 | 0",   // delivered in lower case
       " NOK | QRL-47-00193-01246-03-D-D | 1 | 0 | 0",   // gas file beside it
-      " NOK | 44010453.109 | 1 | 0 | 0",                // no drawing
+      " NOK | 44010453.109 | 2 | 0 | 0",                // no drawing: file and level checks
   };
   EXPECT_EQ(lignesBilan(e[2]), verifies);
   EXPECT_THAT(e[2], HasSubstr("[barre] 100 % 44010453.109"));

@@ -42,7 +42,7 @@ struct planLivre {
 const std::vector<planLivre>& plansAttendus() {
   static const std::vector<planLivre> plans = {
       {L"FORMAT01.DGN", 1, {1, 0, -1, -1, -1, -1}, {1007}},
-      {L"ILLISI01.DGN", 1, {1, 0, -1, -1, -1, -1}, {2012}},
+      {L"ILLISI01.DGN", 1, {1, 0, -1, -1, -1, -1}, {2012, 2012}},  // file check, then level check
       {L"MODELE01.DGN", 1, {1, 0, -1, -1, -1, -1}, {1010}},
       {L"ORIGIN01.DGN", 1, {1, 0, -1, -1, -1, -1}, {1003}},
       {propreUnique, 1, {0, 2, -1, -1, -1, -1}, {}},
@@ -125,6 +125,7 @@ class DossierLivraison : public ::testing::Test {
   void ecrire(const std::wstring& dossier, const std::wstring& nom,
               const std::function<void(DesignBuilder&)>& defaut = {}) const {
     DesignBuilder b;
+    plan_fixture::definirNiveaux(b, nom);
     b.add(host::fixture::line({0, 0, 0}, {1000, 0, 0}));
     if (defaut) defaut(b);
     ASSERT_TRUE(b.save(dossier + nom));

@@ -48,7 +48,7 @@ const std::vector<planDemo>& plansAttendus() {
       {pf::demoPropreTrois, 2, 0, {}, "clean three-file plan"},
       {L"QRL-47-00193-01246-03-D-25", 2, 0, {}, "clean plan delivered in lower case"},
       {L"QRL-47-00193-01246-03-D-D", 2, 1, {1008}, "gas file beside a three-file plan"},
-      {L"44010453.109", 1, 1, {2012}, "no drawing: listed by its name only"},
+      {L"44010453.109", 1, 1, {2012, 2012}, "no drawing: the file and level checks each report it"},
   };
   return plans;
 }

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <functional>
 
@@ -40,6 +41,7 @@ class PlanVerifier : public ::testing::Test {
 
   void ecrire(const std::wstring& nom, const std::function<void(DesignBuilder&)>& defaut = {}) const {
     DesignBuilder b;
+    plan_fixture::definirNiveaux(b, nom);
     b.add(host::fixture::line({0, 0, 0}, {1000, 0, 0}));
     if (defaut) defaut(b);
     ASSERT_TRUE(b.save(contexte_.repLivre + nom));
@@ -52,6 +54,15 @@ class PlanVerifier : public ::testing::Test {
     plan.version = 1;
     plan_verifier(plan, mode, contexte_, 0);
     return plan;
+  }
+
+  // The Livre directory emptied, the plan delivered anew, then verified.
+  verplan livrerEtVerifier(const std::function<void(PlanVerifier&)>& livrer, const std::wstring& nom,
+                           std::int32_t type) {
+    boost::filesystem::remove_all(host::paths::toNative(contexte_.repLivre));
+    boost::filesystem::create_directories(host::paths::toNative(contexte_.repLivre));
+    livrer(*this);
+    return verifier(nom, type);
   }
 
   static std::vector<std::uint32_t> codes(const verplan& plan) {
@@ -101,12 +112,45 @@ TEST_F(PlanVerifier, FindingsOfTheFileChecksStopBeforeOpening) {
   };
   for (const auto& c : cas) {
     SCOPED_TRACE(c.pourquoi);
-    boost::filesystem::remove_all(host::paths::toNative(contexte_.repLivre));
-    boost::filesystem::create_directories(host::paths::toNative(contexte_.repLivre));
-    c.livrer(*this);
-    const verplan plan = verifier(c.nom, c.type);
+    const verplan plan = livrerEtVerifier(c.livrer, c.nom, c.type);
     EXPECT_EQ(codes(plan), c.attendus);
     EXPECT_EQ(plan.statuts, (statuts{1, 0, -1, -1, -1, -1}));
+  }
+}
+
+TEST_F(PlanVerifier, MissingLevelsStopThePlanBeforeOpeningOneErrorEach) {
+  auto sans = [](std::vector<std::wstring> noms) {
+    return [noms](DesignBuilder& b) {
+      std::erase_if(b.file().levels, [&](const host::Level& l) { return std::ranges::count(noms, l.name) > 0; });
+    };
+  };
+  const struct {
+    const char* pourquoi;
+    std::function<void(PlanVerifier&)> livrer;
+    std::wstring nom;
+    std::int32_t type;
+    std::vector<std::wstring> manquants;  // in the order reported
+  } cas[] = {
+      {"one-file plan: list order, not the file's", [&](PlanVerifier& t) {
+         t.ecrire(L"ABCD1234.DGN", sans({L"PrjTopo1", L"Topo1Limites"}));
+       }, L"ABCD1234.DGN", 1, {L"Topo1Limites", L"PrjTopo1"}},
+      {"three-file plan: FP2, then EL2, then AR2", [&](PlanVerifier& t) {
+         t.ecrire(stem + L".AR2", sans({L"59", L"Drap+TxtIndiffAut"}));
+         t.ecrire(stem + L".EL2", sans({L"CellulesEchanges"}));
+         t.ecrire(stem + L".FP2", sans({L"37"}));
+       }, stem, 2, {L"37", L"CellulesEchanges", L"Drap+TxtIndiffAut", L"59"}},
+  };
+  for (const auto& c : cas) {
+    SCOPED_TRACE(c.pourquoi);
+    const verplan plan = livrerEtVerifier(c.livrer, c.nom, c.type);
+    std::vector<std::wstring> complements;
+    for (const vererreur& e : plan.erreurs) {
+      EXPECT_EQ(e.code, 1006u);
+      complements.push_back(e.complement);
+    }
+    EXPECT_EQ(complements, c.manquants);
+    EXPECT_EQ(plan.statuts, (statuts{1, 0, -1, -1, -1, -1}));
+    EXPECT_EQ(host::openWorkFileCount(), ouvertsAvant_);
   }
 }
 

@@ -84,7 +84,8 @@ TEST(HalvornLib, IncompleteFolderRecordIsRefusedByEveryOperation) {
 }
 
 // A folder set up, verified as a list and verified plan by plan through the library alone. Its
-// one plan file does not open as a drawing: it is listed by name and fails the file check.
+// one plan file does not open as a drawing: it is listed by name and fails the file and level
+// checks.
 TEST(HalvornLib, FolderSetUpAndVerificationThroughTheLibrary) {
   namespace fs = std::filesystem;
   const fs::path racine = fs::absolute("dossier_bibliotheque");
@@ -107,8 +108,9 @@ TEST(HalvornLib, FolderSetUpAndVerificationThroughTheLibrary) {
   EXPECT_EQ(dossier.nom, L"LIVRAISON");
   EXPECT_EQ(verif_verifierListePlan({0}, dossier, drapeauTrace), verifSucces);
   EXPECT_EQ(dossier.plans[0].statuts[0], 1);
-  ASSERT_EQ(dossier.plans[0].erreurs.size(), 1u);
+  ASSERT_EQ(dossier.plans[0].erreurs.size(), 2u);  // the file check, then the level check
   EXPECT_EQ(dossier.plans[0].erreurs[0].code, 2012u);
+  EXPECT_EQ(dossier.plans[0].erreurs[1].code, 2012u);
   EXPECT_TRUE(fs::exists(fs::path(dossier.fichierBilan)));
   EXPECT_TRUE(fs::exists(fs::path(dossier.plans[0].fichierErreurs)));
   EXPECT_EQ(verif_verifierPlan(dossier.plans[0], dossier, 0), verifErreursTrouvees);

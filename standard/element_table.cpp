@@ -1,0 +1,169 @@
+#include "standard/element_table.h"
+
+#include <algorithm>
+#include <unordered_map>
+
+#include "engine/erreur.h"
+#include "host/curve_element.h"
+#include "standard/element_symbologie.h"
+#include "standard/niv_classement.h"
+#include "toolbox/stb_dgn.h"
+#include "toolbox/stb_elem.h"
+
+namespace {
+
+constexpr std::uint32_t kEchec = 0x8000;
+constexpr std::uint32_t codeNiveauAbsent = 1006;
+constexpr int kCellule = 2;
+constexpr int kCotation = 33;
+
+// Standard version and theme mask of a file's classification; theme 0: not classified.
+struct Classification {
+  std::uint32_t version = 0;
+  std::uint32_t theme = 0;
+};
+
+Classification classificationDe(std::uint32_t role) {
+  switch (role) {
+    case rolePlanUnique: return {1, 62};
+    case roleElectricite: return {2, 62};
+    case roleAutres: return {2, 6144};
+    default: return {};
+  }
+}
+
+bool estCourbe(int type) {
+  switch (type) {
+    case 3: case 4: case 6: case 12: case 14: case 15: case 16: return true;
+    default: return false;
+  }
+}
+
+verelement ligneDe(const host::ElementHandle& h, const host::Element& e, host::ModelRef modele,
+                   const Classification& classification) {
+  verelement v;
+  v.idElement = h.id();
+  v.groupe = e.graphicGroup;
+  if (estCourbe(e.type)) {
+    if (const auto courbe = host::curveOfElement(e)) {
+      v.longueur = host::uorToMaster(modele, courbe->length());
+      host::Point3d debut, fin;
+      if (courbe->getStartEnd(debut, fin)) {
+        v.debut = debut;
+        v.fin = fin;
+      }
+    }
+  } else if (e.type == 7 || e.type == 17) {
+    stbElem_lireTexte(&v.origine, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, h);
+  } else if (e.type == kCellule || e.type == 35) {
+    stbElem_lireCellule(&v.origine, nullptr, nullptr, nullptr, h);
+  }
+  const host::Range3d etendue = host::elementRangeOf(modele, h.id());
+  v.centre = {(etendue.low.x + etendue.high.x) * 0.5, (etendue.low.y + etendue.high.y) * 0.5, 0.0};
+  element_lireSymbologie(v.symbologie, h, modele);
+  // The classifier reads the level, colour, weight and line style that the symbology holds.
+  if (classification.theme != 0)
+    niv_classerLecture(&v.classement, niv_lectureDe(v.symbologie, v.idElement), classification.version,
+                       classification.theme);
+  return v;
+}
+
+// Whether the cell holds a text or a dimension at any depth (walked without recursion: cells may
+// nest deep).
+bool contientTexteOuCotation(const host::Element& cellule) {
+  std::vector<const host::Element*> pile;
+  for (const host::Element& c : cellule.children) pile.push_back(&c);
+  while (!pile.empty()) {
+    const host::Element* e = pile.back();
+    pile.pop_back();
+    if (e->type == 17 || e->type == kCotation) return true;
+    for (const host::Element& c : e->children) pile.push_back(&c);
+  }
+  return false;
+}
+
+}  // namespace
+
+void element_construireTable(verfichier& fichier) {
+  std::vector<verelement>().swap(fichier.elements);
+  if (!fichier.modele) return;
+  const Classification classification = classificationDe(fichier.role);
+  host::ScanCriteria criteres;
+  criteres.drawnOnly = true;
+  criteres.excludedTypes = {94};
+  std::vector<host::ElementId> ids;
+  stbDgn_scanner(ids, criteres, fichier.modele);
+  fichier.elements.reserve(ids.size());
+  for (const host::ElementId id : ids) {
+    const host::ElementHandle h(id, fichier.modele);
+    const host::Element* e = h.element();
+    if (!e) continue;
+    fichier.elements.push_back(ligneDe(h, *e, fichier.modele, classification));
+  }
+  std::sort(fichier.elements.begin(), fichier.elements.end(),
+            [](const verelement& a, const verelement& b) { return a.idElement < b.idElement; });
+}
+
+std::int32_t element_rechercherParId(const std::vector<verelement>& table, std::uint64_t idElement) {
+  const auto it = std::lower_bound(table.begin(), table.end(), idElement,
+                                   [](const verelement& e, std::uint64_t id) { return e.idElement < id; });
+  if (it == table.end() || it->idElement != idElement) return -1;
+  return static_cast<std::int32_t>(it - table.begin());
+}
+
+std::uint32_t element_idNiveau(std::vector<vererreur>& erreurs, const std::wstring& cheminFichier,
+                               host::ModelRef modele, const std::wstring& nomNiveau) {
+  std::optional<host::LevelId> id;
+  try {
+    id = host::levelIdFromName(modele, nomNiveau);
+  } catch (...) {
+  }
+  if (id && *id != 0) return 0;
+  erreur_ajouter(erreurs, cheminFichier, 0, 0, codeNiveauAbsent, nullptr, L"", nomNiveau);
+  return kEchec;
+}
+
+std::vector<vercouple> element_collecterCellules(host::ModelRef modele) {
+  std::vector<vercouple> couples;
+  if (!stbDgn_modeleValide(modele)) return couples;
+  host::ScanCriteria criteresCellules;
+  criteresCellules.types = {kCellule};
+  std::vector<host::ElementId> cellules;
+  stbDgn_scanner(cellules, criteresCellules, modele);
+
+  // The first drawn dimension of each graphic group, in file order: one scan of the model serves
+  // every cell.
+  std::unordered_map<std::uint32_t, std::uint64_t> cotations;
+  bool cotationsLues = false;
+  for (const host::ElementId id : cellules) {
+    const host::ElementHandle h(id, modele);
+    std::wstring nom;
+    if (stbElem_lireCellule(nullptr, nullptr, nullptr, &nom, h) != 0 || !nom.empty()) continue;
+    const host::Element* e = h.element();
+    if (!e || !contientTexteOuCotation(*e)) continue;
+    if (!cotationsLues) {
+      host::ScanCriteria criteres;
+      criteres.drawnOnly = true;
+      criteres.types = {kCotation};
+      std::vector<host::ElementId> ids;
+      stbDgn_scanner(ids, criteres, modele);
+      for (const host::ElementId c : ids) {
+        const host::Element* d = host::readElement(modele, c);
+        if (d) cotations.emplace(d->graphicGroup, c);
+      }
+      cotationsLues = true;
+    }
+    const auto it = cotations.find(e->graphicGroup);
+    couples.push_back({id, it == cotations.end() ? 0 : it->second});
+  }
+  return couples;
+}
+
+std::int32_t element_indiceCouple(std::uint64_t idElement, std::int32_t type, const std::vector<vercouple>& couples) {
+  if (idElement == 0 || (type != kCellule && type != kCotation)) return -1;
+  for (std::size_t i = 0; i < couples.size(); ++i) {
+    const std::uint64_t id = type == kCellule ? couples[i].idCellule : couples[i].idCotation;
+    if (id == idElement) return static_cast<std::int32_t>(i);
+  }
+  return -1;
+}

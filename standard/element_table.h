@@ -1,0 +1,43 @@
+#pragma once
+// The element table of a plan file: one verelement per drawn element of the file's model, with
+// its geometry summary, actual symbology and network classification, sorted by element id; and
+// the small element helpers that the rule books share.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "engine/halvorn.h"
+#include "engine/verplanfichiers.h"
+#include "host/model_ref.h"
+#include "standard/verelement.h"
+
+// An unnamed cell holding a text or a dimension, with the first dimension of its graphic group
+// (0 when there is none).
+struct vercouple {
+  std::uint64_t idCellule = 0;
+  std::uint64_t idCotation = 0;
+  friend bool operator==(const vercouple&, const vercouple&) = default;
+};
+
+// Rebuilds the file's table from its model (emptied first; stays empty without a model). The
+// file's role chooses the classification: 1 one-file standard for the electricity theme (62),
+// 3 three-file standard with 62, 4 three-file standard with 6144; the background file (2) and
+// any other role are not classified. Type 94 is left out.
+void element_construireTable(verfichier& fichier);
+
+// Index of the record of that id in a table sorted by id, or -1.
+std::int32_t element_rechercherParId(const std::vector<verelement>& table, std::uint64_t idElement);
+
+// 0 when the model has a level of that exact name with an id other than 0; otherwise appends
+// error 1006 for the file with the name as complement and gives 0x8000.
+std::uint32_t element_idNiveau(std::vector<vererreur>& erreurs, const std::wstring& cheminFichier,
+                               host::ModelRef modele, const std::wstring& nomNiveau);
+
+// The unnamed cells (type 2) of the model that hold a text or a dimension at any depth, in scan
+// order, each with the first drawn dimension of its graphic group (group 0 included). Empty for
+// an invalid model.
+std::vector<vercouple> element_collecterCellules(host::ModelRef modele);
+
+// The first pair whose cell (type 2) or dimension (type 33) has that id; -1 for other types, for
+// the id 0 and when none matches.
+std::int32_t element_indiceCouple(std::uint64_t idElement, std::int32_t type, const std::vector<vercouple>& couples);
