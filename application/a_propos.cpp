@@ -1,9 +1,8 @@
 #include "application/a_propos.h"
 
-#include <algorithm>
-#include <cstring>
 #include <string>
 
+#include "application/champ_texte.h"
 #include "application/verapplication.h"
 #include "toolbox/stb_str.h"
 #include "toolbox/stb_sys.h"
@@ -14,21 +13,12 @@ namespace {
 constexpr const wchar_t* kPageAide = L"https://assistance.quorel.fr/outils/tolvek.html";
 constexpr int kDialogueAPropos = 6;
 
-// Fills a single-byte field of the dialog variable, cut to its size with its terminating zero.
-template <std::size_t N>
-void remplir(char (&champ)[N], const std::wstring& texte) {
-  const std::string etroit = stbStr_versEtroit(texte);
-  const std::size_t n = std::min(etroit.size(), N - 1);
-  std::memcpy(champ, etroit.data(), n);
-  std::memset(champ + n, 0, N - n);
-}
-
 }  // namespace
 
 void cmd_aPropos(const wchar_t* /*argument*/) {
   try {
-    remplir(TvkDlg.versionApplication, appTolvek.versionApplication);
-    remplir(TvkDlg.versionBibliotheque, appTolvek.versionBibliotheque);
+    tvk_remplirChamp(TvkDlg.versionApplication, appTolvek.versionApplication);
+    tvk_remplirChamp(TvkDlg.versionBibliotheque, appTolvek.versionBibliotheque);
     host::dialogs::open(kDialogueAPropos);
   } catch (...) {
   }

@@ -4,7 +4,10 @@
 #include "application/a_venir.h"
 #include "application/app_demarrage.h"
 #include "application/bilan.h"
+#include "application/description.h"
 #include "application/dossier_ouvrir.h"
+#include "application/erreurs.h"
+#include "application/localiser.h"
 #include "application/ref_plans.h"
 
 const host::commands::CommandRow tableCommandes[7] = {

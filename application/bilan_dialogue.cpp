@@ -7,6 +7,8 @@
 #include "application/app_traitement.h"
 #include "application/bilan.h"
 #include "application/bilan_requetes.h"
+#include "application/description.h"
+#include "application/erreurs.h"
 #include "application/liste.h"
 #include "application/ref_plans.h"
 #include "application/verapplication.h"
