@@ -109,6 +109,7 @@ void desc_ouvrir(verdossier& dossier, std::int32_t plan) {
 void desc_hookDialogue(d::DialogMessage* message) {
   try {
     message->msgUnderstood = true;
+    if (liste_redimensionnerDialogue(message, kListe, kLargeurMinimale, kHauteurMinimale, true)) return;
     switch (message->messageType) {
       case d::msgCreate:
         message->interests |= kInterets;
@@ -131,23 +132,6 @@ void desc_hookDialogue(d::DialogMessage* message) {
         host::transients::free(dlgDescription.curseur);
         dlgDescription.curseur = nullptr;
         installerFonctionsVues(false);
-        break;
-      case d::msgResize:
-        if (message->state == d::stateMinimized || message->newContent.height() == 1) {
-          message->msgUnderstood = false;
-          break;
-        }
-        liste_ajusterColonnes(message->dialog, kListe);
-        message->redraw = true;
-        break;
-      case d::msgSizeLimits:
-        if (message->state == d::stateMinimized || message->height == 1) {
-          message->msgUnderstood = false;
-          break;
-        }
-        message->width = std::max(message->width, d::toPixels(kLargeurMinimale));
-        message->height = std::max(message->height, d::toPixels(kHauteurMinimale));
-        message->changed = true;
         break;
       default:
         message->msgUnderstood = false;
@@ -188,28 +172,16 @@ void desc_hookFiltre(d::ItemMessage* message) {
 void desc_hookListe(d::ItemMessage* message) {
   try {
     message->msgUnderstood = true;
+    if (liste_gererModele(message, 2)) return;
     d::Item* liste = message->item;
     switch (message->messageType) {
-      case d::msgItemCreate:
-        d::setListModel(liste, d::createListModel(2));
-        break;
-      case d::msgItemDestroy:
-        if (liste && liste->model) {
-          d::ListModel* modele = liste->model;
-          d::setListModel(liste, nullptr);
-          d::destroyListModel(modele);
-        }
-        break;
       case d::msgItemInit:
         d::setSortFunction(liste, 0, liste_texteCellule);
         d::setSortFunction(liste, 1, liste_texteCellule);
         desc_remplirListe();
         break;
       case d::msgItemButton:
-        // A double click: its press, as the summary's list takes it.
-        if (message->buttonTrans == d::buttonPress && message->buttonNumber == d::dataButton &&
-            message->clickCount == 2)
-          doubleClic();
+        if (liste_doubleClic(message)) doubleClic();
         break;
       default:
         message->msgUnderstood = false;
@@ -228,15 +200,11 @@ void desc_remplirListe() {
     for (std::size_t i = 0; i < dlgDescription.lignes.size(); ++i) {
       const verdescription& l = dlgDescription.lignes[i];
       if ((filtre == 1 && l.statut != kAjout) || (filtre == 2 && l.statut != kSuppression)) continue;
-      d::ListRow ligne = modele.makeRow();
-      ligne.cells[0].text = l.statut == kAjout ? L"Ajout" : L"Suppression";
-      ligne.cells[1].text = l.libelle;
       // Rows left out by the filter still count: a row keeps its index in the whole list.
-      for (d::ListCell& c : ligne.cells) c.value = static_cast<std::int64_t>(i);
-      modele.rows.push_back(std::move(ligne));
+      liste_ajouterLigne(modele, {l.statut == kAjout ? L"Ajout" : L"Suppression", l.libelle},
+                         static_cast<std::int64_t>(i));
     }
-    d::rowsChanged(liste);
-    d::setColumn(liste, 1, stbStr_toString(L"Description (%d)", modele.rows.size()), 0);
+    liste_compterLignes(liste, L"Description (%d)");
   } catch (...) {
   }
 }

@@ -113,6 +113,7 @@ void err_ouvrir(verdossier& dossier, std::vector<std::int32_t> plans) {
 void err_hookDialogue(d::DialogMessage* message) {
   try {
     message->msgUnderstood = true;
+    if (liste_redimensionnerDialogue(message, kListe, kLargeurMinimale, kHauteurMinimale, true)) return;
     switch (message->messageType) {
       case d::msgCreate:
         message->interests |= kInterets;
@@ -127,23 +128,6 @@ void err_hookDialogue(d::DialogMessage* message) {
       }
       case d::msgDestroy:
         libererMarqueur();
-        break;
-      case d::msgResize:
-        if (message->state == d::stateMinimized || message->newContent.height() == 1) {
-          message->msgUnderstood = false;
-          break;
-        }
-        liste_ajusterColonnes(message->dialog, kListe);
-        message->redraw = true;
-        break;
-      case d::msgSizeLimits:
-        if (message->state == d::stateMinimized || message->height == 1) {
-          message->msgUnderstood = false;
-          break;
-        }
-        message->width = std::max(message->width, d::toPixels(kLargeurMinimale));
-        message->height = std::max(message->height, d::toPixels(kHauteurMinimale));
-        message->changed = true;
         break;
       default:
         message->msgUnderstood = false;
@@ -176,28 +160,16 @@ void err_hookSelection(d::ItemMessage* message) {
 void err_hookListe(d::ItemMessage* message) {
   try {
     message->msgUnderstood = true;
+    if (liste_gererModele(message, 2)) return;
     d::Item* liste = message->item;
     switch (message->messageType) {
-      case d::msgItemCreate:
-        d::setListModel(liste, d::createListModel(2));
-        break;
-      case d::msgItemDestroy:
-        if (liste && liste->model) {
-          d::ListModel* modele = liste->model;
-          d::setListModel(liste, nullptr);
-          d::destroyListModel(modele);
-        }
-        break;
       case d::msgItemInit:
         d::setSortFunction(liste, 0, liste_reelCellule);
         d::setSortFunction(liste, 1, liste_texteCellule);
         err_remplirListe();
         break;
       case d::msgItemButton:
-        // A double click: its press, as the summary's list takes it.
-        if (message->buttonTrans == d::buttonPress && message->buttonNumber == d::dataButton &&
-            message->clickCount == 2)
-          doubleClic();
+        if (liste_doubleClic(message)) doubleClic();
         break;
       default:
         message->msgUnderstood = false;
@@ -214,15 +186,11 @@ void err_remplirListe() {
     modele.rows.clear();
     for (std::size_t i = 0; i < dlgErreurs.erreurs.size(); ++i) {
       const vererreur& e = dlgErreurs.erreurs[i];
-      d::ListRow ligne = modele.makeRow();
-      ligne.cells[0].text = stbStr_toString(L"%d", e.niveau);
-      ligne.cells[1].text = e.message;
-      if (!e.complement.empty()) ligne.cells[1].text += stbStr_toString(L". %s", e.complement);
-      for (d::ListCell& c : ligne.cells) c.value = static_cast<std::int64_t>(i);
-      modele.rows.push_back(std::move(ligne));
+      std::wstring description = e.message;
+      if (!e.complement.empty()) description += stbStr_toString(L". %s", e.complement);
+      liste_ajouterLigne(modele, {stbStr_toString(L"%d", e.niveau), description}, static_cast<std::int64_t>(i));
     }
-    d::rowsChanged(liste);
-    d::setColumn(liste, 1, stbStr_toString(L"Description (%d)", modele.rows.size()), 0);
+    liste_compterLignes(liste, L"Description (%d)");
   } catch (...) {
   }
 }

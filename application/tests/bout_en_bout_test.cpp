@@ -19,25 +19,9 @@ using ::testing::Not;
 
 namespace {
 
-std::string lire(const fs::path& chemin) {
-  std::ifstream f(chemin.string(), std::ios::binary);
-  std::ostringstream octets;
-  octets << f.rdbuf();
-  return octets.str();
-}
+using shell_lancer::etapes;
 
-// The steps of the script's output, each from its "== n" line to the next.
-std::map<int, std::string> etapes(const std::string& sortie) {
-  std::map<int, std::string> parts;
-  std::size_t debut = sortie.find("== ");
-  while (debut != std::string::npos) {
-    const std::size_t suivant = sortie.find("\n== ", debut);
-    const std::size_t fin = suivant == std::string::npos ? sortie.size() : suivant + 1;
-    parts[std::atoi(sortie.c_str() + debut + 3)] = sortie.substr(debut, fin - debut);
-    debut = suivant == std::string::npos ? std::string::npos : suivant + 1;
-  }
-  return parts;
-}
+std::string lire(const fs::path& chemin) { return shell_lancer::lire(chemin.string()); }
 
 // The rows of the summary list as "status | name | errors | added | removed", from a "show 2".
 std::vector<std::string> lignesBilan(const std::string& etape) {

@@ -1,6 +1,10 @@
 #pragma once
 // Runs the host's shell as a user would, from the tests of the application.
 #include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <map>
+#include <sstream>
 #include <string>
 #include <sys/wait.h>
 
@@ -15,6 +19,27 @@ inline int lancer(const std::string& commande, std::string& sortie) {
   while (std::fgets(tampon, sizeof tampon, tube)) sortie += tampon;
   const int statut = pclose(tube);
   return WIFEXITED(statut) ? WEXITSTATUS(statut) : -1;
+}
+
+// The bytes of a file the shell wrote; empty when it cannot be read.
+inline std::string lire(const std::string& chemin) {
+  std::ifstream f(chemin, std::ios::binary);
+  std::ostringstream octets;
+  octets << f.rdbuf();
+  return octets.str();
+}
+
+// The steps of a script's output, each from its "== n" line to the next.
+inline std::map<int, std::string> etapes(const std::string& sortie) {
+  std::map<int, std::string> parts;
+  std::size_t debut = sortie.find("== ");
+  while (debut != std::string::npos) {
+    const std::size_t suivant = sortie.find("\n== ", debut);
+    const std::size_t fin = suivant == std::string::npos ? sortie.size() : suivant + 1;
+    parts[std::atoi(sortie.c_str() + debut + 3)] = sortie.substr(debut, fin - debut);
+    debut = suivant == std::string::npos ? std::string::npos : suivant + 1;
+  }
+  return parts;
 }
 
 }  // namespace shell_lancer
