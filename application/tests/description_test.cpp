@@ -9,6 +9,8 @@
 #include <cstring>
 
 #include "application/tests/revue_fixture.h"
+#include "host/color_palette.h"
+#include "host/svg_view.h"
 #include "host/view_display.h"
 
 namespace {
@@ -173,6 +175,27 @@ TEST_F(Description, SubstituteColoursTellAddedRemovedAndOtherElementsOfEachVersi
   // Removed from the previous version under an id that the delivered version keeps unchanged.
   EXPECT_EQ(couleur(ori, ids().commun), 3u);
   EXPECT_EQ(couleur(liv, ids().commun), 9u);
+  // As view 1's picture draws them: the delivered version's elements first, then the previous
+  // version's (both files have the same name).
+  const std::string image = host::svg::viewPicture(0);
+  const auto traits = [&image](host::ElementId id) {
+    std::vector<std::string> r;
+    const std::string marque = "data-id=\"" + std::to_string(id) + "\" data-file=\"44010450.109\"";
+    for (std::size_t p = image.find(marque); p != std::string::npos; p = image.find(marque, p + 1)) {
+      const std::string balise = image.substr(image.rfind('<', p), p - image.rfind('<', p));
+      const std::size_t s = balise.find("stroke=\"");
+      if (s != std::string::npos) r.push_back(balise.substr(s + 8, balise.find('"', s + 8) - s - 8));
+    }
+    r.erase(std::unique(r.begin(), r.end()), r.end());  // an element drawn in several pieces
+    return r;
+  };
+  const auto hex = [](int couleurTable) {
+    const std::wstring h = host::colors::hex(host::colors::tableColor(couleurTable));
+    return std::string(h.begin(), h.end());
+  };
+  EXPECT_EQ(traits(ids().commun), (std::vector<std::string>{hex(9), hex(3)}));
+  ASSERT_FALSE(traits(ids().ajoutes.at(typeLigne)).empty());
+  EXPECT_EQ(traits(ids().ajoutes.at(typeLigne)).front(), hex(2));
   // Elements of the working drawing are not substituted.
   host::Element propre;
   propre.type = host::ElementType::Line;
