@@ -31,4 +31,3 @@ TVK_HOOK_ITEM_A_VENIR(coord_collerPressePapier)
 TVK_HOOK_ITEM_A_VENIR(coord_allerPoint)
 
 void diff_ecrireDifferences(verdossier&) { TVK_OPERATION_A_VENIR(diff_ecrireDifferences); }
-void rapport_exporterCsv(const verdossier&) { TVK_OPERATION_A_VENIR(rapport_exporterCsv); }

@@ -19,6 +19,5 @@ void coord_hookProjection(host::dialogs::ItemMessage* message);
 void coord_collerPressePapier(host::dialogs::ItemMessage* message);
 void coord_allerPoint(host::dialogs::ItemMessage* message);
 
-// The summary's menu bar: the folder's differences drawing and its CSV exports.
+// The summary's menu bar: the folder's differences drawing.
 void diff_ecrireDifferences(verdossier& dossier);
-void rapport_exporterCsv(const verdossier& dossier);

@@ -9,6 +9,7 @@
 #include "application/bilan_requetes.h"
 #include "application/description.h"
 #include "application/erreurs.h"
+#include "application/export_csv.h"
 #include "application/liste.h"
 #include "application/ref_plans.h"
 #include "application/verapplication.h"

@@ -14,27 +14,6 @@ const wchar_t* const rapport_enteteBilan =
 
 namespace {
 
-const wchar_t* motStatut(std::uint32_t statut) {
-  switch (statut) {
-    case 1: return L"Inchang\u00e9";
-    case 2: return L"Nouveau";
-    case 3: return L"Supprime";
-    case 5:
-    case 6: return L"Erreur";
-    default: return L"";
-  }
-}
-
-const wchar_t* motRole(std::uint32_t role) {
-  switch (role) {
-    case 1: return L"V2";
-    case 2: return L"V3_FDP";
-    case 3: return L"V3_Elec";
-    case 4: return L"V3_Autre";
-    default: return L"";
-  }
-}
-
 // "%d/%m/%Y-%H:%M:%S" of the file's last write, local time; empty when it cannot be read.
 std::wstring dateFichier(const std::wstring& chemin) {
   std::wstring date, heure;
@@ -54,6 +33,31 @@ std::wstring cheminTrace(const std::wstring& repRapport) {
 
 }  // namespace
 
+const wchar_t* rapport_motStatut(std::uint32_t statut) {
+  switch (statut) {
+    case 1: return L"Inchang\u00e9";
+    case 2: return L"Nouveau";
+    case 3: return L"Supprime";
+    case 5:
+    case 6: return L"Erreur";
+    default: return L"";
+  }
+}
+
+const wchar_t* rapport_motTheme(std::uint32_t role) {
+  switch (role) {
+    case 1: return L"V2";
+    case 2: return L"V3_FDP";
+    case 3: return L"V3_Elec";
+    case 4: return L"V3_Autre";
+    default: return L"";
+  }
+}
+
+double rapport_uorParMaitre(const vererreur& erreur) {
+  return erreur.uorParMaitre > 0.0 ? erreur.uorParMaitre : rapport_uorParMaitreNorme;
+}
+
 std::wstring rapport_champ(const std::wstring& texte) {
   std::wstring champ = texte;
   for (wchar_t& c : champ) {
@@ -68,7 +72,7 @@ std::wstring rapport_champ(const std::wstring& texte) {
 std::wstring rapport_ligneErreur(const vererreur& erreur) {
   double x = 0.0, y = 0.0;
   if (erreur.aPosition) {
-    const double uorParMaitre = erreur.uorParMaitre > 0.0 ? erreur.uorParMaitre : rapport_uorParMaitreNorme;
+    const double uorParMaitre = rapport_uorParMaitre(erreur);
     x = erreur.position.x / uorParMaitre;
     y = erreur.position.y / uorParMaitre;
   }
@@ -78,7 +82,8 @@ std::wstring rapport_ligneErreur(const vererreur& erreur) {
 }
 
 std::wstring rapport_ligneComparaison(const verecart& ecart) {
-  return stbStr_toString(L"%s;%s;%s", motStatut(ecart.statut), rapport_champ(ecart.fichier), motRole(ecart.role)) +
+  return stbStr_toString(L"%s;%s;%s", rapport_motStatut(ecart.statut), rapport_champ(ecart.fichier),
+                         rapport_motTheme(ecart.role)) +
          stbStr_toString(L";%s;%d;%.02f", rapport_champ(ecart.objet), ecart.type, ecart.longueur) +
          stbStr_toString(L";%d;%d", ecart.idLivre, ecart.idOrigine);
 }

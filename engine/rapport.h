@@ -5,6 +5,7 @@
 // number formats are fixed. All are ISO 8859-1 text, one byte per character; a CSV is written
 // through a temporary file renamed over it, so a reader never sees half a report. A report that
 // cannot be written is skipped without a message; the plan's records are unaffected.
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,15 @@ extern const wchar_t* const rapport_enteteBilan;
 // UORs per master unit used for a position whose file's units were not noted: the units that the
 // file check requires of every plan file (1 UOR per sub-unit, 1000 sub-units per master unit).
 inline constexpr double rapport_uorParMaitreNorme = 1000.0;
+
+// UORs per master unit of the file that holds the error's element; the norm when not noted.
+double rapport_uorParMaitre(const vererreur& erreur);
+
+// The words of a comparison record in the compare CSVs: its status (1 "Inchangé", 2 "Nouveau",
+// 3 "Supprime", 5 and 6 "Erreur") and the role of its file (1 "V2", 2 "V3_FDP", 3 "V3_Elec",
+// 4 "V3_Autre"); empty for any other value.
+const wchar_t* rapport_motStatut(std::uint32_t statut);
+const wchar_t* rapport_motTheme(std::uint32_t role);
 
 // A free-text field made safe for a ";"-separated line: ";" becomes "," and CR or LF a space.
 std::wstring rapport_champ(const std::wstring& texte);

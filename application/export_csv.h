@@ -1,0 +1,11 @@
+#pragma once
+// The folder-wide exports of the summary's menu: every error and every comparison record of the
+// folder's plans, as the application holds them, in two CSV files of the Rapport directory.
+#include "engine/halvorn.h"
+
+// Writes "<folder>_Erreurs_<stamp>.csv" and "<folder>_Compare_<stamp>.csv" in the folder's
+// Rapport directory, the stamp "%Y%m%d-%H%M%S" taken once from the host's clock: an export in
+// the same second replaces the files of the previous one. Each file that cannot be written is
+// named in the message list; the closing message box only follows when both were written.
+// The folder record is only read.
+void rapport_exporterCsv(const verdossier& dossier);
