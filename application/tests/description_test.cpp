@@ -167,8 +167,10 @@ TEST_F(Description, SubstituteColoursTellAddedRemovedAndOtherElementsOfEachVersi
   const std::uint32_t avant = host::readElement(liv, ids().commun)->colour;
   EXPECT_EQ(couleur(liv, ids().commun), avant);  // substitution off: drawn as it is
 
+  const int redessins = host::views::updateCount(7);
   basculer(2);
   ASSERT_EQ(TvkDlg.substitutionSymbologie, 1);
+  EXPECT_EQ(host::views::updateCount(7), redessins + 1);  // the eight views are redrawn
   const int typeLigne = host::readElement(liv, ids().ligne)->type;
   EXPECT_EQ(couleur(liv, ids().ajoutes.at(typeLigne)), 2u);
   EXPECT_EQ(couleur(ori, ids().supprimes.at(2)), 3u);

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <set>
 
+#include "application/description.h"
+#include "application/erreurs.h"
 #include "host/config.h"
 #include "host/element.h"
 #include "host/fixture/design_builder.h"
@@ -240,6 +242,8 @@ void DossierRevu::SetUpTestSuite() {
 void DossierRevu::SetUp() {
   ApplicationEnProcessus::SetUp();
   ASSERT_FALSE(revu().plans.empty());
+  dlgErreurs = etatErreurs{};
+  dlgDescription = etatDescription{};
   appTolvek.dossier = revu();
   TvkDlg.codeTheme = 4;
   // The working drawing: the prototype, with the level of the cursor cross.
