@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "application/champ_texte.h"
 #include "application/verapplication.h"
 #include "toolbox/stb_str.h"
 #include "toolbox/stb_sys.h"
@@ -14,8 +15,8 @@ constexpr int kDialogueAPropos = 6;
 
 void cmd_aPropos(const wchar_t* /*argument*/) {
   try {
-    remplir(TvkDlg.versionApplication, appTolvek.versionApplication);
-    remplir(TvkDlg.versionBibliotheque, appTolvek.versionBibliotheque);
+    tvk_remplirChamp(TvkDlg.versionApplication, appTolvek.versionApplication);
+    tvk_remplirChamp(TvkDlg.versionBibliotheque, appTolvek.versionBibliotheque);
     host::dialogs::open(kDialogueAPropos);
   } catch (...) {
   }

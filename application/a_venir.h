@@ -11,24 +11,6 @@
 #include "engine/verprojection.h"
 #include "host/dialogs.h"
 
-// Commands (argument: the rest of the key-in).
-void cmd_localiserElement(const wchar_t* argument);
-
-// Errors dialog (dialog 3).
-void err_hookDialogue(host::dialogs::DialogMessage* message);
-void err_hookSelection(host::dialogs::ItemMessage* message);
-void err_hookListe(host::dialogs::ItemMessage* message);
-// Opens the errors dialog on those plans.
-void err_ouvrir(verdossier& dossier, std::vector<std::int32_t> plans);
-
-// Comparison description dialog (dialog 4).
-void desc_hookDialogue(host::dialogs::DialogMessage* message);
-void desc_hookReferences(host::dialogs::ItemMessage* message);
-void desc_hookFiltre(host::dialogs::ItemMessage* message);
-void desc_hookListe(host::dialogs::ItemMessage* message);
-// Opens the description dialog on a compared plan.
-void desc_ouvrir(verdossier& dossier, std::int32_t plan);
-
 // The coordinates dialog's reading of a pasted GML text: 0 with pointsCoordonnees and the row
 // set, else 32768. Until it comes it reads nothing, silently, as it fails on any text that is
 // not GML: the paste goes on with plain numbers.

@@ -5,7 +5,10 @@
 #include "application/app_demarrage.h"
 #include "application/bilan.h"
 #include "application/coordonnees.h"
+#include "application/description.h"
 #include "application/dossier_ouvrir.h"
+#include "application/erreurs.h"
+#include "application/localiser.h"
 #include "application/ref_plans.h"
 
 const host::commands::CommandRow tableCommandes[7] = {

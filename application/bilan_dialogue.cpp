@@ -7,6 +7,8 @@
 #include "application/app_traitement.h"
 #include "application/bilan.h"
 #include "application/bilan_requetes.h"
+#include "application/description.h"
+#include "application/erreurs.h"
 #include "application/export_csv.h"
 #include "application/liste.h"
 #include "application/ref_plans.h"
@@ -87,6 +89,7 @@ bool plansSelectionnes(std::int32_t& premier, std::vector<std::int32_t>& plans) 
 void bilan_hookDialogue(d::DialogMessage* message) {
   try {
     message->msgUnderstood = true;
+    if (liste_redimensionnerDialogue(message, kListe, kLargeurMinimale, kHauteurMinimale, false)) return;
     switch (message->messageType) {
       case d::msgCreate:
         message->interests |= kInterets;
@@ -96,22 +99,6 @@ void bilan_hookDialogue(d::DialogMessage* message) {
       case d::msgInit:
         d::setTitle(message->dialog, stbStr_toString(L"Bilan de la v\u00e9rification - %s", appTolvek.dossier.nom));
         liste_ajusterColonnes(message->dialog, kListe);
-        break;
-      case d::msgResize:
-        if (message->state == d::stateMinimized || message->newContent.height() == 1) {
-          message->msgUnderstood = false;
-          break;
-        }
-        liste_ajusterColonnes(message->dialog, kListe);
-        break;
-      case d::msgSizeLimits:
-        if (message->state == d::stateMinimized || message->height == 1) {
-          message->msgUnderstood = false;
-          break;
-        }
-        message->width = std::max(message->width, d::toPixels(kLargeurMinimale));
-        message->height = std::max(message->height, d::toPixels(kHauteurMinimale));
-        message->changed = true;
         break;
       default:
         message->msgUnderstood = false;
@@ -150,26 +137,16 @@ void bilan_hookFiltre(d::ItemMessage* message) {
 void bilan_hookListe(d::ItemMessage* message) {
   try {
     message->msgUnderstood = true;
+    if (liste_gererModele(message, 5)) return;
     d::Item* liste = message->item;
     switch (message->messageType) {
-      case d::msgItemCreate:
-        d::setListModel(liste, d::createListModel(5));
-        break;
-      case d::msgItemDestroy:
-        if (liste && liste->model) {
-          d::ListModel* modele = liste->model;
-          d::setListModel(liste, nullptr);
-          d::destroyListModel(modele);
-        }
-        break;
       case d::msgItemInit:
         for (int colonne : {0, 1, 3, 4}) d::setSortFunction(liste, colonne, liste_texteCellule);
         d::setSortFunction(liste, 2, liste_reelCellule);
         bilan_remplirListe();
         break;
       case d::msgItemButton:
-        if (message->buttonTrans == d::buttonPress && message->buttonNumber == d::dataButton &&
-            message->clickCount == 2) {
+        if (liste_doubleClic(message)) {
           std::int32_t premier = -1;
           std::vector<std::int32_t> plans;
           if (plansSelectionnes(premier, plans)) ref_montrerElementsPlan(appTolvek.dossier, premier);

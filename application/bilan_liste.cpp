@@ -92,8 +92,7 @@ void bilan_remplirListe() {
     for (std::size_t r = 0; r < modele.rows.size(); ++r)
       if (std::find(choisis.begin(), choisis.end(), modele.rows[r].cells[0].value) != choisis.end())
         liste->selection.push_back(static_cast<int>(r));
-    d::rowsChanged(liste);
-    d::setColumn(liste, 1, stbStr_toString(L"Plans (%d)", modele.rows.size()), 0);
+    liste_compterLignes(liste, L"Plans (%d)");
   } catch (...) {
   }
 }

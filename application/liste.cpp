@@ -1,5 +1,7 @@
 #include "application/liste.h"
 
+#include <algorithm>
+
 #include "toolbox/stb_str.h"
 
 namespace d = host::dialogs;
@@ -55,6 +57,67 @@ void liste_ajusterColonnes(d::Dialog* dialogue, int idListe) {
     d::rowsChanged(liste);
   } catch (...) {
   }
+}
+
+bool liste_redimensionnerDialogue(d::DialogMessage* message, int idListe, int largeurMinimale, int hauteurMinimale,
+                                  bool redessiner) {
+  if (message->messageType == d::msgResize) {
+    if (message->state == d::stateMinimized || message->newContent.height() == 1) {
+      message->msgUnderstood = false;
+      return true;
+    }
+    liste_ajusterColonnes(message->dialog, idListe);
+    if (redessiner) message->redraw = true;
+    return true;
+  }
+  if (message->messageType == d::msgSizeLimits) {
+    if (message->state == d::stateMinimized || message->height == 1) {
+      message->msgUnderstood = false;
+      return true;
+    }
+    message->width = std::max(message->width, d::toPixels(largeurMinimale));
+    message->height = std::max(message->height, d::toPixels(hauteurMinimale));
+    message->changed = true;
+    return true;
+  }
+  return false;
+}
+
+bool liste_gererModele(d::ItemMessage* message, int colonnes) {
+  d::Item* liste = message->item;
+  if (message->messageType == d::msgItemCreate) {
+    d::setListModel(liste, d::createListModel(colonnes));
+    return true;
+  }
+  if (message->messageType == d::msgItemDestroy) {
+    if (liste && liste->model) {
+      d::ListModel* modele = liste->model;
+      d::setListModel(liste, nullptr);
+      d::destroyListModel(modele);
+    }
+    return true;
+  }
+  return false;
+}
+
+bool liste_doubleClic(const d::ItemMessage* message) {
+  return message->messageType == d::msgItemButton && message->buttonTrans == d::buttonPress &&
+         message->buttonNumber == d::dataButton && message->clickCount == 2;
+}
+
+void liste_ajouterLigne(d::ListModel& modele, const std::vector<std::wstring>& textes, std::int64_t index) {
+  d::ListRow ligne = modele.makeRow();
+  for (std::size_t c = 0; c < ligne.cells.size(); ++c) {
+    if (c < textes.size()) ligne.cells[c].text = textes[c];
+    ligne.cells[c].value = index;
+  }
+  modele.rows.push_back(std::move(ligne));
+}
+
+void liste_compterLignes(d::Item* liste, const wchar_t* format) {
+  if (!liste) return;
+  d::rowsChanged(liste);
+  d::setColumn(liste, 1, stbStr_toString(format, liste->model ? liste->model->rows.size() : 0), 0);
 }
 
 std::int32_t liste_lignesSelectionnees(std::int32_t* premier, std::vector<std::int32_t>* indexes, int idDialogue,

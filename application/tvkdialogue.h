@@ -17,7 +17,7 @@ struct tvkdialogue {
   std::int32_t filtreDescription;       // description dialog: 0 all rows, 1 additions, 2 removals
   char filtrePlan[80];                  // summary: text of the plan filter
   std::int32_t demonterTout;            // detach command: all plans rather than one
-  std::int32_t idElement;               // summary: element number of the locate-element command
+  std::uint64_t idElement;              // summary: element number of the locate-element command
   std::int32_t codeTheme;               // file of a three-file plan: 2 FP2, 4 EL2, 8 GZ2, 16 AR2
   std::int32_t numeroVue;               // coordinates dialog: host view, 0-based
   char libelleProjection[84];           // coordinates dialog: label of the projection shown

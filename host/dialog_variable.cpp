@@ -26,6 +26,7 @@ std::size_t alignmentOf(resources::FieldKind kind) {
     case resources::FieldKind::Int32: return alignof(std::int32_t);
     case resources::FieldKind::Double: return alignof(double);
     case resources::FieldKind::Text: return 1;
+    case resources::FieldKind::Uint64: return alignof(std::uint64_t);
   }
   return 1;
 }
@@ -35,8 +36,18 @@ std::size_t sizeOf(resources::FieldKind kind) {
     case resources::FieldKind::Int32: return sizeof(std::int32_t);
     case resources::FieldKind::Double: return sizeof(double);
     case resources::FieldKind::Text: return 1;
+    case resources::FieldKind::Uint64: return sizeof(std::uint64_t);
   }
   return 1;
+}
+
+// Reads a whole decimal number of type T: no sign other than the type allows, no space, no
+// other character, and within the type's range.
+template <typename T>
+bool readWhole(const std::wstring& value, T& v) {
+  const std::string s = text::toLatin1(value);
+  auto r = std::from_chars(s.data(), s.data() + s.size(), v);
+  return !s.empty() && r.ec == std::errc() && r.ptr == s.data() + s.size();
 }
 
 }  // namespace
@@ -118,6 +129,11 @@ std::wstring read(const FieldRef& ref) {
       const char* p = static_cast<const char*>(ref.address);
       return text::fromLatin1(std::string(p, strnlen(p, static_cast<std::size_t>(ref.field.count))));
     }
+    case resources::FieldKind::Uint64: {
+      std::uint64_t v = 0;
+      std::memcpy(&v, ref.address, sizeof v);
+      return std::to_wstring(v);
+    }
   }
   return {};
 }
@@ -147,6 +163,13 @@ bool write(const FieldRef& ref, const std::wstring& value) {
       char* p = static_cast<char*>(ref.address);
       std::memcpy(p, bytes.data(), bytes.size());
       p[bytes.size()] = '\0';
+      return true;
+    }
+    case resources::FieldKind::Uint64: {
+      // A negative number is refused, not wrapped round.
+      std::uint64_t v = 0;
+      if (!readWhole(value, v)) return false;
+      std::memcpy(ref.address, &v, sizeof v);
       return true;
     }
   }

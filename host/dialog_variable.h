@@ -28,7 +28,7 @@ struct Layout {
 };
 
 // The layout a C compiler gives a struct with these fields in order (natural alignment:
-// int32 on 4 bytes, double on 8, text on 1), so that a data definition matches the struct.
+// int32 on 4 bytes, double and uint64 on 8, text on 1), so that a data definition matches the struct.
 Layout layoutOf(const resources::DataDefinition& definition);
 
 // Publishes (or re-publishes) a variable. `owner` is the publishing application's id (0: none).
@@ -50,7 +50,8 @@ std::optional<FieldRef> find(const std::wstring& access);
 std::wstring read(const FieldRef& ref);
 
 // Writes text into the field: text is cut to the field's size less the zero and characters above
-// U+00FF become "_"; numbers must read whole (else false and nothing written).
+// U+00FF become "_"; numbers must read whole and within the field's range, a uint64 taking no
+// sign (else false and nothing written).
 bool write(const FieldRef& ref, const std::wstring& value);
 
 // Integer value of an int32 field (0 for other kinds); sets an int32 field.

@@ -103,6 +103,7 @@ FieldKind fieldKind(const std::wstring& name) {
   if (name == L"int32") return FieldKind::Int32;
   if (name == L"double") return FieldKind::Double;
   if (name == L"text") return FieldKind::Text;
+  if (name == L"uint64") return FieldKind::Uint64;
   fail("type de champ inconnu : " + text::toUtf8(name));
 }
 

@@ -55,7 +55,7 @@ struct CommandWord {
   std::uint64_t number = 0;
 };
 
-enum class FieldKind { Int32, Double, Text };
+enum class FieldKind { Int32, Double, Text, Uint64 };
 
 struct FieldSpec {
   std::wstring name;

@@ -1,5 +1,6 @@
 #include "host/dialog_variable.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <cstring>
 
@@ -66,6 +67,52 @@ TEST_F(HostDialogVariable, UnknownNamesAndIndexesAreNotFound) {
     EXPECT_FALSE(dv::find(access)) << std::wstring(access).size();
   dv::unpublishOwnedBy(77);
   EXPECT_FALSE(dv::find(L"F.n"));
+}
+
+struct avecId {
+  std::int32_t avant;
+  std::uint64_t id;
+  char apres[3];
+};
+
+TEST(HostDialogVariableUint64, SitsOnEightBytesAndTakesOnlyWholeUnsignedNumbers) {
+  const rs::DataDefinition def{L"avecId", {{L"avant", rs::FieldKind::Int32, 1}, {L"id", rs::FieldKind::Uint64, 1},
+                                           {L"apres", rs::FieldKind::Text, 3}}};
+  const dv::Layout layout = dv::layoutOf(def);
+  EXPECT_EQ(layout.field(L"id")->offset, offsetof(avecId, id));
+  EXPECT_EQ(layout.field(L"apres")->offset, offsetof(avecId, apres));
+  EXPECT_EQ(layout.size, sizeof(avecId));
+
+  avecId v{};
+  v.avant = -1;
+  std::memcpy(v.apres, "AB", 3);
+  dv::publish(L"U", layout, &v, 78);
+  auto ref = dv::find(L"U.id");
+  ASSERT_TRUE(ref);
+  const struct {
+    const wchar_t* typed;
+    bool accepted;
+    const wchar_t* readBack;
+  } cases[] = {
+      {L"4294967297", true, L"4294967297"},
+      {L"18446744073709551615", true, L"18446744073709551615"},
+      {L"18446744073709551616", false, L"18446744073709551615"},  // above the largest
+      {L"-1", false, L"18446744073709551615"},                    // negative: not wrapped round
+      {L"+5", false, L"18446744073709551615"},
+      {L" 5", false, L"18446744073709551615"},
+      {L"12a", false, L"18446744073709551615"},
+      {L"", false, L"18446744073709551615"},
+      {L"0", true, L"0"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(dv::write(*ref, c.typed), c.accepted) << c.typed;
+    EXPECT_EQ(dv::read(*ref), c.readBack) << c.typed;
+  }
+  dv::write(*ref, L"3000000001");
+  EXPECT_EQ(v.id, 3000000001ULL);
+  EXPECT_EQ(v.avant, -1);  // neighbours untouched
+  EXPECT_STREQ(v.apres, "AB");
+  dv::unpublishOwnedBy(78);
 }
 
 }  // namespace
