@@ -36,7 +36,7 @@ host::ModelRef signedPlan() {
   b.save(path.wstring());
   host::openWorkFile(&model, nullptr, nullptr, path.wstring(), L"", true);
   fs::remove(path);
-  host::config::set(L"BREVANE_MAFILE", PROJECT_SOURCE_DIR "/resources/brevane.json");
+  host::config::set(L"BREVANE_MAFILE", fs::path(PROJECT_SOURCE_DIR "/resources/brevane.json").wstring());
   return model;
 }
 

@@ -97,6 +97,11 @@ TEST_F(Brevane, ResultsOfSignedAndDamagedPlans) {
          for (int type : {5, 9, 39, 94, 100}) b.add(fx::data({1, 2, 3}, type).level(5));
        }),
        0},
+      {"cells without a simple component added", true,
+       signedThen([](fx::DesignBuilder& b) {
+         b.add(fx::cell(L"VIDE", {0, 0}, {fx::cell(L"VIDE2", {0, 0}, {}).level(5)}).level(5));
+       }),
+       0},
       {"a counted data type (26) added", true, signedThen([](fx::DesignBuilder& b) { b.add(fx::data({1}, 26)); }), 6},
       {"more than 125 counted elements", true,
        [](fx::DesignBuilder& b) {
@@ -204,9 +209,11 @@ TEST_F(Brevane, OutOfRangeSymbologyIsNotCountedAndCountersWrap) {
   fx::DesignBuilder b;
   b.add(fx::line({0, 0}, {1, 0}).level(257).colour(256).weight(16));
   b.add(fx::line({0, 0}, {1, 0}).level(0).colour(0xFFFFFFFE).weight(0xFFFFFFFE));
+  b.add(fx::cell(L"VIDE", {0, 0}, {fx::cell(L"VIDE2", {0, 0}, {})}).level(5));  // not counted at all
   brevane::SignatureRecord counted{};
   brevane::ComputeModelStatistics(counted, open(b.file()));
   EXPECT_EQ(counted.words[50 + 3], 2);
+  EXPECT_EQ(counted.words[50 + 2], 0);
   int others = 0;
   for (int w = brevane::kLevelWord; w < brevane::kWordCount; ++w) others += counted.words[w];
   EXPECT_EQ(others, 0);
