@@ -12,6 +12,7 @@
 #include "host/config.h"
 #include "host/dialog_variable.h"
 #include "host/dialogs.h"
+#include "host/open_resources.h"
 #include "host/paths.h"
 #include "host/tools.h"
 #include "host/transients.h"
@@ -157,6 +158,7 @@ bool unloadId(int id, int reason, std::wstring& error) {
   dialogs::unpublishHooksOwnedBy(id);
   dialog_variable::unpublishOwnedBy(id);
   colors::destroyOwnedBy(id);
+  resources::closeOwnedBy(id);
   void* handle = app->handle;
   std::erase_if(state().apps, [id](const auto& a) { return a->id == id; });
   if (handle) dlclose(handle);
@@ -208,19 +210,16 @@ void setUnloadFunction(UnloadFunction f) {
   if (Application* app = current()) app->unload = f;
 }
 
-std::uint32_t openResourceFile(const std::wstring& name, std::wstring* error) {
-  Application* app = current();
-  std::wstring why;
-  if (!app) {
-    if (error) *error = L"aucune application en cours";
-    return 0;
-  }
+namespace {
+
+// Where the running application's resource file of that name is looked for, in order.
+std::vector<std::wstring> resourceCandidates(const Application& app, const std::wstring& name) {
   std::vector<std::wstring> candidates;
-  const std::wstring file = name.empty() ? stem(app->path) + L".json" : name;
+  const std::wstring file = name.empty() ? stem(app.path) + L".json" : name;
   if (paths::toNative(file).has_parent_path()) {
     candidates.push_back(file);
   } else {
-    candidates.push_back(paths::fromNative(paths::toNative(app->path).parent_path() / paths::toNative(file)));
+    candidates.push_back(paths::fromNative(paths::toNative(app.path).parent_path() / paths::toNative(file)));
     if (auto folders = config::get(L"CADHOST_RESOURCES")) {
       std::wstring rest = *folders;
       while (!rest.empty()) {
@@ -231,16 +230,40 @@ std::uint32_t openResourceFile(const std::wstring& name, std::wstring* error) {
       }
     }
   }
-  for (const auto& c : candidates) {
-    boost::system::error_code ec;
-    if (!boost::filesystem::is_regular_file(paths::resolve(c), ec)) continue;
+  return candidates;
+}
+
+bool isFile(const std::wstring& path) {
+  boost::system::error_code ec;
+  return boost::filesystem::is_regular_file(paths::resolve(path), ec);
+}
+
+}  // namespace
+
+std::uint32_t openResourceFile(const std::wstring& name, std::wstring* error) {
+  Application* app = current();
+  std::wstring why;
+  if (!app) {
+    if (error) *error = L"aucune application en cours";
+    return 0;
+  }
+  for (const auto& c : resourceCandidates(*app, name)) {
+    if (!isFile(c)) continue;
     auto rf = resources::load(c, why);
     if (!rf) break;
     app->resources.push_back(std::move(*rf));
     return static_cast<std::uint32_t>(app->resources.size());
   }
-  if (error) *error = why.empty() ? L"fichier de ressources introuvable : " + file : why;
+  if (error) *error = why.empty() ? L"fichier de ressources introuvable : " + (name.empty() ? stem(app->path) + L".json" : name) : why;
   return 0;
+}
+
+std::wstring resourceFilePath(const std::wstring& name) {
+  const Application* app = current();
+  if (!app) return {};
+  for (const auto& c : resourceCandidates(*app, name))
+    if (isFile(c)) return c;
+  return {};
 }
 
 const resources::ResourceFile* resourceFile(int owner, std::uint32_t handle) {

@@ -83,6 +83,9 @@ void setUnloadFunction(UnloadFunction f);
 // variable CADHOST_RESOURCES, ":"-separated). The handle (>0), or 0 with an error.
 std::uint32_t openResourceFile(const std::wstring& name, std::wstring* error = nullptr);
 const resources::ResourceFile* resourceFile(int owner, std::uint32_t handle);
+// The path under which openResourceFile(name) would find the running application's file; empty
+// when there is none (or no application runs). For host::resources::openFile.
+std::wstring resourceFilePath(const std::wstring& name);
 
 // Publishes a dialog variable whose type is a data definition of the application's resources.
 bool publishVariable(const std::wstring& typeName, const std::wstring& name, void* address);

@@ -25,10 +25,13 @@ struct Queued {
   std::uint64_t number = 0;
   std::wstring argument;
   int sender = 0;
+  int target = 0;  // the application whose handler of the number runs first (a key-in's owner)
 };
 
 struct State {
-  std::map<std::uint64_t, Handler> handlers;
+  // Per number, the handlers of the applications that registered it, oldest first: two
+  // applications may use one number, each for its own command.
+  std::map<std::uint64_t, std::vector<Handler>> handlers;
   std::vector<Keyin> keyins;
   std::deque<Queued> queue;
   std::vector<HistoryEntry> history;
@@ -54,18 +57,27 @@ void unloadHandler(const std::wstring& argument, int sender) {
   else if (sender != 0) application::unloadId(sender, application::reasonRequest, error);
 }
 
-bool executeFrom(std::uint64_t number, const std::wstring& argument, int sender) {
+// The handler of `number` registered by `target`, else the one registered last; null when none.
+const Handler* handlerOf(std::uint64_t number, int target) {
+  auto it = state().handlers.find(number);
+  if (it == state().handlers.end() || it->second.empty()) return nullptr;
+  for (const Handler& h : it->second)
+    if (h.owner == target) return &h;
+  return &it->second.back();
+}
+
+bool executeFrom(std::uint64_t number, const std::wstring& argument, int sender, int target) {
   State& s = state();
-  auto it = s.handlers.find(number);
-  const bool known = it != s.handlers.end() || number == unloadApplication;
+  const Handler* found = handlerOf(number, target);
+  const bool known = found || number == unloadApplication;
   s.history.push_back({number, argument, known});
   if (!known) return false;
   ++s.depth;
   try {
-    if (number == unloadApplication && it == s.handlers.end()) {
+    if (!found) {
       unloadHandler(argument, sender);
     } else {
-      const Handler h = it->second;
+      const Handler h = *found;
       application::CallScope scope(h.owner);
       h.function(argument.c_str());
     }
@@ -81,16 +93,21 @@ bool executeFrom(std::uint64_t number, const std::wstring& argument, int sender)
 void registerCommandNumbers(const CommandRow* table) {
   if (!table) return;
   const int owner = application::currentId();
-  for (const CommandRow* row = table; row->function || row->number; ++row)
-    if (row->function) state().handlers[row->number] = {row->function, owner};
+  for (const CommandRow* row = table; row->function || row->number; ++row) {
+    if (!row->function) continue;
+    auto& list = state().handlers[row->number];
+    std::erase_if(list, [owner](const Handler& h) { return h.owner == owner; });
+    list.push_back({row->function, owner});
+  }
 }
 
-void loadCommandTable(const resources::ResourceFile& resource) {
+bool loadCommandTable(const resources::ResourceFile& resource) {
   const int owner = application::currentId();
   for (const resources::CommandWord& c : resource.commands) {
     auto w = words(c.keyin);
     if (!w.empty()) state().keyins.push_back({std::move(w), c.number, owner});
   }
+  return !resource.commands.empty();
 }
 
 void loadCommandTables() {
@@ -101,14 +118,16 @@ void loadCommandTables() {
 void unregisterOwnedBy(int owner) {
   State& s = state();
   for (auto it = s.handlers.begin(); it != s.handlers.end();) {
-    if (it->second.owner == owner) it = s.handlers.erase(it);
+    std::erase_if(it->second, [owner](const Handler& h) { return h.owner == owner; });
+    if (it->second.empty()) it = s.handlers.erase(it);
     else ++it;
   }
   std::erase_if(s.keyins, [owner](const Keyin& k) { return k.owner == owner; });
 }
 
 bool execute(std::uint64_t number, const std::wstring& argument) {
-  return executeFrom(number, argument, application::currentId());
+  const int id = application::currentId();
+  return executeFrom(number, argument, id, id);
 }
 
 bool keyin(const std::wstring& line, std::wstring& error) {
@@ -127,13 +146,15 @@ bool keyin(const std::wstring& line, std::wstring& error) {
   std::wstring argument;
   for (std::size_t i = best->words.size(); i < typed.size(); ++i) argument += (argument.empty() ? L"" : L" ") + typed[i];
   const std::uint64_t number = best->number;
-  if (running()) queue(false, number, argument, true);
-  else executeFrom(number, argument, 0);
+  const int owner = best->owner;
+  if (running()) state().queue.push_back({number, argument, application::currentId(), owner});
+  else executeFrom(number, argument, 0, owner);
   return true;
 }
 
 void queue(bool inFront, std::uint64_t number, const std::wstring& argument, bool) {
-  Queued q{number, argument, application::currentId()};
+  const int id = application::currentId();
+  Queued q{number, argument, id, id};
   if (inFront) state().queue.push_front(std::move(q));
   else state().queue.push_back(std::move(q));
 }
@@ -146,7 +167,7 @@ void runQueue() {
   while (!s.queue.empty()) {
     Queued q = std::move(s.queue.front());
     s.queue.pop_front();
-    executeFrom(q.number, q.argument, q.sender);
+    executeFrom(q.number, q.argument, q.sender, q.target);
   }
 }
 

@@ -25,11 +25,15 @@ struct CommandRow {
 // empty argument names the application that queued it.
 constexpr std::uint64_t unloadApplication = 0x7902000000000000ULL;
 
-// Registers the running application's handlers (a number registered again is replaced).
+// Registers the running application's handlers (a number it registers again is replaced). Numbers
+// are the application's own: two applications may register one number. A key-in runs the handler
+// of the application whose command table holds it; a number run or queued by an application runs
+// its own handler first; otherwise the handler registered last runs.
 void registerCommandNumbers(const CommandRow* table);
 
-// Takes the key-in words of a resource file's command table for the running application.
-void loadCommandTable(const resources::ResourceFile& resource);
+// Takes the key-in words of a resource file's command table for the running application. False
+// when the file has no command table (nothing taken).
+bool loadCommandTable(const resources::ResourceFile& resource);
 // The same for every resource file the running application opened.
 void loadCommandTables();
 

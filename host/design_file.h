@@ -93,6 +93,10 @@ class Model {
   std::vector<const Element*> scan(const ScanCriteria& criteria) const;
   // The same by walking every element (reference for tests and benchmarks).
   std::vector<const Element*> scanByWalk(const ScanCriteria& criteria) const;
+  // At most `most` elements that pass, in file order, from file position `start` on; `atEnd`
+  // tells whether the walk reached the end of the model. Costs O(log n) plus the elements walked.
+  std::vector<const Element*> scanFrom(const ScanCriteria& criteria, std::uint32_t start, std::size_t most,
+                                       bool& atEnd) const;
 
   // Editing. `append` takes an element whose id and file position are set and unique, the
   // position above every position of the model; the design file assigns them.

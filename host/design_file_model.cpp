@@ -262,6 +262,18 @@ std::vector<const Element*> Model::scan(const ScanCriteria& c) const {
   return out;
 }
 
+std::vector<const Element*> Model::scanFrom(const ScanCriteria& c, std::uint32_t start, std::size_t most,
+                                            bool& atEnd) const {
+  std::vector<const Element*> out;
+  auto it = std::lower_bound(slots_.begin(), slots_.end(), start,
+                             [](const Element& e, std::uint32_t p) { return e.filePosition < p; });
+  auto slot = static_cast<std::size_t>(it - slots_.begin());
+  for (; slot < slots_.size() && out.size() < most; ++slot)
+    if (passes(c, slots_[slot], ranges_[slot])) out.push_back(&slots_[slot]);
+  atEnd = slot == slots_.size();
+  return out;
+}
+
 std::vector<const Element*> Model::scanByWalk(const ScanCriteria& c) const {
   std::vector<const Element*> out;
   for (std::size_t slot = 0; slot < slots_.size(); ++slot)

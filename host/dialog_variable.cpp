@@ -23,6 +23,7 @@ std::map<std::wstring, Published>& table() {
 
 std::size_t alignmentOf(resources::FieldKind kind) {
   switch (kind) {
+    case resources::FieldKind::Int16: return alignof(std::int16_t);
     case resources::FieldKind::Int32: return alignof(std::int32_t);
     case resources::FieldKind::Double: return alignof(double);
     case resources::FieldKind::Text: return 1;
@@ -31,8 +32,11 @@ std::size_t alignmentOf(resources::FieldKind kind) {
   return 1;
 }
 
+}  // namespace
+
 std::size_t sizeOf(resources::FieldKind kind) {
   switch (kind) {
+    case resources::FieldKind::Int16: return sizeof(std::int16_t);
     case resources::FieldKind::Int32: return sizeof(std::int32_t);
     case resources::FieldKind::Double: return sizeof(double);
     case resources::FieldKind::Text: return 1;
@@ -40,6 +44,8 @@ std::size_t sizeOf(resources::FieldKind kind) {
   }
   return 1;
 }
+
+namespace {
 
 // Reads a whole decimal number of type T: no sign other than the type allows, no space, no
 // other character, and within the type's range.
@@ -117,6 +123,11 @@ std::optional<FieldRef> find(const std::wstring& access) {
 
 std::wstring read(const FieldRef& ref) {
   switch (ref.field.kind) {
+    case resources::FieldKind::Int16: {
+      std::int16_t v = 0;
+      std::memcpy(&v, ref.address, sizeof v);
+      return std::to_wstring(v);
+    }
     case resources::FieldKind::Int32: return std::to_wstring(readInt(ref));
     case resources::FieldKind::Double: {
       double v = 0;
@@ -140,6 +151,14 @@ std::wstring read(const FieldRef& ref) {
 
 bool write(const FieldRef& ref, const std::wstring& value) {
   switch (ref.field.kind) {
+    case resources::FieldKind::Int16: {
+      const std::string s = text::toLatin1(value);
+      std::int16_t v = 0;
+      auto r = std::from_chars(s.data(), s.data() + s.size(), v);
+      if (s.empty() || r.ec != std::errc() || r.ptr != s.data() + s.size()) return false;
+      std::memcpy(ref.address, &v, sizeof v);
+      return true;
+    }
     case resources::FieldKind::Int32: {
       const std::string s = text::toLatin1(value);
       int v = 0;

@@ -31,6 +31,9 @@ struct Layout {
 // int32 on 4 bytes, double and uint64 on 8, text on 1), so that a data definition matches the struct.
 Layout layoutOf(const resources::DataDefinition& definition);
 
+// Bytes of one value of a field kind (one character for text).
+std::size_t sizeOf(resources::FieldKind kind);
+
 // Publishes (or re-publishes) a variable. `owner` is the publishing application's id (0: none).
 void publish(const std::wstring& name, const Layout& layout, void* address, int owner);
 

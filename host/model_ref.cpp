@@ -387,6 +387,31 @@ std::vector<std::uint32_t> scanPositions(ModelRef ref, const ScanCriteria& crite
   return out;
 }
 
+PositionBatch scanPositionBatch(ModelRef ref, const ScanCriteria& criteria, std::uint32_t start,
+                                std::uint32_t* buffer, std::size_t bufferWords) {
+  PositionBatch batch;
+  const Model* m = modelOf(ref);
+  if (!m) {
+    batch.status = kScanBadModel;
+    return batch;
+  }
+  if (!buffer || bufferWords < 2) {
+    batch.status = kScanBadBuffer;
+    batch.next = start;
+    return batch;
+  }
+  bool atEnd = false;
+  const auto found = m->scanFrom(criteria, start, bufferWords / 2, atEnd);
+  for (std::size_t i = 0; i < found.size(); ++i) buffer[i] = found[i]->filePosition;
+  batch.words = found.size() * 2;
+  // A full buffer whose last position is the highest there is leaves nothing to scan after it.
+  if (found.size() == bufferWords / 2 && found.back()->filePosition != kScanEndPosition) {
+    batch.status = kScanBufferFull;
+    batch.next = found.back()->filePosition + 1;
+  }
+  return batch;
+}
+
 Range3d elementRangeOf(ModelRef ref, ElementId id) {
   Model* m = modelOf(ref);
   return m ? m->rangeOf(id) : Range3d{};

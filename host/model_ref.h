@@ -97,6 +97,27 @@ std::vector<ElementId> scan(ModelRef model, const ScanCriteria& criteria);
 std::vector<std::uint32_t> scanPositions(ModelRef model, const ScanCriteria& criteria);
 Range3d elementRangeOf(ModelRef model, ElementId id);
 
+// ---- scans in batches of file positions ----
+// Statuses of a batch: the end of the model was reached, the buffer is full (scan again from
+// `next`), the buffer holds less than one position, the model is not valid.
+constexpr int kScanEndOfModel = 10;
+constexpr int kScanBufferFull = 11;
+constexpr int kScanBadBuffer = 65;
+constexpr int kScanBadModel = 67;
+// The next start position once the end of the model is reached.
+constexpr std::uint32_t kScanEndPosition = 0xFFFFFFFF;
+
+struct PositionBatch {
+  int status = kScanEndOfModel;
+  std::size_t words = 0;  // 16-bit words filled: two per 32-bit position
+  std::uint32_t next = kScanEndPosition;
+};
+// File positions of the elements that pass, in file order, from position `start` on, into
+// `buffer` of `bufferWords` 16-bit words (each position takes two). With kScanBufferFull, `next`
+// is the position after the last one returned.
+PositionBatch scanPositionBatch(ModelRef model, const ScanCriteria& criteria, std::uint32_t start,
+                                std::uint32_t* buffer, std::size_t bufferWords);
+
 // ---- levels and line styles ----
 
 std::optional<LevelId> levelIdFromName(ModelRef model, const std::wstring& name);  // exact name

@@ -100,6 +100,7 @@ ItemSpec item(const json& j) {
 }
 
 FieldKind fieldKind(const std::wstring& name) {
+  if (name == L"int16") return FieldKind::Int16;
   if (name == L"int32") return FieldKind::Int32;
   if (name == L"double") return FieldKind::Double;
   if (name == L"text") return FieldKind::Text;
@@ -134,6 +135,8 @@ ResourceFile build(const json& root) {
   for (const json& d : root.value("dataDefinitions", json::array())) {
     DataDefinition def;
     def.typeName = wide(d, "type");
+    def.number = static_cast<int>(integer(d, "number", 0));
+    if (def.number < 0) fail("numéro de définition négatif");
     for (const json& f : d.value("fields", json::array())) {
       FieldSpec field{wide(f, "name"), fieldKind(wide(f, "kind")), static_cast<int>(integer(f, "count", 1))};
       if (field.count < 1) fail("champ de taille nulle : " + text::toUtf8(field.name));
@@ -155,6 +158,13 @@ const DialogSpec* ResourceFile::dialog(int id) const {
 const DataDefinition* ResourceFile::dataDefinition(const std::wstring& typeName) const {
   for (const DataDefinition& d : dataDefinitions)
     if (d.typeName == typeName) return &d;
+  return nullptr;
+}
+
+const DataDefinition* ResourceFile::dataDefinition(int number) const {
+  if (number == 0) return nullptr;
+  for (const DataDefinition& d : dataDefinitions)
+    if (d.number == number) return &d;
   return nullptr;
 }
 

@@ -55,17 +55,18 @@ struct CommandWord {
   std::uint64_t number = 0;
 };
 
-enum class FieldKind { Int32, Double, Text, Uint64 };
+enum class FieldKind { Int32, Double, Text, Uint64, Int16 };
 
 struct FieldSpec {
   std::wstring name;
   FieldKind kind = FieldKind::Int32;
-  int count = 1;  // Text: bytes including the terminating zero; Int32 and Double: array length
+  int count = 1;  // Text: bytes including the terminating zero; numbers: array length
 };
 
 struct DataDefinition {
   std::wstring typeName;
   std::vector<FieldSpec> fields;
+  int number = 0;  // a definition named by number (stored forms); 0: by its type name only
 };
 
 struct ResourceFile {
@@ -77,6 +78,7 @@ struct ResourceFile {
 
   const DialogSpec* dialog(int id) const;
   const DataDefinition* dataDefinition(const std::wstring& typeName) const;
+  const DataDefinition* dataDefinition(int number) const;  // null for 0 and unknown numbers
   // The text of a string id in a list, or nothing.
   std::optional<std::wstring> string(int listId, int stringId) const;
 };

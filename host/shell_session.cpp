@@ -12,6 +12,7 @@
 #include "host/color_palette.h"
 #include "host/commands.h"
 #include "host/completion_bar.h"
+#include "host/console.h"
 #include "host/config.h"
 #include "host/desktop.h"
 #include "host/dialog_variable.h"
@@ -264,6 +265,7 @@ Session::Session(std::ostream& out) : out_(out) {
   messagesSeen_ = messages::log().size();
   barsSeen_ = completion_bar::log().size();
   documentsSeen_ = desktop::requests().size();
+  consoleSeen_ = console::log().size();
 }
 
 Session::~Session() = default;
@@ -287,6 +289,21 @@ void Session::flushOutputs() {
     else print(L"[barre] fermée");
   }
   barsSeen_ = bars.size();
+  const auto consoleLog = console::log();
+  for (std::size_t i = consoleSeen_; i < consoleLog.size(); ++i) {
+    if (consoleLog[i].beep) {
+      print(L"[bip]");
+      continue;
+    }
+    // One printed line per console line; a text without a final line feed is printed all the same.
+    const std::wstring& t = consoleLog[i].text;
+    for (std::size_t start = 0; start < t.size();) {
+      const auto end = t.find(L'\n', start);
+      print(L"[console] " + t.substr(start, end == std::wstring::npos ? std::wstring::npos : end - start));
+      start = end == std::wstring::npos ? t.size() : end + 1;
+    }
+  }
+  consoleSeen_ = consoleLog.size();
   const auto docs = desktop::requests();
   for (std::size_t i = documentsSeen_; i < docs.size(); ++i) print(L"[document] " + docs[i].target);
   documentsSeen_ = docs.size();

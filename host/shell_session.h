@@ -3,7 +3,7 @@
 // from a terminal. Host commands drive dialogs, tools, views, the clipboard and the clock; any
 // other line is a key-in of the loaded applications. After each command the session runs the
 // queued commands and prints what the user would have seen: messages with their mode, the
-// completion bar, the tool's prompt, documents opened. The commands are listed by `help` and in
+// completion bar, the console and the beep, the tool's prompt, documents opened. The commands are listed by `help` and in
 // the README.
 #include <ostream>
 #include <string>
@@ -22,7 +22,7 @@ class Session {
   // failed; `error` then says why, in French.
   bool run(const std::wstring& line, std::wstring& error);
 
-  // Prints the outputs recorded since the last call (messages, bars, tool, documents).
+  // Prints the outputs recorded since the last call (messages, bars, console, tool, documents).
   void flushOutputs();
 
   // True after the "quit" command.
@@ -36,6 +36,7 @@ class Session {
   std::size_t messagesSeen_ = 0;
   std::size_t barsSeen_ = 0;
   std::size_t documentsSeen_ = 0;
+  std::size_t consoleSeen_ = 0;
   std::wstring lastTool_;
   bool quit_ = false;
 };

@@ -75,7 +75,8 @@ EOF
 echo "== Vérification de $livraison (paramètres : $parametres)"
 debut=$(date +%s%N)
 statut=0
-"$shell" --cfg "TOLVEK_RACINE=$run/Travail" --cfg "TOLVEK_PARAM=$parametres" "$script" || statut=$?
+"$shell" --cfg "TOLVEK_RACINE=$run/Travail" --cfg "TOLVEK_PARAM=$parametres" \
+  --cfg "BREVANE_MAFILE=$root/$build/engine/brevane.json" "$script" || statut=$?
 ms=$(( ($(date +%s%N) - debut) / 1000000 ))
 echo "== Durée : $((ms / 1000)),$(printf '%03d' $((ms % 1000))) s"
 if [ "$statut" -ne 0 ]; then
