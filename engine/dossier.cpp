@@ -67,15 +67,16 @@ std::int32_t dossier_initialiser(vercontexte& ctx, std::wstring& message, verdos
   const std::wstring repertoire = dossier_avecSeparateur(dossier_cheminAbsolu(dossier.repertoire));
   const std::wstring parametres = dossier_avecSeparateur(dossier.repParametres);
 
-  // Split at the separators, empty parts kept: "/" alone gives two parts and names no folder.
+  // The folder's name is its path's last non-empty component (".../Livraison//" names
+  // "Livraison"); the root alone names no folder.
   std::vector<std::wstring> parties(1);
   for (wchar_t c : repertoire) {
-    if (estSeparateur(c))
-      parties.emplace_back();
-    else
+    if (!estSeparateur(c))
       parties.back() += c;
+    else if (!parties.back().empty())
+      parties.emplace_back();
   }
-  if (parties.size() < 3) return verifErreurDossier;
+  if (parties.size() < 2) return verifErreurDossier;
   ctx.nom = parties[parties.size() - 2];
   ctx.repertoire = repertoire;
   ctx.repParametres = parametres;
@@ -96,6 +97,10 @@ std::int32_t dossier_initialiser(vercontexte& ctx, std::wstring& message, verdos
   if (const auto rc = dossier_creerRepertoire(message, ctx.repComparaison)) return rc;
   ctx.repTemp = dossier_joindre(repertoire, L"Temp");
   if (const auto rc = dossier_creerRepertoire(message, ctx.repTemp)) return rc;
+  // Temporary files of a run killed between writing and renaming.
+  if (scan == dossierLister)
+    for (const std::wstring* rep : {&ctx.repRapport, &ctx.repErreur, &ctx.repComparaison, &ctx.repTemp})
+      stbFichier_supprimerProvisoires(*rep);
 
   ctx.fichierProjections = parametres + L"Emprise_Projection.ini";
   ctx.fichierDeptProj = parametres + L"Emprise_Dept_Proj.ini";
@@ -126,6 +131,7 @@ std::int32_t dossier_initialiser(vercontexte& ctx, std::wstring& message, verdos
   if (scan == dossierLister) {
     dossier_listerFichiers(ctx.planInfos, ctx.repLivre);
     dossier_listerPlans(ctx.planInfos, ctx.repLivre);
+    dossier_ecarterHomonymes(ctx.planInfos, ctx.repLivre);
   } else {
     for (const verplan& plan : dossier.plans) {
       verplanfichiers fichiers;

@@ -20,11 +20,12 @@ bool estLectureSeule(const std::wstring& chemin) {
   return (etat.permissions() & (fs::owner_write | fs::group_write | fs::others_write)) == 0;
 }
 
-void decrireFichier(verfichier& fichier, std::wstring chemin, std::uint32_t role) {
-  stbStr_majuscules(chemin);
+void decrireFichier(verfichier& fichier, const std::wstring& chemin, std::uint32_t role) {
   fichier = verfichier{};
-  fichier.chemin = std::move(chemin);
-  stbFichier_nom(fichier.nomFichier, fichier.chemin);
+  // The path as it stands on disk, for the reports; the name, compared without case, upper-cased.
+  stbFichier_cheminSurDisque(fichier.chemin, chemin);
+  stbFichier_nom(fichier.nomFichier, chemin);
+  stbStr_majuscules(fichier.nomFichier);
   fichier.existe = stbFichier_existe(fichier.chemin);
   fichier.lectureSeule = fichier.existe && estLectureSeule(fichier.chemin);
   fichier.role = role;

@@ -11,11 +11,15 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
+. scripts/cadhost_mot.sh
 
 if [ $# -gt 2 ]; then
   echo "usage : scripts/run.sh [<dossier de livraison> [<dossier de paramètres>]]" >&2
   exit 2
 fi
+for chemin in "$@"; do
+  cadhost_mot "$chemin" >/dev/null || exit 2
+done
 if [ $# -ge 1 ] && [ ! -d "$1" ]; then
   echo "Le dossier de livraison $1 n'existe pas." >&2
   exit 2
@@ -56,14 +60,17 @@ else
   parametres=$(realpath "${2:-${TOLVEK_PARAM:-$demo/Parametres}}")
 fi
 
-# The working folder (the application's working drawing) and the shell's script.
+# The working folder (the application's working drawing) and the shell's script, whose paths are
+# quoted words of the host's shell.
 run=$root/build/run
 mkdir -p "$run/Travail"
 script=$run/principal.cadhost
+motLivraison=$(cadhost_mot "$livraison") || exit 2
+motPlugin=$(cadhost_mot "$plugin") || exit 2
 cat >"$script" <<EOF
 # Written by scripts/run.sh: open the folder at start-up, verify every plan, show the summary.
-pick "$livraison"
-load "$plugin"
+pick $motLivraison
+load $motPlugin
 echo == Bilan du dossier à l'ouverture
 show 2
 select 2 21 all

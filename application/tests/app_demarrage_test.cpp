@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include <boost/filesystem.hpp>
 #include <cstring>
 #include <cwctype>
@@ -169,6 +171,23 @@ TEST_F(Demarrage, APrototypeThatCannotBeCopiedFailsWithAMessageBox) {
   host::config::set(L"TOLVEK_RACINE", (dir / "Absent").wstring());
   EXPECT_EQ(app_initialiser(), 0x8000);
   EXPECT_EQ(boites().size(), 1u);
+}
+
+// A prototype that is there but cannot be read as a design file fails as a missing one does:
+// one message box, no active model.
+TEST_F(Demarrage, APrototypeThatIsNoDesignFileFailsWithAMessageBox) {
+  const std::wstring prototype = (dir / "Parametres" / "Prototype.dgn").wstring();
+  for (const std::string& contenu : {std::string(), std::string("{\"format\": \"cadhost-design\", \"vers"),
+                                    std::string("\x00\x01garbage", 9)}) {
+    host::messages::clearLog();
+    host::resetModels();
+    std::ofstream((dir / "Parametres" / "Prototype.dgn").string(), std::ios::binary | std::ios::trunc) << contenu;
+    EXPECT_EQ(app_initialiser(), 0x8000) << contenu;
+    EXPECT_EQ(boites(), std::vector<std::wstring>{L"Impossible d'ouvrir le fichier " + dessin() +
+                                                  L" copi\u00e9 du fichier " + prototype + L"."})
+        << contenu;
+    EXPECT_FALSE(host::activeModel());
+  }
 }
 
 TEST_F(Demarrage, AWorkingDrawingAlreadyActiveIsKeptAndItsPlanReferencesDetached) {

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -14,6 +13,7 @@
 
 #include "engine/halvorn.h"
 #include "host/config.h"
+#include "host/fixture/temp_folder.h"
 #include "host/views.h"
 
 namespace fs = std::filesystem;
@@ -55,16 +55,12 @@ const std::vector<planDemo>& plansAttendus() {
 
 class LivraisonDemo : public ::testing::Test {
  protected:
-  void SetUp() override {
-    // One folder a test: ctest runs the tests of this file side by side.
-    racine = fs::absolute(std::string("livraison_demo_") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(racine);
-    fs::create_directories(racine);
-    host::views::reset();
-  }
+  void SetUp() override { host::views::reset(); }
   void TearDown() override { host::config::unset(L"TOLVEK_PARAM"); }
 
-  fs::path racine;
+  // One folder a test, of its own under the temporary directory, removed after it.
+  host::fixture::TempFolder dossierTest{"livraison_demo"};
+  fs::path racine{dossierTest.path().string()};
   pf::CheminsDemo chemins;
   std::wstring message;
 };
