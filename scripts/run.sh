@@ -82,12 +82,18 @@ EOF
 echo "== Vérification de $livraison (paramètres : $parametres)"
 debut=$(date +%s%N)
 statut=0
-"$shell" --cfg "TOLVEK_RACINE=$run/Travail" --cfg "TOLVEK_PARAM=$parametres" "$script" || statut=$?
+# The shell's output is kept as well, to see whether a report could not be written.
+sortie=$run/sortie.txt
+"$shell" --cfg "TOLVEK_RACINE=$run/Travail" --cfg "TOLVEK_PARAM=$parametres" "$script" 2>&1 | tee "$sortie" || statut=$?
 ms=$(( ($(date +%s%N) - debut) / 1000000 ))
 echo "== Durée : $((ms / 1000)),$(printf '%03d' $((ms % 1000))) s"
 if [ "$statut" -ne 0 ]; then
   echo "La vérification n'a pas abouti (code $statut) : voir le message ci-dessus." >&2
   exit "$statut"
+fi
+if grep -q "Impossible d'écrire le fichier" "$sortie"; then
+  echo "Des rapports n'ont pas pu être écrits : les plans concernés restent non vérifiés (voir les messages ci-dessus)." >&2
+  exit 1
 fi
 
 # Where the engine wrote its reports (the folder names are matched without regard to case).

@@ -11,6 +11,7 @@
 #include "engine/halvorn.h"
 #include "host/completion_bar.h"
 #include "host/config.h"
+#include "host/messages.h"
 #include "host/views.h"
 
 namespace fs = std::filesystem;
@@ -201,6 +202,27 @@ TEST_F(Verif, BadIndexesAreSkippedAndMalformedPlansMarked) {
   // Without flag 4 the trace is only deleted.
   EXPECT_EQ(verif_verifierListePlan({0}, dossier, 0), verifSucces);
   EXPECT_FALSE(fs::exists(fs::path(dossier.repRapport) / "Trace.txt"));
+}
+
+// Results that could not be recorded are told with their file, and the plan is left not verified:
+// no summary row that the next opening would read back as recorded.
+TEST_F(Verif, APlanWhoseReportCannotBeWrittenIsToldAndLeftNotVerified) {
+  initialiser();
+  // A folder where the errors CSV goes: it can be neither removed nor replaced.
+  ecrire(fs::path(dossier.repErreur) / "12345678.DGN_Erreurs.csv" / "garde");
+  host::messages::clearLog();
+  EXPECT_EQ(verif_verifierListePlan({0, 1}, dossier, 0), verifErreurPlan);
+  EXPECT_EQ(dossier.plans[0].statuts[0], -1);
+  EXPECT_FALSE(dossier.plans[0].erreurs.empty()) << "the findings stay in the session";
+  EXPECT_NE(dossier.plans[1].statuts[0], -1);
+  std::vector<std::wstring> messages;
+  for (const auto& e : host::messages::log())
+    if (e.kind == host::messages::Kind::MessageList) messages.push_back(e.brief);
+  EXPECT_EQ(messages, std::vector<std::wstring>{L"Impossible d'\u00e9crire le fichier " + dossier.repErreur +
+                                                L"12345678.DGN_Erreurs.csv."});
+  const auto bilan = lignes(fs::path(dossier.fichierBilan));
+  ASSERT_EQ(bilan.size(), 2u);
+  EXPECT_EQ(bilan[1].rfind("87654321.DGN;", 0), 0u);
 }
 
 TEST_F(Verif, SinglePlanOperationsCheckThePlanRecord) {
