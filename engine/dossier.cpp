@@ -37,16 +37,6 @@ std::wstring dossier_joindre(const std::wstring& parent, const std::wstring& nom
   return stbStr_toString(L"%s%s%s", parent, nom, std::wstring(L"/"));
 }
 
-// The file system's read-only attribute: an existing regular file without any write bit.
-bool dossier_lectureSeule(const std::wstring& chemin) {
-  if (chemin.empty() || !stbFichier_existe(chemin)) return false;
-  boost::system::error_code ec;
-  const auto etat = boost::filesystem::status(host::paths::resolve(chemin), ec);
-  if (ec) return false;
-  using boost::filesystem::perms;
-  return (etat.permissions() & (perms::owner_write | perms::group_write | perms::others_write)) == perms::no_perms;
-}
-
 // A working directory of the folder, created when missing.
 std::int32_t dossier_creerRepertoire(std::wstring& message, const std::wstring& repertoire) {
   if (stbFichier_dossierExiste(repertoire)) return verifSucces;
@@ -143,12 +133,12 @@ std::int32_t dossier_initialiser(vercontexte& ctx, std::wstring& message, verdos
   }
   for (verplaninfo& info : ctx.planInfos) {
     info.projection = projection_rechercher(info.projection.codeCourt, L"");
-    if (dossier_lectureSeule(info.chemin)) info.lectureSeule = true;
+    if (stbFichier_lectureSeule(info.chemin)) info.lectureSeule = true;
     if (info.type == 2) {
       std::wstring el2;
       std::wstring ar2;
       stbFichier_composer(ar2, L"", L"", L"AR2", info.chemin);
-      if (dossier_lectureSeule(plan_fichierTheme(el2, themeEL2, info)) || dossier_lectureSeule(ar2))
+      if (stbFichier_lectureSeule(plan_fichierTheme(el2, themeEL2, info)) || stbFichier_lectureSeule(ar2))
         info.lectureSeule = true;
     }
   }

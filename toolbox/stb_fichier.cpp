@@ -144,6 +144,14 @@ bool stbFichier_existe(const std::wstring& chemin) {
   return false;
 }
 
+bool stbFichier_lectureSeule(const std::wstring& chemin) {
+  try {
+    return nomme(chemin) && protegee(host::paths::resolve(chemin));
+  } catch (...) {
+    return false;
+  }
+}
+
 bool stbFichier_dossierExiste(const std::wstring& chemin) {
   try {
     if (nomme(chemin) && typeDe(host::paths::resolve(chemin)) == fs::directory_file) return true;

@@ -12,6 +12,10 @@
 // True when the path names an existing regular file.
 bool stbFichier_existe(const std::wstring& chemin);
 
+// True when the path names an existing regular file that nobody may write (no write bit): the
+// platform's read-only attribute. Such a file is never replaced by the writers below.
+bool stbFichier_lectureSeule(const std::wstring& chemin);
+
 // True when the path names an existing directory.
 bool stbFichier_dossierExiste(const std::wstring& chemin);
 
