@@ -12,6 +12,7 @@
 #include "application/tests/bilan_fixture.h"
 #include "engine/fixture/parametres_fixture.h"
 #include "engine/fixture/plan_fixture.h"
+#include "host/fixture/chemins.h"
 
 namespace {
 
@@ -59,11 +60,11 @@ class Bilan : public bilan_fixture::ApplicationEnProcessus {
 TEST_F(Bilan, ASummaryAlreadyOpenIsRefilledWhenAFolderIsSetUp) {
   namespace pf = plan_fixture;
   ASSERT_EQ(colonne(1).size(), 5u);
-  ASSERT_TRUE(pf::ecrireParametres((dir / "Parametres").wstring()));
-  host::config::set(L"TOLVEK_PARAM", (dir / "Parametres").wstring());
+  ASSERT_TRUE(pf::ecrireParametres(host::fixture::large(dir / "Parametres")));
+  host::config::set(L"TOLVEK_PARAM", host::fixture::large(dir / "Parametres"));
   const boost::filesystem::path livraison = dir / "AUTRE";
-  ASSERT_FALSE(pf::enregistrer(pf::planUnique(), (livraison / "Livre").wstring()).empty());
-  dos_ouvrirDossier(livraison.wstring());
+  ASSERT_FALSE(pf::enregistrer(pf::planUnique(), host::fixture::large(livraison / "Livre")).empty());
+  dos_ouvrirDossier(host::fixture::large(livraison));
   ASSERT_EQ(appTolvek.dossier.plans.size(), 1u);
   ASSERT_NE(bilan(), nullptr);
   EXPECT_EQ(colonne(1), std::vector<std::wstring>{appTolvek.dossier.plans[0].nom});

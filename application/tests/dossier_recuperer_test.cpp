@@ -18,6 +18,7 @@
 #include "host/paths.h"
 #include "toolbox/stb_fichier.h"
 #include "toolbox/stb_str.h"
+#include "host/fixture/chemins.h"
 
 namespace fs = std::filesystem;
 
@@ -33,7 +34,7 @@ void dater(const fs::path& fichier, std::time_t quand) {
 // "%d/%m/%Y-%H:%M:%S" of the file as the engine records it.
 std::wstring dateDe(const fs::path& fichier) {
   std::wstring date, heure;
-  stbFichier_dateModification(&date, &heure, 0, fichier.wstring());
+  stbFichier_dateModification(&date, &heure, 0, host::fixture::large(fichier));
   return date + L"-" + heure;
 }
 
@@ -54,8 +55,8 @@ class Recuperation : public ::testing::Test {
     fs::create_directories(livre);
     fs::create_directories(dir / "Rapport" / "Erreur");
     fs::create_directories(dir / "Rapport" / "Comparaison");
-    dossier.repLivre = livre.wstring() + L"/";
-    dossier.fichierBilan = (dir / "Rapport" / "Dossier_Bilan.csv").wstring();
+    dossier.repLivre = host::fixture::large(livre) + L"/";
+    dossier.fichierBilan = host::fixture::large(dir / "Rapport" / "Dossier_Bilan.csv");
     dossier.plans.reserve(16);  // plan() hands out references into the list
   }
   void TearDown() override { host::resetModels(); }
@@ -66,8 +67,8 @@ class Recuperation : public ::testing::Test {
     verplan p;
     p.nom = nom;
     p.type = type;
-    p.fichierErreurs = (dir / "Rapport" / "Erreur" / (nom + L"_Erreurs.csv")).wstring();
-    p.fichierCompare = (dir / "Rapport" / "Comparaison" / (nom + L"_Compare.csv")).wstring();
+    p.fichierErreurs = host::fixture::large(dir / "Rapport" / "Erreur" / (nom + L"_Erreurs.csv"));
+    p.fichierCompare = host::fixture::large(dir / "Rapport" / "Comparaison" / (nom + L"_Compare.csv"));
     if (fichiers) {
       const std::vector<std::wstring> noms =
           type == 2 ? std::vector<std::wstring>{nom + L".FP2", nom + L".EL2", nom + L".AR2"} : std::vector<std::wstring>{nom};
@@ -100,7 +101,7 @@ class Recuperation : public ::testing::Test {
 TEST_F(Recuperation, WhetherAPlanFileStillMatchesItsSummaryFields) {
   std::ofstream(livre / "PRESENT.DGN") << "plan";
   dater(livre / "PRESENT.DGN", kDateLivraison);
-  const std::wstring present = (livre / "PRESENT.DGN").wstring(), absent = (livre / "ABSENT.DGN").wstring();
+  const std::wstring present = host::fixture::large(livre / "PRESENT.DGN"), absent = host::fixture::large(livre / "ABSENT.DGN");
   const std::wstring juste = date(L"PRESENT.DGN");
   std::ofstream(livre / "AUTRE.DGN") << "x";
   dater(livre / "AUTRE.DGN", kDateLivraison + 1);
@@ -297,9 +298,9 @@ TEST_F(Recuperation, ANameWrittenInItsCsvFormIsFoundAgain) {
     verplan& p = dossier.plans[0];
     p.nom = nom;
     p.type = 1;
-    p.fichierErreurs = dir.wstring() + L"/Rapport/Erreur/" + nom + L"_Erreurs.csv";
-    p.fichierCompare = dir.wstring() + L"/Rapport/Comparaison/" + nom + L"_Compare.csv";
-    const std::wstring fichier = livre.wstring() + L"/" + nom;
+    p.fichierErreurs = host::fixture::large(dir) + L"/Rapport/Erreur/" + nom + L"_Erreurs.csv";
+    p.fichierCompare = host::fixture::large(dir) + L"/Rapport/Comparaison/" + nom + L"_Compare.csv";
+    const std::wstring fichier = host::fixture::large(livre) + L"/" + nom;
     std::ofstream(host::paths::toNative(fichier).string()) << "plan";
     std::wstring jour, heure;
     ASSERT_EQ(stbFichier_dateModification(&jour, &heure, 0, fichier), 0);
@@ -354,11 +355,11 @@ TEST_F(Recuperation, WhatTheEngineWroteReadsBackTheSame) {
   auto unique = pf::planUnique();
   auto centieme = pf::construire(unique);
   centieme.fichier.header().subPerMaster = 100.0;  // 100 UORs per metre
-  ASSERT_TRUE(pf::sauver(centieme.fichier, (livre / unique.nomFichier).wstring()));
-  const auto trois = pf::enregistrer(pf::planTroisFichiers(), livre.wstring());
+  ASSERT_TRUE(pf::sauver(centieme.fichier, host::fixture::large(livre / unique.nomFichier)));
+  const auto trois = pf::enregistrer(pf::planTroisFichiers(), host::fixture::large(livre));
   ASSERT_FALSE(trois.el2.empty());
-  dossier.repErreur = (dir / "Rapport" / "Erreur").wstring() + L"/";
-  dossier.repComparaison = (dir / "Rapport" / "Comparaison").wstring() + L"/";
+  dossier.repErreur = host::fixture::large(dir / "Rapport" / "Erreur") + L"/";
+  dossier.repComparaison = host::fixture::large(dir / "Rapport" / "Comparaison") + L"/";
   verplan& p1 = plan(unique.nomFichier, 1, false);
   verplan& p2 = plan(pf::planTroisFichiers().nom, 2, false);
 

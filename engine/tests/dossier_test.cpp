@@ -9,12 +9,13 @@
 #include "engine/fixture/parametres_fixture.h"
 #include "host/messages.h"
 #include "host/text.h"
+#include "host/fixture/chemins.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-std::wstring large(const fs::path& p) { return p.wstring(); }
+std::wstring large(const fs::path& p) { return host::fixture::large(p); }
 
 void ecrire(const fs::path& p, const std::string& contenu = "x") {
   fs::create_directories(p.parent_path());

@@ -17,6 +17,7 @@
 #include "host/fixture/design_builder.h"
 #include "host/model_ref.h"
 #include "toolbox/stb_str.h"
+#include "host/fixture/chemins.h"
 
 namespace fs = boost::filesystem;
 
@@ -49,10 +50,10 @@ class Rapport : public ::testing::Test {
     fs::remove_all(dir);
     for (const char* sous : {"Livre", "Rapport/Erreur", "Rapport/Comparaison"}) fs::create_directories(dir / sous);
     dossier.nom = L"DOSSIER";
-    dossier.repLivre = (dir / "Livre").wstring() + L"/";
-    dossier.repRapport = (dir / "Rapport").wstring() + L"/";
-    dossier.repErreur = (dir / "Rapport" / "Erreur").wstring() + L"/";
-    dossier.repComparaison = (dir / "Rapport" / "Comparaison").wstring() + L"/";
+    dossier.repLivre = host::fixture::large(dir / "Livre") + L"/";
+    dossier.repRapport = host::fixture::large(dir / "Rapport") + L"/";
+    dossier.repErreur = host::fixture::large(dir / "Rapport" / "Erreur") + L"/";
+    dossier.repComparaison = host::fixture::large(dir / "Rapport" / "Comparaison") + L"/";
     dossier.fichierBilan = dossier.repRapport + L"DOSSIER_Bilan.csv";
   }
   void TearDown() override {
@@ -97,7 +98,7 @@ TEST_F(Rapport, AnUnwritableReportIsToldWithItsFile) {
   plan.nom = L"AB12";
   plan.type = 2;
   erreur_ajouter(plan.erreurs, L"/d/AB12.FP2", 0, 0, 1004, nullptr, L"", L"");
-  const std::wstring absent = (dir / "Absent").wstring() + L"/";
+  const std::wstring absent = host::fixture::large(dir / "Absent") + L"/";
   dossier.fichierBilan = absent + L"DOSSIER_Bilan.csv";
   const struct {
     std::function<bool()> ecrire;
@@ -166,13 +167,13 @@ TEST(RapportLignes, FreeTextFieldsCannotShiftTheColumns) {
 TEST_F(Rapport, PositionsAreConvertedWithTheUnitsOfTheirOwnFile) {
   host::fixture::DesignBuilder actif;
   actif.header().subPerMaster = 1.0;  // 1 UOR per master unit
-  ASSERT_TRUE(actif.save((dir / "Actif.dgn").wstring()));
-  ASSERT_EQ(host::openActiveFile((dir / "Actif.dgn").wstring()), 0);
+  ASSERT_TRUE(actif.save(host::fixture::large(dir / "Actif.dgn")));
+  ASSERT_EQ(host::openActiveFile(host::fixture::large(dir / "Actif.dgn")), 0);
   host::fixture::DesignBuilder plan;
   plan.header().uorPerSub = 10.0;  // 10 x 1000 = 10000 UORs per metre
-  ASSERT_TRUE(plan.save((dir / "Livre" / "12345678.DGN").wstring()));
+  ASSERT_TRUE(plan.save(host::fixture::large(dir / "Livre" / "12345678.DGN")));
   host::ModelRef modele;
-  const std::wstring chemin = (dir / "Livre" / "12345678.dgn").wstring();
+  const std::wstring chemin = host::fixture::large(dir / "Livre" / "12345678.dgn");
   ASSERT_EQ(host::openWorkFile(&modele, nullptr, nullptr, chemin, L"", true), 0);
 
   std::vector<vererreur> erreurs;

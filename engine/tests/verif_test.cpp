@@ -13,6 +13,7 @@
 #include "host/config.h"
 #include "host/messages.h"
 #include "host/views.h"
+#include "host/fixture/chemins.h"
 
 namespace fs = std::filesystem;
 
@@ -41,10 +42,10 @@ class Verif : public ::testing::Test {
     fs::remove_all(racine);
     dossierLivraison = racine / "LIVRAISON";
     parametres = racine / "Param";
-    ASSERT_TRUE(plan_fixture::ecrireParametres(parametres.wstring()));
+    ASSERT_TRUE(plan_fixture::ecrireParametres(host::fixture::large(parametres)));
     ecrire(dossierLivraison / "Livre" / "12345678.DGN");
     ecrire(dossierLivraison / "Livre" / "87654321.DGN");
-    host::config::set(L"TOLVEK_PARAM", parametres.wstring());
+    host::config::set(L"TOLVEK_PARAM", host::fixture::large(parametres));
     host::views::reset();
     host::completion_bar::clearLog();
   }
@@ -54,7 +55,7 @@ class Verif : public ::testing::Test {
   }
   void initialiser() {
     std::wstring message;
-    ASSERT_EQ(verif_initialiserDossier(dossier, message, dossierLivraison.wstring()), verifSucces)
+    ASSERT_EQ(verif_initialiserDossier(dossier, message, host::fixture::large(dossierLivraison)), verifSucces)
         << std::string(message.begin(), message.end());
     ASSERT_EQ(dossier.plans.size(), 2u);
     host::completion_bar::clearLog();  // the set-up's own bar (footprint drawing)
@@ -70,19 +71,19 @@ TEST_F(Verif, InitialiserDossierRefusesMissingVariableAndFolders) {
   dossier.nom = L"ANCIEN";
   dossier.initialise = true;
   dossier.plans.resize(3);
-  EXPECT_EQ(verif_initialiserDossier(dossier, message, dossierLivraison.wstring()), verifErreurParametres);
+  EXPECT_EQ(verif_initialiserDossier(dossier, message, host::fixture::large(dossierLivraison)), verifErreurParametres);
   EXPECT_EQ(message, L"La variable d'environnement TOLVEK_PARAM n'est pas d\u00e9finie.");
   EXPECT_TRUE(dossier.nom.empty());
   EXPECT_FALSE(dossier.initialise);
   EXPECT_TRUE(dossier.plans.empty());
 
-  host::config::set(L"TOLVEK_PARAM", (racine / "Absent").wstring());
-  EXPECT_EQ(verif_initialiserDossier(dossier, message, dossierLivraison.wstring()), verifErreurParametres);
-  EXPECT_EQ(message, L"R\u00e9pertoire " + (racine / "Absent").wstring() + L" introuvable.");
+  host::config::set(L"TOLVEK_PARAM", host::fixture::large(racine / "Absent"));
+  EXPECT_EQ(verif_initialiserDossier(dossier, message, host::fixture::large(dossierLivraison)), verifErreurParametres);
+  EXPECT_EQ(message, L"R\u00e9pertoire " + host::fixture::large(racine / "Absent") + L" introuvable.");
 
-  host::config::set(L"TOLVEK_PARAM", parametres.wstring());
-  EXPECT_EQ(verif_initialiserDossier(dossier, message, (racine / "AUTRE").wstring()), verifErreurDossier);
-  EXPECT_EQ(message, L"R\u00e9pertoire " + (racine / "AUTRE").wstring() + L" introuvable.");
+  host::config::set(L"TOLVEK_PARAM", host::fixture::large(parametres));
+  EXPECT_EQ(verif_initialiserDossier(dossier, message, host::fixture::large(racine / "AUTRE")), verifErreurDossier);
+  EXPECT_EQ(message, L"R\u00e9pertoire " + host::fixture::large(racine / "AUTRE") + L" introuvable.");
 
   message = L"avant";
   EXPECT_EQ(verif_initialiserDossier(dossier, message, L"/"), verifErreurDossier);
