@@ -15,6 +15,7 @@
 #include "host/model_ref.h"
 #include "host/version_record.h"
 #include "toolbox/stb_fichier.h"
+#include "toolbox/stb_msg.h"
 #include "toolbox/stb_reference.h"
 #include "toolbox/stb_str.h"
 #include "toolbox/stb_sys.h"
@@ -86,7 +87,13 @@ std::int32_t app_initialiser() {
 
   if (stbStr_comparer(host::activeFileName(), appTolvek.cheminDessin, false) != 0) {
     if (stbFichier_copier(appTolvek.cheminPrototype, appTolvek.cheminDessin, kModeBoite) != 0) return kEchec;
-    if (host::openActiveFile(appTolvek.cheminDessin) != host::kSuccess) return kEchec;
+    if (host::openActiveFile(appTolvek.cheminDessin) != host::kSuccess) {
+      // A prototype that is there but is no design file (empty, cut short, garbage).
+      stbMsg_afficher(kModeBoite, L"",
+                      stbStr_toString(L"Impossible d'ouvrir le fichier %s copi\u00e9 du fichier %s.",
+                                      appTolvek.cheminDessin, appTolvek.cheminPrototype));
+      return kEchec;
+    }
   }
 
   // Release, major and minor: the three high 16-bit parts of the plug-in's version number.

@@ -101,6 +101,9 @@ void dos_ouvrirDossier(const std::wstring& chemin) {
       dos_actualiserProgression(progression, L"", -1, -1);
       dos_recupererVerification(appTolvek.dossier, progression);
     }
+    // A summary already open would be handed back as it is, showing the previous folder: it is
+    // opened again, so that its hooks fill it for this folder.
+    if (host::dialogs::Dialog* ouvert = host::dialogs::find(kDialogueBilan)) host::dialogs::close(ouvert);
     host::dialogs::open(kDialogueBilan);
   } catch (...) {
   }

@@ -32,10 +32,12 @@ void cmd_choisirDossier(const wchar_t* argument);
 // verification and opens the summary dialog.
 void dos_ouvrirDossier(const std::wstring& chemin);
 
-// Restores each plan's statuses, errors and comparison results from the folder's CSV files. A
-// plan whose files changed since (another date, a file come or gone) stays not verified (-1). A
-// line too short, or with a number field that is no number, is skipped; positions are read back
-// into the UORs of the plan file that holds the element, as the engine wrote them.
+// Restores each plan's statuses, errors and comparison results from the folder's CSV files. The
+// summary row decides the status (NOK when it records errors) and the count; a plan whose files
+// changed since (another date, a file come or gone), or whose errors CSV is missing, damaged or
+// disagrees with the recorded count, stays not verified (-1), never OK. A compare line too short,
+// or with a number field that is no number, is skipped; positions are read back into the UORs of
+// the plan file that holds the element, as the engine wrote them.
 void dos_recupererVerification(verdossier& dossier, verprogression& progression);
 
 // Whether a plan file still matches what the summary recorded of it: 0, else 0x8000. `statut`

@@ -1,6 +1,7 @@
 // Reading back the last verification of a folder from the CSV files the engine wrote then
 // (engine/rapport.h): the summary, each plan's errors and its comparison with the previous
 // version. Fields are separated by ";", the first line of each file is its header.
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -24,6 +25,7 @@ constexpr std::int32_t kEchec = 0x8000;
 // Fields of a summary line: plan, depth, four signature statuses, four dates.
 constexpr std::size_t kChampsBilan = 13;
 constexpr std::size_t kChampProfondeur = 1;
+constexpr std::size_t kChampNbErreurs = 2;
 constexpr std::size_t kChampStatutV2 = 5;
 constexpr std::size_t kChampDateV2 = 9;
 // Fields of an errors line and of a compare line.
@@ -63,8 +65,8 @@ bool lireI32(const std::wstring& champ, std::int32_t& valeur) {
   return true;
 }
 
-// The whole field as a finite decimal number: sign, digits with an optional "." part, optional
-// exponent.
+// The whole field as a finite decimal number within the range of a double: sign, digits with an
+// optional "." part, optional exponent.
 bool lireReel(const std::wstring& champ, double& valeur) {
   std::size_t i = 0;
   if (i < champ.size() && (champ[i] == L'-' || champ[i] == L'+')) ++i;
@@ -80,8 +82,11 @@ bool lireReel(const std::wstring& champ, double& valeur) {
     while (i < champ.size() && chiffre(champ[i])) ++i;
   }
   if (i != champ.size()) return false;
-  const double v = stbStr_versReel(champ);
-  if (!std::isfinite(v)) return false;
+  // A number out of range ("1e400") is none, like garbage; the field is ASCII by now.
+  const std::string texte(champ.begin() + (champ[0] == L'+' ? 1 : 0), champ.end());
+  double v = 0.0;
+  const auto [fin, erreur] = std::from_chars(texte.data(), texte.data() + texte.size(), v);
+  if (erreur != std::errc() || fin != texte.data() + texte.size() || !std::isfinite(v)) return false;
   valeur = v;
   return true;
 }
@@ -168,8 +173,10 @@ bool lireEcart(verecart& ecart, const std::wstring& ligne) {
   return true;
 }
 
-// The first line after the header whose first field is the plan's name, without case; null.
-const std::wstring* ligneDuPlan(const std::vector<std::wstring>& lignes, const std::wstring& nom) {
+// The first line after the header whose first field is the plan's name, without case, in the
+// form the engine writes it; null.
+const std::wstring* ligneDuPlan(const std::vector<std::wstring>& lignes, const std::wstring& nomPlan) {
+  const std::wstring nom = stbStr_champCsv(nomPlan);
   std::wstring premier;
   for (std::size_t i = 1; i < lignes.size(); ++i)
     if (stbStr_comparer(stbStr_avantPointVirgule(premier, lignes[i]), nom, false) == 0) return &lignes[i];
@@ -198,6 +205,23 @@ bool fichiersInchanges(verplan& plan, const std::vector<std::wstring>& champs, c
   return true;  // a plan of no known kind has no file to check
 }
 
+// The errors CSV of a plan whose summary row records `attendues` errors: every line after the
+// header must read and their number agree; a missing file agrees with none. False otherwise (a
+// report missing, cut short, damaged or left from another verification).
+bool lireErreurs(verplan& plan, std::uint32_t attendues, const std::wstring& repLivre) {
+  if (!stbFichier_existe(plan.fichierErreurs)) return attendues == 0;
+  std::vector<std::wstring> lignes;
+  stbFichier_lireLignes(lignes, plan.fichierErreurs);
+  if (lignes.empty() || lignes.size() - 1 != attendues) return false;
+  unitesFichiers unites(repLivre);
+  for (std::size_t i = 1; i < lignes.size(); ++i) {
+    vererreur erreur;
+    if (!lireErreur(erreur, lignes[i], unites)) return false;
+    plan.erreurs.push_back(std::move(erreur));
+  }
+  return true;
+}
+
 void recupererPlan(verplan& plan, const std::vector<std::wstring>& lignesBilan, const std::wstring& repLivre) {
   plan.statuts[0] = -1;
   const std::wstring* ligne = ligneDuPlan(lignesBilan, plan.nom);
@@ -210,23 +234,21 @@ void recupererPlan(verplan& plan, const std::vector<std::wstring>& lignesBilan, 
   if (!lireI32(champs[kChampProfondeur], profondeur)) return;
   plan.statuts[1] = profondeur;
 
-  std::vector<std::wstring> lignes;
-  unitesFichiers unites(repLivre);
-  if (stbFichier_existe(plan.fichierErreurs)) {
-    stbFichier_lireLignes(lignes, plan.fichierErreurs);
-    for (std::size_t i = 1; i < lignes.size(); ++i) {
-      vererreur erreur;
-      if (lireErreur(erreur, lignes[i], unites)) plan.erreurs.push_back(std::move(erreur));
-    }
+  // The summary row decides the status; the errors CSV must agree with its count.
+  std::uint32_t nbErreurs = 0;
+  if (!lireU32(champs[kChampNbErreurs], nbErreurs) || !lireErreurs(plan, nbErreurs, repLivre)) {
+    plan.erreurs.clear();
+    return;
   }
   if (stbFichier_existe(plan.fichierCompare)) {
+    std::vector<std::wstring> lignes;
     stbFichier_lireLignes(lignes, plan.fichierCompare);
     for (std::size_t i = 1; i < lignes.size(); ++i) {
       verecart ecart;
       if (lireEcart(ecart, lignes[i])) plan.ecarts.push_back(std::move(ecart));
     }
   }
-  plan.statuts[0] = plan.erreurs.empty() ? 0 : 1;
+  plan.statuts[0] = nbErreurs > 0 ? 1 : 0;
 }
 
 }  // namespace

@@ -21,6 +21,11 @@ void ajouter(std::vector<vererreur>& erreurs, const std::wstring& chemin, std::u
 
 }  // namespace
 
+bool ctrl_unitesNorme(host::ModelRef modele) {
+  return std::fabs(host::uorPerSub(modele) - 1.0) < toleranceUnites &&
+         std::fabs(host::subPerMaster(modele) - 1000.0) < toleranceUnites;
+}
+
 std::int32_t ctrl_fichier(std::vector<vererreur>& erreurs, verfichier& fichier) {
   if (!fichier.existe) return 0;
   const std::size_t avant = erreurs.size();
@@ -33,9 +38,7 @@ std::int32_t ctrl_fichier(std::vector<vererreur>& erreurs, verfichier& fichier) 
   }
   if (format != 2) ajouter(erreurs, fichier.chemin, 1007);
   if (est3d) ajouter(erreurs, fichier.chemin, 1004);
-  if (std::fabs(host::uorPerSub(modele) - 1.0) >= toleranceUnites ||
-      std::fabs(host::subPerMaster(modele) - 1000.0) >= toleranceUnites)
-    ajouter(erreurs, fichier.chemin, 1001);
+  if (!ctrl_unitesNorme(modele)) ajouter(erreurs, fichier.chemin, 1001);
   if (host::modelCount(modele) > 1) ajouter(erreurs, fichier.chemin, 1010);
   const host::Point3d origine = host::globalOrigin(modele);
   if (std::hypot(origine.x, origine.y) > ecartOrigineMax) ajouter(erreurs, fichier.chemin, 1003);
@@ -49,6 +52,7 @@ std::int32_t ctrl_fichierGaz(std::vector<vererreur>& erreurs, const verplanfichi
   std::wstring gaz;
   stbFichier_composer(gaz, L"", L"", L"GZ2", principal);
   if (gaz.empty() || !stbFichier_existe(gaz)) return 0;
-  erreur_ajouter(erreurs, principal, 0, 0, 1008, nullptr, L"", gaz);
+  std::wstring surDisque;
+  erreur_ajouter(erreurs, principal, 0, 0, 1008, nullptr, L"", stbFichier_cheminSurDisque(surDisque, gaz));
   return erreursAjoutees;
 }

@@ -7,6 +7,12 @@
 
 #include "engine/halvorn.h"
 #include "engine/verplanfichiers.h"
+#include "host/model_ref.h"
+
+// Whether a model has the units the drawing standard requires (1 UOR per sub-unit, 1000
+// sub-units per master unit, each within 0.1): only then do its coordinates place it among the
+// other plans.
+bool ctrl_unitesNorme(host::ModelRef modele);
 
 // Checks one file: nothing for a file that does not exist; else 2012 when it does not open, or
 // in this order 1007 (format other than V8), 1004 (3D), 1001 (units other than 1 UOR per

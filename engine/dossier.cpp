@@ -37,16 +37,6 @@ std::wstring dossier_joindre(const std::wstring& parent, const std::wstring& nom
   return stbStr_toString(L"%s%s%s", parent, nom, std::wstring(L"/"));
 }
 
-// The file system's read-only attribute: an existing regular file without any write bit.
-bool dossier_lectureSeule(const std::wstring& chemin) {
-  if (chemin.empty() || !stbFichier_existe(chemin)) return false;
-  boost::system::error_code ec;
-  const auto etat = boost::filesystem::status(host::paths::resolve(chemin), ec);
-  if (ec) return false;
-  using boost::filesystem::perms;
-  return (etat.permissions() & (perms::owner_write | perms::group_write | perms::others_write)) == perms::no_perms;
-}
-
 // A working directory of the folder, created when missing.
 std::int32_t dossier_creerRepertoire(std::wstring& message, const std::wstring& repertoire) {
   if (stbFichier_dossierExiste(repertoire)) return verifSucces;
@@ -67,15 +57,16 @@ std::int32_t dossier_initialiser(vercontexte& ctx, std::wstring& message, verdos
   const std::wstring repertoire = dossier_avecSeparateur(dossier_cheminAbsolu(dossier.repertoire));
   const std::wstring parametres = dossier_avecSeparateur(dossier.repParametres);
 
-  // Split at the separators, empty parts kept: "/" alone gives two parts and names no folder.
+  // The folder's name is its path's last non-empty component (".../Livraison//" names
+  // "Livraison"); the root alone names no folder.
   std::vector<std::wstring> parties(1);
   for (wchar_t c : repertoire) {
-    if (estSeparateur(c))
-      parties.emplace_back();
-    else
+    if (!estSeparateur(c))
       parties.back() += c;
+    else if (!parties.back().empty())
+      parties.emplace_back();
   }
-  if (parties.size() < 3) return verifErreurDossier;
+  if (parties.size() < 2) return verifErreurDossier;
   ctx.nom = parties[parties.size() - 2];
   ctx.repertoire = repertoire;
   ctx.repParametres = parametres;
@@ -96,6 +87,10 @@ std::int32_t dossier_initialiser(vercontexte& ctx, std::wstring& message, verdos
   if (const auto rc = dossier_creerRepertoire(message, ctx.repComparaison)) return rc;
   ctx.repTemp = dossier_joindre(repertoire, L"Temp");
   if (const auto rc = dossier_creerRepertoire(message, ctx.repTemp)) return rc;
+  // Temporary files of a run killed between writing and renaming.
+  if (scan == dossierLister)
+    for (const std::wstring* rep : {&ctx.repRapport, &ctx.repErreur, &ctx.repComparaison, &ctx.repTemp})
+      stbFichier_supprimerProvisoires(*rep);
 
   ctx.fichierProjections = parametres + L"Emprise_Projection.ini";
   ctx.fichierDeptProj = parametres + L"Emprise_Dept_Proj.ini";
@@ -126,6 +121,7 @@ std::int32_t dossier_initialiser(vercontexte& ctx, std::wstring& message, verdos
   if (scan == dossierLister) {
     dossier_listerFichiers(ctx.planInfos, ctx.repLivre);
     dossier_listerPlans(ctx.planInfos, ctx.repLivre);
+    dossier_ecarterHomonymes(ctx.planInfos, ctx.repLivre);
   } else {
     for (const verplan& plan : dossier.plans) {
       verplanfichiers fichiers;
@@ -137,12 +133,12 @@ std::int32_t dossier_initialiser(vercontexte& ctx, std::wstring& message, verdos
   }
   for (verplaninfo& info : ctx.planInfos) {
     info.projection = projection_rechercher(info.projection.codeCourt, L"");
-    if (dossier_lectureSeule(info.chemin)) info.lectureSeule = true;
+    if (stbFichier_lectureSeule(info.chemin)) info.lectureSeule = true;
     if (info.type == 2) {
       std::wstring el2;
       std::wstring ar2;
       stbFichier_composer(ar2, L"", L"", L"AR2", info.chemin);
-      if (dossier_lectureSeule(plan_fichierTheme(el2, themeEL2, info)) || dossier_lectureSeule(ar2))
+      if (stbFichier_lectureSeule(plan_fichierTheme(el2, themeEL2, info)) || stbFichier_lectureSeule(ar2))
         info.lectureSeule = true;
     }
   }

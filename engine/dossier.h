@@ -30,6 +30,11 @@ std::int32_t dossier_initialiser(vercontexte& ctx, std::wstring& message, verdos
 // extension, with the frame's data and the file's range.
 void dossier_listerFichiers(std::vector<verplaninfo>& plans, const std::wstring& livre);
 
+// Files of Livre that name one plan file (names equal without case, or once decoded) would be
+// read one in place of the other: their plans are taken out of the list, and the user is told
+// in the message list which files clash.
+void dossier_ecarterHomonymes(std::vector<verplaninfo>& plans, const std::wstring& livre);
+
 // The completion pass: one record, without frame data, per plan file of Livre whose plan is not
 // yet in the list.
 void dossier_listerPlans(std::vector<verplaninfo>& plans, const std::wstring& livre);

@@ -1,30 +1,37 @@
-// The two passes that list the plans of a Livre directory.
+// The two passes that list the plans of a Livre directory, and the files of it that clash.
+#include <algorithm>
+#include <map>
 #include <string>
 #include <vector>
+
+#include <boost/filesystem/operations.hpp>
 
 #include "engine/dossier.h"
 #include "engine/plan_fichier.h"
 #include "host/element_handle.h"
+#include "host/paths.h"
 #include "titleblock/cart_cadre.h"
 #include "toolbox/stb_dgn.h"
 #include "toolbox/stb_elem.h"
 #include "toolbox/stb_fichier.h"
+#include "toolbox/stb_msg.h"
 #include "toolbox/stb_str.h"
 
 namespace {
 
-// The upper-cased path, the plan name and the file name of a Livre entry that may list a plan;
+// The path, the plan name and the upper-cased file name of a Livre entry that may list a plan;
 // false for a file that names no plan and for the EL2, GZ2 and AR2 files (a three-file plan is
 // listed through its FP2 file).
 bool dossier_entreePlan(std::wstring& chemin, std::wstring& nomPlan, std::wstring& nomFichier,
                         const std::wstring& entree) {
-  chemin = entree;
-  stbStr_majuscules(chemin);
-  if (plan_nomDepuisFichier(nomPlan, chemin) != 0 || nomPlan.empty()) return false;
+  chemin = entree;  // as it stands on disk, for the reports
+  std::wstring majuscules = entree;
+  stbStr_majuscules(majuscules);
+  if (plan_nomDepuisFichier(nomPlan, majuscules) != 0 || nomPlan.empty()) return false;
   std::wstring extension;
-  stbFichier_extension(extension, chemin);
+  stbFichier_extension(extension, majuscules);
   if (extension == L"EL2" || extension == L"GZ2" || extension == L"AR2") return false;
-  stbFichier_nom(nomFichier, chemin);
+  stbFichier_nom(nomFichier, majuscules);
   return true;
 }
 
@@ -48,6 +55,7 @@ void dossier_listerFichiers(std::vector<verplaninfo>& plans, const std::wstring&
         cart_lireCadre(&type, &version, &georeference, &codeProjection, &idCadre, nullptr, modele) == 0;
     std::wstring extension;
     stbFichier_extension(extension, chemin);
+    stbStr_majuscules(extension);
     const bool garde = cadreLu && type == (extension == L"FP2" ? 2u : 1u);
     host::Point3d origine;
     if (garde && idCadre != 0)
@@ -81,6 +89,7 @@ void dossier_listerPlans(std::vector<verplaninfo>& plans, const std::wstring& li
     verplaninfo_construire(info);
     std::wstring extension;
     stbFichier_extension(extension, chemin);
+    stbStr_majuscules(extension);
     info.chemin = chemin;
     info.nomFichier = nomFichier;
     info.nomPlan = nomPlan;
@@ -89,4 +98,40 @@ void dossier_listerPlans(std::vector<verplaninfo>& plans, const std::wstring& li
     info.version = 1;
     plans.push_back(std::move(info));
   }
+}
+
+void dossier_ecarterHomonymes(std::vector<verplaninfo>& plans, const std::wstring& livre) {
+  // The entries as they stand on disk (the toolbox's listing leaves out a name it cannot write as
+  // itself), keyed by their upper-cased decoded name.
+  std::map<std::wstring, std::vector<std::wstring>> parNom;
+  try {
+    namespace fs = boost::filesystem;
+    boost::system::error_code ec;
+    for (fs::directory_iterator it(host::paths::resolve(livre), ec), fin; !ec && it != fin; it.increment(ec)) {
+      boost::system::error_code ecType;
+      if (fs::status(it->path(), ecType).type() != fs::regular_file || ecType) continue;
+      const std::wstring nom = host::paths::fromNative(it->path().filename());
+      std::wstring cle = nom;
+      stbStr_majuscules(cle);
+      parNom[cle].push_back(nom);
+    }
+  } catch (...) {
+  }
+  std::vector<std::wstring> ecartes;
+  for (auto& [cle, noms] : parNom) {
+    if (noms.size() < 2) continue;
+    std::sort(noms.begin(), noms.end());
+    std::wstring liste;
+    for (const std::wstring& nom : noms) liste += (liste.empty() ? L"" : L", ") + nom;
+    std::wstring nomPlan;
+    if (plan_nomDepuisFichier(nomPlan, cle) == 0 && !nomPlan.empty()) ecartes.push_back(nomPlan);
+    stbMsg_afficher(4, L"", stbStr_toString(L"Les fichiers %s d\u00e9signent le m\u00eame fichier sans distinction de "
+                                            L"casse ni d'encodage : leur plan n'est pas v\u00e9rifi\u00e9. "
+                                            L"Renommez-les.", liste));
+  }
+  plans.erase(std::remove_if(plans.begin(), plans.end(),
+                             [&ecartes](const verplaninfo& p) {
+                               return std::find(ecartes.begin(), ecartes.end(), p.nomPlan) != ecartes.end();
+                             }),
+              plans.end());
 }

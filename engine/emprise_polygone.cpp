@@ -5,6 +5,7 @@
 #include <numbers>
 #include <optional>
 
+#include "engine/ctrl_fichier.h"
 #include "host/curve_vector.h"
 #include "host/geometry.h"
 #include "titleblock/cart_cadre.h"
@@ -215,6 +216,9 @@ std::uint32_t emprise_calculerPolygone(std::vector<host::Point3d>& polygone, con
   const fichierOuvert fichier(chemin);
   const host::ModelRef modele = fichier.modele();
   if (!modele) return kEchec;
+  // Coordinates in other units would place the plan far from the others (and a view fitted to
+  // the drawing would show nothing): its position is unknown, it gets no footprint.
+  if (!ctrl_unitesNorme(modele)) return kEchec;
   std::uint32_t type = 0;
   std::uint64_t idCadre = 0;
   host::RotMatrix rotation;

@@ -16,8 +16,9 @@
 host::LevelMask emprise_masqueNiveaux();
 
 // The footprint of the plan file at `chemin` appended to `polygone` (which the caller passes
-// empty): 0, or 0x8000 when the file does not open, has no frame, or a three-file frame has no
-// outline shape stroking to exactly five points. The file, when opened here, is closed on every
+// empty): 0, or 0x8000 when the file does not open, has units other than the standard's (its
+// position among the plans is unknown), has no frame, or a three-file frame has no outline shape
+// stroking to exactly five points. The file, when opened here, is closed on every
 // path unless it is the host's active model.
 std::uint32_t emprise_calculerPolygone(std::vector<host::Point3d>& polygone, const std::wstring& chemin);
 

@@ -114,7 +114,8 @@ HALVORN_API std::int32_t verif_initialiserDossier(verdossier& dossier, std::wstr
                                                   const std::wstring& dossierChemin);
 
 // Verifies the plans of `dossier.plans` named by `indexes` (bad indexes are skipped) under the
-// host's completion bar. 0, -2, -3 (a plan could not be verified), -5 (no open view).
+// host's completion bar. 0, -2, -3 (a plan could not be verified, or its results could not be
+// recorded: it is left "not verified"), -5 (no open view).
 HALVORN_API std::int32_t verif_verifierListePlan(const std::vector<std::int32_t>& indexes, verdossier& dossier,
                                                  drapeauxVerification drapeaux);
 

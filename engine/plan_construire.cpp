@@ -11,22 +11,14 @@
 
 namespace {
 
-// The platform's read-only attribute: a file that nobody may write.
-bool estLectureSeule(const std::wstring& chemin) {
-  namespace fs = boost::filesystem;
-  boost::system::error_code ec;
-  const fs::file_status etat = fs::status(host::paths::resolve(chemin), ec);
-  if (ec) return false;
-  return (etat.permissions() & (fs::owner_write | fs::group_write | fs::others_write)) == 0;
-}
-
-void decrireFichier(verfichier& fichier, std::wstring chemin, std::uint32_t role) {
-  stbStr_majuscules(chemin);
+void decrireFichier(verfichier& fichier, const std::wstring& chemin, std::uint32_t role) {
   fichier = verfichier{};
-  fichier.chemin = std::move(chemin);
-  stbFichier_nom(fichier.nomFichier, fichier.chemin);
+  // The path as it stands on disk, for the reports; the name, compared without case, upper-cased.
+  stbFichier_cheminSurDisque(fichier.chemin, chemin);
+  stbFichier_nom(fichier.nomFichier, chemin);
+  stbStr_majuscules(fichier.nomFichier);
   fichier.existe = stbFichier_existe(fichier.chemin);
-  fichier.lectureSeule = fichier.existe && estLectureSeule(fichier.chemin);
+  fichier.lectureSeule = fichier.existe && stbFichier_lectureSeule(fichier.chemin);
   fichier.role = role;
 }
 

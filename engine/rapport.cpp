@@ -2,6 +2,7 @@
 
 #include "toolbox/stb_date.h"
 #include "toolbox/stb_fichier.h"
+#include "toolbox/stb_msg.h"
 #include "toolbox/stb_str.h"
 
 const wchar_t* const rapport_enteteErreurs =
@@ -31,6 +32,25 @@ std::wstring cheminTrace(const std::wstring& repRapport) {
   return stbFichier_composer(chemin, repRapport, L"Trace.txt", L"", L"");
 }
 
+constexpr std::size_t kChampsBilan = 13;
+
+// The user is told which report could not be written; false for the caller.
+bool signalerEchec(const std::wstring& chemin) {
+  stbMsg_afficher(4, L"", stbStr_toString(L"Impossible d'\u00e9crire le fichier %s.", chemin));
+  return false;
+}
+
+// A damaged summary is kept once beside it, "<name>_endommage.csv" (the latest damaged one), and
+// the user is told.
+void conserverEndommage(const std::wstring& chemin) {
+  std::wstring dossier, nom, extension, copie;
+  stbFichier_decomposer(dossier, nom, extension, chemin);
+  stbFichier_composer(copie, dossier, nom + L"_endommage", extension, L"");
+  if (stbFichier_copier(chemin, copie) != 0) return;
+  stbMsg_afficher(4, L"", stbStr_toString(L"Le fichier %s \u00e9tait endommag\u00e9 : il est conserv\u00e9 en %s et "
+                                          L"r\u00e9crit.", chemin, copie));
+}
+
 }  // namespace
 
 const wchar_t* rapport_motStatut(std::uint32_t statut) {
@@ -58,17 +78,6 @@ double rapport_uorParMaitre(const vererreur& erreur) {
   return erreur.uorParMaitre > 0.0 ? erreur.uorParMaitre : rapport_uorParMaitreNorme;
 }
 
-std::wstring rapport_champ(const std::wstring& texte) {
-  std::wstring champ = texte;
-  for (wchar_t& c : champ) {
-    if (c == L';')
-      c = L',';
-    else if (c == L'\r' || c == L'\n')
-      c = L' ';
-  }
-  return champ;
-}
-
 std::wstring rapport_ligneErreur(const vererreur& erreur) {
   double x = 0.0, y = 0.0;
   if (erreur.aPosition) {
@@ -76,15 +85,14 @@ std::wstring rapport_ligneErreur(const vererreur& erreur) {
     x = erreur.position.x / uorParMaitre;
     y = erreur.position.y / uorParMaitre;
   }
-  return stbStr_toString(L"%s;%d;%d", rapport_champ(erreur.fichier), erreur.idElement, erreur.niveau) +
-         stbStr_toString(L";%d;%s;%s", erreur.code, rapport_champ(erreur.message), rapport_champ(erreur.complement)) +
-         stbStr_toString(L";%0.3f;%0.3f;%s", x, y, rapport_champ(erreur.objet));
+  return stbStr_toString(L"%s;%d;%d", stbStr_champCsv(erreur.fichier), erreur.idElement, erreur.niveau) +
+         stbStr_toString(L";%d;%s;%s", erreur.code, stbStr_champCsv(erreur.message), stbStr_champCsv(erreur.complement)) +
+         stbStr_toString(L";%0.3f;%0.3f;%s", x, y, stbStr_champCsv(erreur.objet));
 }
 
 std::wstring rapport_ligneComparaison(const verecart& ecart) {
-  return stbStr_toString(L"%s;%s;%s", rapport_motStatut(ecart.statut), rapport_champ(ecart.fichier),
-                         rapport_motTheme(ecart.role)) +
-         stbStr_toString(L";%s;%d;%.02f", rapport_champ(ecart.objet), ecart.type, ecart.longueur) +
+  return stbStr_toString(L"%s;%s;%s", rapport_motStatut(ecart.statut), stbStr_champCsv(ecart.fichier), rapport_motTheme(ecart.role)) +
+         stbStr_toString(L";%s;%d;%.02f", stbStr_champCsv(ecart.objet), ecart.type, ecart.longueur) +
          stbStr_toString(L";%d;%d", ecart.idLivre, ecart.idOrigine);
 }
 
@@ -94,7 +102,7 @@ std::wstring rapport_ligneBilan(const verplan& plan, const verdossier& dossier) 
     if (ecart.statut == 2) ++crees;
     if (ecart.statut == 3) ++supprimes;
   }
-  std::wstring ligne = stbStr_toString(L"%s;%d;%d;", rapport_champ(plan.nom), plan.statuts[1], plan.erreurs.size()) +
+  std::wstring ligne = stbStr_toString(L"%s;%d;%d;", stbStr_champCsv(plan.nom), plan.statuts[1], plan.erreurs.size()) +
                        stbStr_toString(L"%d;%d", crees, supprimes);
   if (plan.type == 1) {
     ligne += stbStr_toString(L";%d;;;", plan.statuts[2]);
@@ -108,56 +116,83 @@ std::wstring rapport_ligneBilan(const verplan& plan, const verdossier& dossier) 
   return ligne;
 }
 
-void rapport_ecrireErreurs(verplan& plan, const std::wstring& repErreur) {
+bool rapport_ecrireErreurs(verplan& plan, const std::wstring& repErreur) {
   try {
     stbFichier_composer(plan.fichierErreurs, repErreur, stbStr_toString(L"%s_Erreurs.csv", plan.nom), L"", L"");
-    stbFichier_supprimer(plan.fichierErreurs);
-    if (plan.erreurs.empty()) return;
+    // An old report that stays would be read back as this verification's.
+    if (stbFichier_supprimer(plan.fichierErreurs) != 0) return signalerEchec(plan.fichierErreurs);
+    if (plan.erreurs.empty()) return true;
     std::vector<std::wstring> lignes;
     lignes.reserve(plan.erreurs.size() + 1);
     lignes.emplace_back(rapport_enteteErreurs);
     for (const vererreur& erreur : plan.erreurs) lignes.push_back(rapport_ligneErreur(erreur));
-    stbFichier_ecrireLignes(plan.fichierErreurs, lignes);  // 0x8000 ignored: the report is skipped
+    if (stbFichier_ecrireLignes(plan.fichierErreurs, lignes) == 0) return true;
   } catch (...) {
-    // Out of memory: the report is skipped, the plan's records are unaffected.
   }
+  return signalerEchec(plan.fichierErreurs);
 }
 
-void rapport_ecrireComparaison(const std::wstring& chemin, const std::vector<verecart>& ecarts) {
+bool rapport_ecrireComparaison(const std::wstring& chemin, const std::vector<verecart>& ecarts) {
   try {
     std::vector<std::wstring> lignes;
     lignes.reserve(ecarts.size() + 1);
     lignes.emplace_back(rapport_enteteComparaison);
     for (const verecart& ecart : ecarts) lignes.push_back(rapport_ligneComparaison(ecart));
-    stbFichier_ecrireLignes(chemin, lignes);
+    if (stbFichier_ecrireLignes(chemin, lignes) == 0) return true;
   } catch (...) {
   }
+  return signalerEchec(chemin);
 }
 
-void rapport_ecrireBilan(verplan& plan, verdossier& dossier) {
+bool rapport_ligneBilanLisible(const std::wstring& ligne) {
+  std::vector<std::wstring> champs;
+  stbStr_decouper(champs, ligne, L";");
+  if (champs.size() != kChampsBilan || champs[0].empty()) return false;
+  for (std::size_t i = 1; i <= 4; ++i) {
+    std::uint64_t n = 0;
+    std::size_t fin = 0;
+    const std::wstring chiffres = i == 1 && !champs[i].empty() && champs[i][0] == L'-' ? champs[i].substr(1) : champs[i];
+    if (!stbStr_lireChiffres(n, chiffres, fin, 0x7FFFFFFF) || fin != chiffres.size()) return false;
+  }
+  return true;
+}
+
+bool rapport_ecrireBilan(verplan& plan, verdossier& dossier, bool enregistre) {
   try {
-    const std::wstring ligne = rapport_ligneBilan(plan, dossier);
-    std::vector<std::wstring> lignes;
-    if (!stbFichier_existe(dossier.fichierBilan)) {
-      lignes.emplace_back(rapport_enteteBilan);
-      lignes.push_back(ligne);
-    } else {
-      stbFichier_lireLignes(lignes, dossier.fichierBilan);
-      // Compared with the name as it stands in the file, where ";" and line breaks were replaced.
-      const std::wstring nom = rapport_champ(plan.nom);
-      bool remplacee = false;
-      std::wstring premier;
-      for (std::size_t i = 1; i < lignes.size() && !remplacee; ++i) {
-        if (stbStr_comparer(stbStr_avantPointVirgule(premier, lignes[i]), nom, false) == 0) {
-          lignes[i] = ligne;
-          remplacee = true;
-        }
+    std::vector<std::wstring> lues;
+    stbFichier_lireLignes(lues, dossier.fichierBilan);
+    // The file is rebuilt well formed: the header, then one row per plan, the first of its name;
+    // rows that do not parse and later duplicates are dropped, and the damaged file is kept.
+    const std::wstring nom = stbStr_champCsv(plan.nom);
+    std::vector<std::wstring> lignes{rapport_enteteBilan};
+    std::vector<std::wstring> noms;
+    bool endommage = !lues.empty() && lues[0] != rapport_enteteBilan;
+    bool placee = false;
+    std::wstring premier;
+    for (std::size_t i = 1; i < lues.size(); ++i) {
+      if (!rapport_ligneBilanLisible(lues[i])) {
+        endommage = true;
+        continue;
       }
-      if (!remplacee) lignes.push_back(ligne);
+      stbStr_avantPointVirgule(premier, lues[i]);
+      if (stbStr_indiceDansListe(noms, premier, false) >= 0) {
+        endommage = true;
+        continue;
+      }
+      noms.push_back(premier);
+      if (stbStr_comparer(premier, nom, false) != 0) {
+        lignes.push_back(lues[i]);
+      } else if (enregistre) {
+        lignes.push_back(rapport_ligneBilan(plan, dossier));
+        placee = true;
+      }
     }
-    stbFichier_ecrireLignes(dossier.fichierBilan, lignes);
+    if (enregistre && !placee) lignes.push_back(rapport_ligneBilan(plan, dossier));
+    if (endommage) conserverEndommage(dossier.fichierBilan);
+    if (stbFichier_ecrireLignes(dossier.fichierBilan, lignes) == 0) return true;
   } catch (...) {
   }
+  return signalerEchec(dossier.fichierBilan);
 }
 
 void rapport_commencerTrace(const std::wstring& repRapport, drapeauxVerification drapeaux) {

@@ -4,7 +4,9 @@
 // application reads back when the folder is opened again: their headers, column orders and
 // number formats are fixed. All are ISO 8859-1 text, one byte per character; a CSV is written
 // through a temporary file renamed over it, so a reader never sees half a report. A report that
-// cannot be written is skipped without a message; the plan's records are unaffected.
+// cannot be written is told in the message list ("Impossible d'écrire le fichier %s.") and its
+// writer gives false; the plan's records are unaffected. Free-text fields and plan names are
+// written in the one form of stbStr_champCsv, which is also the form they are looked up in.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -29,9 +31,6 @@ double rapport_uorParMaitre(const vererreur& erreur);
 const wchar_t* rapport_motStatut(std::uint32_t statut);
 const wchar_t* rapport_motTheme(std::uint32_t role);
 
-// A free-text field made safe for a ";"-separated line: ";" becomes "," and CR or LF a space.
-std::wstring rapport_champ(const std::wstring& texte);
-
 // One row of the errors CSV; the position in master units of its file (0.000 without position).
 std::wstring rapport_ligneErreur(const vererreur& erreur);
 
@@ -43,17 +42,24 @@ std::wstring rapport_ligneComparaison(const verecart& ecart);
 std::wstring rapport_ligneBilan(const verplan& plan, const verdossier& dossier);
 
 // The plan's errors CSV: "<name>_Erreurs.csv" in errorDirectory, its path stored in the plan's
-// `fichierErreurs`. The old file is deleted; a plan without errors gets no new one.
-void rapport_ecrireErreurs(verplan& plan, const std::wstring& repErreur);
+// `fichierErreurs`. The old file is deleted; a plan without errors gets no new one. False when
+// the old file stays or the new one could not be written.
+bool rapport_ecrireErreurs(verplan& plan, const std::wstring& repErreur);
 
 // The compare CSV at `chemin`, replacing it: the header and one row per record (the header
-// alone for an empty list).
-void rapport_ecrireComparaison(const std::wstring& chemin, const std::vector<verecart>& ecarts);
+// alone for an empty list). False when it could not be written.
+bool rapport_ecrireComparaison(const std::wstring& chemin, const std::vector<verecart>& ecarts);
 
-// The plan's row in the folder's summary CSV (`fichierBilan`): replaces the first row whose
-// first field equals the plan's name without case, else is appended; a new file starts with the
-// header.
-void rapport_ecrireBilan(verplan& plan, verdossier& dossier);
+// Whether a summary row parses: 13 fields, a name, the depth and the three counts integers.
+bool rapport_ligneBilanLisible(const std::wstring& ligne);
+
+// The plan's row in the folder's summary CSV (`fichierBilan`), which comes out well formed: the
+// header, then one row per plan. The row whose first field equals the plan's name without case
+// is replaced, else the row is appended; with `enregistre` false the plan's row is removed (its
+// results could not be recorded). Rows that do not parse, later rows of a name already seen and
+// a wrong header are dropped; the damaged file is then kept beside it as "<name>_endommage.csv"
+// and the user told in the message list. False when the summary could not be written.
+bool rapport_ecrireBilan(verplan& plan, verdossier& dossier, bool enregistre = true);
 
 // "Trace.txt" in the Rapport directory, at the start of a list verification: deleted in every
 // case; with the trace flag (4) it then receives "Début. " and the local time.

@@ -34,12 +34,18 @@ bool verif_planBienForme(const verplan& p) {
   return !p.nom.empty() && (p.type == 1 || p.type == 2) && (p.version == 1 || p.version == 2);
 }
 
-// One plan through the per-plan driver, then its errors CSV and its summary row.
-void verif_verifierUnPlan(verplan& plan, std::int32_t mode, vercontexte& ctx, verdossier& dossier,
+// One plan through the per-plan driver, then its errors CSV and its summary row. Results that
+// could not be recorded (the writer told the user which file) are not presented as recorded: the
+// plan's summary row goes (when the errors CSV failed) and its result is "not verified", so
+// that neither this session nor the next opening shows it OK. False then.
+bool verif_verifierUnPlan(verplan& plan, std::int32_t mode, vercontexte& ctx, verdossier& dossier,
                           drapeauxVerification drapeaux) {
   plan_verifier(plan, mode, ctx, drapeaux);
-  rapport_ecrireErreurs(plan, dossier.repErreur);
-  rapport_ecrireBilan(plan, dossier);
+  const bool erreursEcrites = rapport_ecrireErreurs(plan, dossier.repErreur);
+  const bool bilanEcrit = rapport_ecrireBilan(plan, dossier, erreursEcrites);
+  if (erreursEcrites && bilanEcrit) return true;
+  plan.statuts[0] = -1;
+  return false;
 }
 
 // The host's completion bar of a list verification, closed on every way out.
@@ -124,7 +130,7 @@ std::int32_t verif_verifierListePlan(const std::vector<std::int32_t>& indexes, v
         resultat = verifErreurPlan;
         continue;
       }
-      verif_verifierUnPlan(plan, 1, ctx, dossier, drapeaux);
+      if (!verif_verifierUnPlan(plan, 1, ctx, dossier, drapeaux)) resultat = verifErreurPlan;
       rapport_tracerPlan(dossier.repRapport, plan.nom, drapeaux);
     }
     return resultat;

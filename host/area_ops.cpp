@@ -41,17 +41,24 @@ double lengthOf(const bgx::MultiLinestring& ml) { return bg::length(ml); }
 std::optional<CurveVector> areaOffset(const CurveVector& area, double distance, double chordTolerance) {
   if (!area.isValid() || !area.isRegion() || !std::isfinite(distance) || !std::isfinite(chordTolerance)) return std::nullopt;
   try {
+    if (std::abs(distance) > bgx::kMaxRelativeCoordinate) return std::nullopt;
     const Point3d origin = bgx::originOf(area);
     bgx::MultiPolygon source;
     const bool isArea = bgx::toArea(area, chordTolerance, origin, source);
+    if (!bgx::withinBounds(source)) return std::nullopt;
     bgx::MultiPolygon result;
     if (isArea && bg::is_valid(source)) {
       result = buffered(source, distance, chordTolerance);
     } else {
       if (distance <= 0.0) return std::nullopt;
-      const bgx::MultiLinestring outline = bgx::toLines(area, chordTolerance, origin);
-      result = buffered(outline, distance, chordTolerance);
+      bgx::MultiLinestring outline = bgx::toLines(area, chordTolerance, origin);
+      if (!bgx::withinBounds(outline)) return std::nullopt;
       const double length = lengthOf(outline);
+      // An outline of no length (an ellipse of radius 0) is a point: offset as one.
+      if (!(length > 0.0))
+        for (auto& ls : outline)
+          if (!ls.empty()) ls = bgx::Linestring{ls.front(), ls.front()};
+      result = buffered(outline, distance, chordTolerance);
       // A loop that encloses something keeps what it encloses: the holes of its outline's
       // offset are filled.
       if (areaOf(source) > 1e-9 * length * length)
@@ -68,7 +75,8 @@ std::optional<CurveVector> areaIntersection(const CurveVector& a, const CurveVec
   try {
     const Point3d origin = bgx::originOf(a);
     bgx::MultiPolygon pa, pb, out;
-    if (!bgx::toArea(a, bgx::kAreaChordTolerance, origin, pa) || !bgx::toArea(b, bgx::kAreaChordTolerance, origin, pb))
+    if (!bgx::toArea(a, bgx::kAreaChordTolerance, origin, pa) || !bgx::toArea(b, bgx::kAreaChordTolerance, origin, pb) ||
+        !bgx::withinBounds(pa) || !bgx::withinBounds(pb))
       return std::nullopt;
     bg::intersection(pa, pb, out);
     if (out.empty() || areaOf(out) <= 0.0) return std::nullopt;
@@ -83,11 +91,12 @@ std::optional<ClipSplit> clipSplit(const CurveVector& curve, const CurveVector& 
   try {
     const Point3d origin = bgx::originOf(curve);
     bgx::MultiPolygon clip;
-    if (!bgx::toArea(clipArea, bgx::kAreaChordTolerance, origin, clip)) return std::nullopt;
+    if (!bgx::toArea(clipArea, bgx::kAreaChordTolerance, origin, clip) || !bgx::withinBounds(clip)) return std::nullopt;
     ClipSplit split;
     const double z = startZ(curve);
     bgx::MultiPolygon area;
     if (curve.isRegion() && bgx::toArea(curve, chordTolerance, origin, area)) {
+      if (!bgx::withinBounds(area)) return std::nullopt;
       bgx::MultiPolygon in, out;
       bg::intersection(area, clip, in);
       bg::difference(area, clip, out);
@@ -98,6 +107,7 @@ std::optional<ClipSplit> clipSplit(const CurveVector& curve, const CurveVector& 
         for (const auto& poly : out) split.outside.push_back(bgx::fromArea(bgx::MultiPolygon{poly}, origin, z));
     } else {
       const bgx::MultiLinestring lines = bgx::toLines(curve, chordTolerance, origin);
+      if (!bgx::withinBounds(lines)) return std::nullopt;
       bgx::MultiLinestring in, out;
       for (const auto& ls : lines) {
         bgx::MultiLinestring i, o;

@@ -160,7 +160,10 @@ void strokePrimitive(const CurvePrimitive& p, double tol, std::vector<Point3d>& 
       pts.insert(pts.end(), p.points().begin(), p.points().end());
       break;
     case CurvePrimitive::Kind::Arc: {
-      const Arc& arc = p.arcData();
+      // A sweep that winds more than once traces the same ellipse again: one turn is stroked,
+      // so that the chords stay bounded and never overlap.
+      Arc arc = p.arcData();
+      if (std::abs(arc.sweep) > 2 * kPi) arc.sweep = std::copysign(2 * kPi, arc.sweep);
       const int n = chordCount(arc, tol);
       for (int i = 0; i <= n; ++i) pts.push_back(arc.pointAtAngle(arc.start + arc.sweep * i / n));
       break;

@@ -31,8 +31,7 @@ std::optional<DesignFile> DesignFile::load(const fs::path& path, std::string* er
 bool DesignFile::save(const fs::path& path, std::string* error) const {
   try {
     const std::string text = toJson();
-    fs::path temp = path;
-    temp += ".tmp-" + fs::unique_path("%%%%%%%%").string();
+    const fs::path temp = paths::temporaryBeside(path);
     {
       std::ofstream out(temp.string(), std::ios::binary | std::ios::trunc);
       out.write(text.data(), static_cast<std::streamsize>(text.size()));

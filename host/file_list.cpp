@@ -8,6 +8,7 @@ namespace {
 struct State {
   std::deque<Answer> answers;
   std::vector<Request> requests;
+  Prompter prompter;
 };
 
 State& state() {
@@ -19,11 +20,13 @@ State& state() {
 
 Answer edit(const std::wstring& title, const std::wstring& startFolder, unsigned attributes) {
   state().requests.push_back({title, startFolder, attributes});
-  if (state().answers.empty()) return {};
+  if (state().answers.empty()) return state().prompter ? state().prompter(state().requests.back()) : Answer{};
   Answer a = std::move(state().answers.front());
   state().answers.pop_front();
   return a;
 }
+
+void setPrompter(Prompter prompter) { state().prompter = std::move(prompter); }
 
 void queueAnswer(const Answer& answer) { state().answers.push_back(answer); }
 void clearAnswers() { state().answers.clear(); }

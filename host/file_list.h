@@ -1,6 +1,8 @@
 #pragma once
 // The file-list dialog (file and folder picker). No window opens: the answer comes from a queue
-// filled in advance by a script or a test; an empty queue answers Cancel.
+// filled in advance by a script or a test; an empty queue asks the prompter (the shell's), or
+// answers Cancel when there is none.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -20,7 +22,11 @@ struct Request {
   unsigned attributes = 0;
 };
 
-// Shows the picker: the next queued answer, or Cancel with no path.
+// What answers a picker when no answer is queued; none: Cancel.
+using Prompter = std::function<Answer(const Request&)>;
+void setPrompter(Prompter prompter);
+
+// Shows the picker: the next queued answer, else the prompter's, else Cancel with no path.
 Answer edit(const std::wstring& title, const std::wstring& startFolder, unsigned attributes);
 
 void queueAnswer(const Answer& answer);

@@ -21,6 +21,37 @@ std::vector<std::vector<Point3d>> strokedPieces(const CurveVector& curve, double
   return pieces;
 }
 
+namespace {
+
+bool pointWithinBounds(const Point& p) {
+  return std::isfinite(p.x()) && std::isfinite(p.y()) && std::abs(p.x()) <= kMaxRelativeCoordinate &&
+         std::abs(p.y()) <= kMaxRelativeCoordinate;
+}
+
+template <typename Range>
+bool rangeWithinBounds(const Range& points) {
+  for (const Point& p : points)
+    if (!pointWithinBounds(p)) return false;
+  return true;
+}
+
+}  // namespace
+
+bool withinBounds(const MultiLinestring& lines) {
+  for (const auto& ls : lines)
+    if (!rangeWithinBounds(ls)) return false;
+  return true;
+}
+
+bool withinBounds(const MultiPolygon& area) {
+  for (const auto& poly : area) {
+    if (!rangeWithinBounds(poly.outer())) return false;
+    for (const auto& inner : poly.inners())
+      if (!rangeWithinBounds(inner)) return false;
+  }
+  return true;
+}
+
 Point3d originOf(const CurveVector& curve) {
   Point3d s, e;
   return curve.getStartEnd(s, e) ? Point3d{s.x, s.y, 0.0} : Point3d{};

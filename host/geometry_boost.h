@@ -33,6 +33,13 @@ bool toArea(const CurveVector& curve, double chordTolerance, const Point3d& orig
 // A loop for one polygon without holes, a parity region with holes, a union region for several.
 CurveVector fromArea(const MultiPolygon& area, const Point3d& origin, double z);
 std::vector<CurveVector> fromLines(const MultiLinestring& lines, const Point3d& origin, double z);
+// The largest coordinate, relative to the origin, and the largest distance that the area
+// operations hand to Boost.Geometry (UORs): beyond, its integer rescaling overflows. A plan spans
+// far less.
+inline constexpr double kMaxRelativeCoordinate = 1e9;
+// Whether every coordinate is finite and within kMaxRelativeCoordinate.
+bool withinBounds(const MultiLinestring& lines);
+bool withinBounds(const MultiPolygon& area);
 // An origin for the curve: its start point, or (0, 0, 0) when it has none.
 Point3d originOf(const CurveVector& curve);
 

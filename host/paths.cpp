@@ -110,6 +110,36 @@ std::optional<std::string> readBytes(const fs::path& path) {
   }
 }
 
+fs::path temporaryBeside(const fs::path& target) {
+  constexpr std::size_t kNameMax = 255;
+  constexpr std::size_t kAdded = 1 + 1 + 8 + 4;  // ".", ".", the digits, ".tmp"
+  std::string name = target.filename().string();
+  if (name.size() + kAdded > kNameMax) {
+    std::size_t cut = kNameMax - kAdded;
+    while (cut > 0 && (static_cast<unsigned char>(name[cut]) & 0xC0) == 0x80) --cut;  // inside a UTF-8 sequence
+    name.resize(cut);
+  }
+  const fs::path temporary("." + name + "." + fs::unique_path("%%%%%%%%").string() + ".tmp");
+  return target.has_parent_path() ? target.parent_path() / temporary : temporary;
+}
+
+bool isTemporaryName(const std::string& name) {
+  const auto hexadecimal = [&name](std::size_t from) {
+    return from + 8 <= name.size() &&
+           std::all_of(name.begin() + static_cast<std::ptrdiff_t>(from),
+                       name.begin() + static_cast<std::ptrdiff_t>(from + 8),
+                       [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); });
+  };
+  const std::string suffix = ".tmp";
+  if (name.size() > 1 + 1 + 8 + 4 && name[0] == '.' &&
+      name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0 && name[name.size() - 13] == '.' &&
+      hexadecimal(name.size() - 12))
+    return true;
+  const std::string legacy = ".tmp-";
+  return name.size() > legacy.size() + 8 && name.compare(name.size() - 13, legacy.size(), legacy) == 0 &&
+         hexadecimal(name.size() - 8);
+}
+
 fs::path resolveForWriting(const std::wstring& path) {
   fs::path native = toNative(path);
   if (!native.has_parent_path()) return native;

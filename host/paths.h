@@ -25,6 +25,16 @@ boost::filesystem::path resolve(const std::wstring& path);
 // Where a file about to be written goes: its folder resolved as above, under the name given.
 boost::filesystem::path resolveForWriting(const std::wstring& path);
 
+// A fresh name beside `target` for a file written whole and then renamed over it:
+// "." + name + "." + 8 hexadecimal digits + ".tmp", the name cut at a character boundary when
+// needed so that the whole stays within the file system's 255 bytes of a name.
+boost::filesystem::path temporaryBeside(const boost::filesystem::path& target);
+
+// Whether a file name is one that temporaryBeside gives, or the form "<name>.tmp-" + 8
+// hexadecimal digits that design files were once saved through: a writer's own leftover when a
+// run was killed between writing and renaming.
+bool isTemporaryName(const std::string& name);
+
 // The whole content of a regular file, read in one piece; nothing when it cannot be read.
 std::optional<std::string> readBytes(const boost::filesystem::path& path);
 

@@ -224,6 +224,21 @@ std::vector<std::wstring> splitWords(const std::wstring& line) {
   return out;
 }
 
+file_list::Answer answerPicker(const file_list::Request& request, bool terminal, std::istream& in, std::ostream& out) {
+  if (!terminal) {
+    out << "[sélecteur] « " << text::toUtf8(request.title) << " » : annulé (aucune réponse préparée par pick)\n";
+    return {};
+  }
+  out << "[sélecteur] « " << text::toUtf8(request.title) << " »\nchemin (vide pour annuler) : " << std::flush;
+  std::string line;
+  if (!std::getline(in, line)) return {};
+  if (!line.empty() && line.back() == '\r') line.pop_back();
+  const auto start = line.find_first_not_of(" \t"), end = line.find_last_not_of(" \t");
+  if (start == std::string::npos) return {};
+  const std::wstring path = text::fromUtf8(line.substr(start, end - start + 1));
+  return {file_list::actionOk, {paths::fromNative(boost::filesystem::absolute(paths::toNative(path)))}};
+}
+
 std::wstring describeDialog(int dialogId) {
   Dialog* d = dialogs::find(dialogId);
   if (!d) return {};

@@ -5,9 +5,12 @@
 // queued commands and prints what the user would have seen: messages with their mode, the
 // completion bar, the console and the beep, the tool's prompt, documents opened. The commands are listed by `help` and in
 // the README.
+#include <istream>
 #include <ostream>
 #include <string>
 #include <vector>
+
+#include "host/file_list.h"
 
 namespace host::shell {
 
@@ -43,6 +46,11 @@ class Session {
 
 // Splits a command line into words: blanks separate, "..." quotes (with \" and \\ inside).
 std::vector<std::wstring> splitWords(const std::wstring& line);
+
+// The shell's answer to a picker that no "pick" answered. From a terminal it asks: its title,
+// then a path read from `in` (a relative one taken from the current folder), empty to cancel.
+// Otherwise (a script, -c) it prints its title and that it was cancelled.
+file_list::Answer answerPicker(const file_list::Request& request, bool terminal, std::istream& in, std::ostream& out);
 
 // The text table of an open dialog, as the shell's "show" prints it.
 std::wstring describeDialog(int dialogId);

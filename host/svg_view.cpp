@@ -91,9 +91,15 @@ struct Painter {
         const Point3d o = t.apply(e.text->origin);
         const double h = e.text->height * scale * std::hypot(t.matrix.m[0][0], t.matrix.m[1][0]);
         const double angle = std::atan2(e.text->orientation.m[1][0], e.text->orientation.m[0][0]) * 180.0 / M_PI;
-        out << "<text x=\"" << x(o.x) << "\" y=\"" << y(o.y) << "\" font-size=\"" << num(h) << "\" transform=\"rotate("
-            << num(-angle) << ' ' << x(o.x) << ' ' << y(o.y) << ")\" " << style << ">" << escape(e.text->string())
-            << "</text>\n";
+        // Placed by its justification, as the host's range of the text (and so its locate) is:
+        // horizontally left, centre or right of the origin, vertically the block's top, middle or
+        // last baseline on it.
+        const std::uint32_t horizontal = e.text->justification / 6, vertical = e.text->justification % 6;
+        const char* anchor = horizontal == 0 ? "start" : horizontal == 1 ? "middle" : "end";
+        const char* baseline = vertical == 0 ? "text-before-edge" : vertical == 1 ? "central" : "alphabetic";
+        out << "<text x=\"" << x(o.x) << "\" y=\"" << y(o.y) << "\" font-size=\"" << num(h) << "\" text-anchor=\""
+            << anchor << "\" dominant-baseline=\"" << baseline << "\" transform=\"rotate(" << num(-angle) << ' '
+            << x(o.x) << ' ' << y(o.y) << ")\" " << style << ">" << escape(e.text->string()) << "</text>\n";
         break;
       }
       case GeometryKind::SharedCell: {
@@ -171,8 +177,7 @@ bool writeView(int view, const std::wstring& path, std::wstring& error) {
     return false;
   }
   const auto target = paths::resolveForWriting(path);
-  auto temporary = target;
-  temporary += ".tmp";
+  const auto temporary = paths::temporaryBeside(target);
   try {
     {
       std::ofstream out(temporary.string(), std::ios::binary | std::ios::trunc);

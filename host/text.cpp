@@ -54,7 +54,10 @@ std::wstring fromUtf8(const std::string& bytes) {
     } else if (extra > 0) {
       valid = false;
     }
-    if (valid && c <= 0x10FFFF && !(c >= 0xD800 && c <= 0xDFFF)) {
+    // An overlong form (E0 80 AF for "/", E0 80 80 for a null character) is no character: its
+    // bytes are kept one by one, as invalid bytes are.
+    const char32_t least = extra == 3 ? 0x10000 : extra == 2 ? 0x800 : 0;
+    if (valid && c >= least && c <= 0x10FFFF && !(c >= 0xD800 && c <= 0xDFFF)) {
       out.push_back(static_cast<wchar_t>(c));
       i += 1 + extra;
     } else {

@@ -8,7 +8,8 @@ namespace host::text {
 // UTF-8 of a wide text; characters that are no Unicode scalar value become "_".
 std::string toUtf8(const std::wstring& text);
 
-// Wide text of UTF-8 bytes; a byte that starts no valid sequence is read as ISO 8859-1.
+// Wide text of UTF-8 bytes; a byte that starts no valid sequence (overlong forms included) is
+// read as ISO 8859-1.
 std::wstring fromUtf8(const std::string& bytes);
 
 // ISO 8859-1 bytes of a wide text; characters above U+00FF become "_".

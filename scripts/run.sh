@@ -11,11 +11,15 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
+. scripts/cadhost_mot.sh
 
 if [ $# -gt 2 ]; then
   echo "usage : scripts/run.sh [<dossier de livraison> [<dossier de paramètres>]]" >&2
   exit 2
 fi
+for chemin in "$@"; do
+  cadhost_mot "$chemin" >/dev/null || exit 2
+done
 if [ $# -ge 1 ] && [ ! -d "$1" ]; then
   echo "Le dossier de livraison $1 n'existe pas." >&2
   exit 2
@@ -56,14 +60,17 @@ else
   parametres=$(realpath "${2:-${TOLVEK_PARAM:-$demo/Parametres}}")
 fi
 
-# The working folder (the application's working drawing) and the shell's script.
+# The working folder (the application's working drawing) and the shell's script, whose paths are
+# quoted words of the host's shell.
 run=$root/build/run
 mkdir -p "$run/Travail"
 script=$run/principal.cadhost
+motLivraison=$(cadhost_mot "$livraison") || exit 2
+motPlugin=$(cadhost_mot "$plugin") || exit 2
 cat >"$script" <<EOF
 # Written by scripts/run.sh: open the folder at start-up, verify every plan, show the summary.
-pick "$livraison"
-load "$plugin"
+pick $motLivraison
+load $motPlugin
 echo == Bilan du dossier à l'ouverture
 show 2
 select 2 21 all
@@ -75,13 +82,19 @@ EOF
 echo "== Vérification de $livraison (paramètres : $parametres)"
 debut=$(date +%s%N)
 statut=0
+# The shell's output is kept as well, to see whether a report could not be written.
+sortie=$run/sortie.txt
 "$shell" --cfg "TOLVEK_RACINE=$run/Travail" --cfg "TOLVEK_PARAM=$parametres" \
-  --cfg "BREVANE_MAFILE=$root/$build/engine/brevane.json" "$script" || statut=$?
+  --cfg "BREVANE_MAFILE=$root/$build/engine/brevane.json" "$script" 2>&1 | tee "$sortie" || statut=$?
 ms=$(( ($(date +%s%N) - debut) / 1000000 ))
 echo "== Durée : $((ms / 1000)),$(printf '%03d' $((ms % 1000))) s"
 if [ "$statut" -ne 0 ]; then
   echo "La vérification n'a pas abouti (code $statut) : voir le message ci-dessus." >&2
   exit "$statut"
+fi
+if grep -q "Impossible d'écrire le fichier" "$sortie"; then
+  echo "Des rapports n'ont pas pu être écrits : les plans concernés restent non vérifiés (voir les messages ci-dessus)." >&2
+  exit 1
 fi
 
 # Where the engine wrote its reports (the folder names are matched without regard to case).

@@ -69,9 +69,27 @@ fs::file_type typeDe(const fs::path& p) {
 }
 
 // A fresh name beside `cible` for a file that will be renamed over it.
-fs::path cheminProvisoire(const fs::path& cible) {
-  const fs::path nom("." + cible.filename().string() + "." + fs::unique_path("%%%%%%%%").string() + ".tmp");
-  return cible.has_parent_path() ? cible.parent_path() / nom : nom;
+fs::path cheminProvisoire(const fs::path& cible) { return host::paths::temporaryBeside(cible); }
+
+// An existing file that nobody may write (no write bit): it is not replaced, as on a platform
+// where such a file cannot be opened for writing.
+bool protegee(const fs::path& p) {
+  boost::system::error_code ec;
+  const fs::file_status s = fs::status(p, ec);
+  return !ec && s.type() == fs::regular_file &&
+         (s.permissions() & (fs::owner_write | fs::group_write | fs::others_write)) == 0;
+}
+
+// Copies the bytes of `de` into the new file `vers` with a plain read and write: the copy that
+// works across file systems, where the kernel's copy refuses (EXDEV).
+bool copierOctets(const fs::path& de, const fs::path& vers) {
+  const auto octets = host::paths::readBytes(de);
+  if (!octets) return false;
+  std::ofstream flux(vers.string(), std::ios::binary | std::ios::trunc);
+  if (!flux) return false;
+  flux.write(octets->data(), static_cast<std::streamsize>(octets->size()));
+  flux.close();
+  return static_cast<bool>(flux);
 }
 
 // Where a file is written: an existing file found without regard to case is the one replaced or
@@ -126,6 +144,14 @@ bool stbFichier_existe(const std::wstring& chemin) {
   return false;
 }
 
+bool stbFichier_lectureSeule(const std::wstring& chemin) {
+  try {
+    return nomme(chemin) && protegee(host::paths::resolve(chemin));
+  } catch (...) {
+    return false;
+  }
+}
+
 bool stbFichier_dossierExiste(const std::wstring& chemin) {
   try {
     if (nomme(chemin) && typeDe(host::paths::resolve(chemin)) == fs::directory_file) return true;
@@ -133,6 +159,16 @@ bool stbFichier_dossierExiste(const std::wstring& chemin) {
   } catch (...) {
   }
   return false;
+}
+
+const std::wstring& stbFichier_cheminSurDisque(std::wstring& sortie, const std::wstring& chemin) {
+  try {
+    const fs::path p = nomme(chemin) ? host::paths::resolve(chemin) : fs::path();
+    sortie = !p.empty() && typeDe(p) != fs::file_not_found ? host::paths::fromNative(p) : chemin;
+  } catch (...) {
+    sortie = chemin;
+  }
+  return sortie;
 }
 
 int stbFichier_creerDossier(const std::wstring& chemin) {
@@ -246,7 +282,12 @@ int stbFichier_copier(const std::wstring& source, const std::wstring& cible, int
     if (nomme(source) && nomme(cible) && typeDe(de) == fs::regular_file && !memeFichier) {
       const fs::path provisoire = cheminProvisoire(vers);
       fs::copy_file(de, provisoire, fs::copy_option::fail_if_exists, ec);
-      if (!ec) {
+      bool copie = !ec;
+      if (!copie) {
+        effacer(provisoire);
+        copie = copierOctets(de, provisoire);
+      }
+      if (copie) {
         fs::rename(provisoire, vers, ec);
         if (!ec) return 0;
       }
@@ -256,6 +297,23 @@ int stbFichier_copier(const std::wstring& source, const std::wstring& cible, int
   }
   signaler(stbStr_toString(L"Impossible de copier le fichier %s en %s.", source, cible), modeMessage);
   return kEchec;
+}
+
+int stbFichier_supprimerProvisoires(const std::wstring& dossier) {
+  int supprimes = 0;
+  try {
+    if (!nomme(dossier)) return 0;
+    boost::system::error_code ec;
+    for (fs::directory_iterator it(host::paths::resolve(dossier), ec), fin; !ec && it != fin; it.increment(ec)) {
+      boost::system::error_code ecType;
+      if (fs::symlink_status(it->path(), ecType).type() != fs::regular_file || ecType) continue;
+      if (!host::paths::isTemporaryName(it->path().filename().string())) continue;
+      boost::system::error_code ecSuppression;
+      if (fs::remove(it->path(), ecSuppression) && !ecSuppression) ++supprimes;
+    }
+  } catch (...) {
+  }
+  return supprimes;
 }
 
 int stbFichier_supprimer(const std::wstring& chemin) {
@@ -286,9 +344,14 @@ const std::vector<std::wstring>& stbFichier_lister(std::vector<std::wstring>& so
       if (fs::status(it->path(), ec).type() != fs::regular_file || ec) continue;
       const std::wstring nom = host::paths::fromNative(it->path().filename());
       if (!masque.empty() && !boost::regex_match(nom, expression)) continue;
+      // A listed path names the entry listed: a name whose characters would read as separators
+      // (a "\" in a Linux name) or as another name is left out, never turned into another path.
+      const std::wstring chemin = host::paths::fromNative(it->path());
+      if (nom.find(L'\\') != std::wstring::npos || !fs::equivalent(host::paths::resolve(chemin), it->path(), ec) || ec)
+        continue;
       std::wstring cle = nom;
       stbStr_majuscules(cle);
-      trouves.emplace_back(std::move(cle), host::paths::fromNative(it->path()));
+      trouves.emplace_back(std::move(cle), chemin);
     }
   } catch (const std::exception& e) {
     std::cout << e.what() << std::endl;
@@ -327,7 +390,9 @@ int stbFichier_ecrireLignes(const std::wstring& chemin, const std::vector<std::w
       octets += stbLatin1_encoder(ligne);
       octets += '\n';
     }
-    if (nomme(chemin) && ecrireParRenommage(cibleEcriture(chemin), octets)) return 0;
+    if (!nomme(chemin)) return kEchec;
+    const fs::path cible = cibleEcriture(chemin);
+    if (!protegee(cible) && ecrireParRenommage(cible, octets)) return 0;
   } catch (...) {
   }
   return kEchec;

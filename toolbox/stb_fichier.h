@@ -12,8 +12,16 @@
 // True when the path names an existing regular file.
 bool stbFichier_existe(const std::wstring& chemin);
 
+// True when the path names an existing regular file that nobody may write (no write bit): the
+// platform's read-only attribute. Such a file is never replaced by the writers below.
+bool stbFichier_lectureSeule(const std::wstring& chemin);
+
 // True when the path names an existing directory.
 bool stbFichier_dossierExiste(const std::wstring& chemin);
+
+// The path of an existing file or folder as it stands on disk (found without regard to case), so
+// that a path written for the user names a file; the path itself when nothing matches.
+const std::wstring& stbFichier_cheminSurDisque(std::wstring& sortie, const std::wstring& chemin);
 
 // Creates every missing level: 0, or 0x8000 (also for an empty path).
 int stbFichier_creerDossier(const std::wstring& chemin);
@@ -41,15 +49,22 @@ const std::wstring& stbFichier_composer(std::wstring& sortie, const std::wstring
 int stbFichier_cheminTemporaire(std::wstring& sortie, const std::wstring& nom);
 
 // Copies through a temporary file beside the target, renamed over it: the target is replaced
-// only by a complete copy. A missing source, a copy onto itself or any failure gives 0x8000 and
+// only by a complete copy. Across file systems, where the system's copy refuses, the bytes are
+// read and written. A missing source, a copy onto itself or any failure gives 0x8000 and
 // leaves the target as it was; the message goes to stbMsg_afficher in modeMessage.
 int stbFichier_copier(const std::wstring& source, const std::wstring& cible, int modeMessage = -1);
+
+// Removes the leftovers of the writers' temporary files (host::paths::isTemporaryName) from a
+// folder, left by a run killed between writing and renaming; nothing else. The number removed.
+int stbFichier_supprimerProvisoires(const std::wstring& dossier);
 
 // Removes a file (or an empty folder); a missing path is no failure: 0, or 0x8000.
 int stbFichier_supprimer(const std::wstring& chemin);
 
 // The regular files of a folder (not recursive) whose whole name matches the mask ("*" and "?";
-// an empty mask takes every file), as full paths sorted by upper-cased name. A file-system error
+// an empty mask takes every file), as full paths sorted by upper-cased name. A listed path always
+// names the entry listed: an entry whose name cannot be written as such a path (a "\" in it, or
+// bytes that read back as another name) is left out. A file-system error
 // ends the listing: its text is written to standard output and what was found is returned.
 const std::vector<std::wstring>& stbFichier_lister(std::vector<std::wstring>& sortie, const std::wstring& dossier,
                                                    const std::wstring& masque);
@@ -58,7 +73,8 @@ const std::vector<std::wstring>& stbFichier_lister(std::vector<std::wstring>& so
 const std::vector<std::wstring>& stbFichier_lireLignes(std::vector<std::wstring>& sortie, const std::wstring& chemin);
 
 // Writes the lines through a temporary file renamed over the target; characters above U+00FF
-// become "_": 0, or 0x8000 and the target as it was.
+// become "_": 0, or 0x8000 and the target as it was (also for a target without any write bit,
+// which cannot be opened for writing).
 int stbFichier_ecrireLignes(const std::wstring& chemin, const std::vector<std::wstring>& lignes);
 
 // Appends one line, creating the file when missing; characters above U+00FF become "_":

@@ -205,6 +205,19 @@ void stbStr_decouperLignes(std::vector<std::wstring>& sortie, const std::wstring
   stbStr_decouper(sortie, texte, stbStr_toString(L"%c", static_cast<char>(13)));
 }
 
+std::wstring stbStr_champCsv(const std::wstring& texte) {
+  std::wstring champ = texte;
+  for (wchar_t& c : champ) {
+    if (c == L';')
+      c = L',';
+    else if (c == L'\r' || c == L'\n')
+      c = L' ';
+    else if (c < 0 || c > 0xFF)
+      c = L'_';
+  }
+  return champ;
+}
+
 const std::wstring& stbStr_avantPointVirgule(std::wstring& sortie, const std::wstring& texte) {
   try {
     sortie = texte.substr(0, texte.find(L';'));

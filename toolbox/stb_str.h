@@ -73,6 +73,11 @@ void stbStr_decouper(std::vector<std::wstring>& sortie, const std::wstring& text
 // Splits at carriage returns (the lines of a multi-line text).
 void stbStr_decouperLignes(std::vector<std::wstring>& sortie, const std::wstring& texte);
 
+// A field of a ";"-separated text file as it stands in the file, so that a value written and a
+// value looked up take one form: ";" becomes ",", CR and LF a space, a character above U+00FF
+// (which the files' one-byte encoding cannot hold) "_".
+std::wstring stbStr_champCsv(const std::wstring& texte);
+
 // The text before the first ";" (the whole text when there is none).
 const std::wstring& stbStr_avantPointVirgule(std::wstring& sortie, const std::wstring& texte);
 

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include <boost/filesystem.hpp>
 #include <cstring>
 #include <cwctype>
@@ -17,6 +19,7 @@
 #include "host/fixture/design_builder.h"
 #include "host/messages.h"
 #include "host/model_ref.h"
+#include "host/fixture/chemins.h"
 
 namespace fs = boost::filesystem;
 
@@ -29,9 +32,9 @@ class Demarrage : public ::testing::Test {
     dir = fs::current_path() / (std::string("demarrage_") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(dir);
     fs::create_directories(dir / "Travail");
-    ASSERT_TRUE(plan_fixture::ecrireParametres((dir / "Parametres").wstring()));
+    ASSERT_TRUE(plan_fixture::ecrireParametres(host::fixture::large(dir / "Parametres")));
     host::config::set(L"TOLVEK_RACINE", racine());
-    host::config::set(L"TOLVEK_PARAM", (dir / "Parametres").wstring());
+    host::config::set(L"TOLVEK_PARAM", host::fixture::large(dir / "Parametres"));
     std::memset(&TvkDlg, 0x5A, sizeof TvkDlg);  // start-up clears it all
   }
   void TearDown() override { reinitialiser(); }
@@ -43,8 +46,8 @@ class Demarrage : public ::testing::Test {
     host::messages::clearLog();
     host::resetModels();
   }
-  std::wstring racine() const { return (dir / "Travail").wstring(); }
-  std::wstring dessin() const { return (dir / "Travail" / "Tolvek.dgn").wstring(); }
+  std::wstring racine() const { return host::fixture::large(dir / "Travail"); }
+  std::wstring dessin() const { return host::fixture::large(dir / "Travail" / "Tolvek.dgn"); }
   static std::vector<std::wstring> boites() {
     std::vector<std::wstring> textes;
     for (const auto& e : host::messages::log())
@@ -69,7 +72,7 @@ TEST_F(Demarrage, MakesTheWorkingDrawingActiveAndFillsTheState) {
   ASSERT_EQ(app_initialiser(), 0);
   EXPECT_TRUE(boites().empty());
   EXPECT_EQ(appTolvek.cheminDessin, dessin());
-  EXPECT_EQ(appTolvek.cheminPrototype, (dir / "Parametres" / "Prototype.dgn").wstring());
+  EXPECT_EQ(appTolvek.cheminPrototype, host::fixture::large(dir / "Parametres" / "Prototype.dgn"));
   EXPECT_TRUE(fs::exists(dir / "Travail" / "Tolvek.dgn"));
   EXPECT_EQ(host::activeFileName(), dessin());
   // The dialog variable is cleared, but for the file of the locate-element command.
@@ -89,7 +92,7 @@ TEST_F(Demarrage, ReadsTheLibraryVersionBesideTheApplication) {
   appTolvek.cheminApplication = L"" TOLVEK_PLUGIN_PATH;
   ASSERT_EQ(app_initialiser(), 0);
   std::wstring attendue;
-  app_lireVersionFichier(attendue, (fs::path(TOLVEK_PLUGIN_PATH).parent_path() / "libhalvorn.so").wstring());
+  app_lireVersionFichier(attendue, host::fixture::large(fs::path(TOLVEK_PLUGIN_PATH).parent_path() / "libhalvorn.so"));
   EXPECT_FALSE(attendue.empty());
   EXPECT_EQ(appTolvek.versionBibliotheque, attendue);
 
@@ -99,7 +102,7 @@ TEST_F(Demarrage, ReadsTheLibraryVersionBesideTheApplication) {
   EXPECT_EQ(application, L"1.0.0.0");
 
   std::wstring aucune = L"x";
-  app_lireVersionFichier(aucune, (dir / "absent.so").wstring());
+  app_lireVersionFichier(aucune, host::fixture::large(dir / "absent.so"));
   EXPECT_TRUE(aucune.empty());
   app_lireVersionFichier(aucune, dessin());  // a file that is no library
   EXPECT_TRUE(aucune.empty());
@@ -158,24 +161,41 @@ TEST_F(Demarrage, ARequiredVariableMissingFailsWithOneMessageBox) {
 TEST_F(Demarrage, APrototypeThatCannotBeCopiedFailsWithAMessageBox) {
   fs::remove(dir / "Parametres" / "Prototype.dgn");
   EXPECT_EQ(app_initialiser(), 0x8000);
-  const std::wstring prototype = (dir / "Parametres" / "Prototype.dgn").wstring();
+  const std::wstring prototype = host::fixture::large(dir / "Parametres" / "Prototype.dgn");
   EXPECT_EQ(boites(), std::vector<std::wstring>{L"Impossible de copier le fichier " + prototype + L" en " + dessin() + L"."});
   EXPECT_FALSE(host::activeModel());
   EXPECT_TRUE(appTolvek.versionApplication.empty());  // ended before the versions
 
   // A working folder that does not exist cannot take the copy either.
   host::messages::clearLog();
-  ASSERT_TRUE(plan_fixture::ecrireParametres((dir / "Parametres").wstring()));
-  host::config::set(L"TOLVEK_RACINE", (dir / "Absent").wstring());
+  ASSERT_TRUE(plan_fixture::ecrireParametres(host::fixture::large(dir / "Parametres")));
+  host::config::set(L"TOLVEK_RACINE", host::fixture::large(dir / "Absent"));
   EXPECT_EQ(app_initialiser(), 0x8000);
   EXPECT_EQ(boites().size(), 1u);
+}
+
+// A prototype that is there but cannot be read as a design file fails as a missing one does:
+// one message box, no active model.
+TEST_F(Demarrage, APrototypeThatIsNoDesignFileFailsWithAMessageBox) {
+  const std::wstring prototype = host::fixture::large(dir / "Parametres" / "Prototype.dgn");
+  for (const std::string& contenu : {std::string(), std::string("{\"format\": \"cadhost-design\", \"vers"),
+                                    std::string("\x00\x01garbage", 9)}) {
+    host::messages::clearLog();
+    host::resetModels();
+    std::ofstream((dir / "Parametres" / "Prototype.dgn").string(), std::ios::binary | std::ios::trunc) << contenu;
+    EXPECT_EQ(app_initialiser(), 0x8000) << contenu;
+    EXPECT_EQ(boites(), std::vector<std::wstring>{L"Impossible d'ouvrir le fichier " + dessin() +
+                                                  L" copi\u00e9 du fichier " + prototype + L"."})
+        << contenu;
+    EXPECT_FALSE(host::activeModel());
+  }
 }
 
 TEST_F(Demarrage, AWorkingDrawingAlreadyActiveIsKeptAndItsPlanReferencesDetached) {
   ASSERT_EQ(app_initialiser(), 0);
   const host::ElementId marque = host::addElement(host::activeModel(), host::fixture::line({0, 0, 0}, {1, 1, 0}).element());
   ASSERT_NE(marque, 0u);
-  const std::wstring plan = (dir / "Parametres" / "Prototype.dgn").wstring();
+  const std::wstring plan = host::fixture::large(dir / "Parametres" / "Prototype.dgn");
   for (const wchar_t* nom : {L"VERIFEmprisesdgn", L"VERLIVP0123EL2", L"AUTRE", L"veroriP0123EL2"}) attacher(nom, plan);
 
   // The same path in other letter case names the same drawing: no copy, no reopening.
@@ -204,7 +224,7 @@ TEST_F(Demarrage, APaletteRefusedEndsTheStartEarlyAsASuccess) {
 
 TEST_F(Demarrage, UnloadingDestroysThePaletteAndOnRequestDetachesThePlans) {
   ASSERT_EQ(app_initialiser(), 0);
-  const std::wstring plan = (dir / "Parametres" / "Prototype.dgn").wstring();
+  const std::wstring plan = host::fixture::large(dir / "Parametres" / "Prototype.dgn");
   for (const wchar_t* nom : {L"VERIFEmprisesdgn", L"VERLIVP0123EL2", L"VERORIP0123EL2", L"AUTRE"}) attacher(nom, plan);
   host::colors::Palette* palette = appTolvek.palette;
 

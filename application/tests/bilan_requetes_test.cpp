@@ -9,6 +9,7 @@
 
 #include "application/tests/bilan_fixture.h"
 #include "engine/fixture/plan_fixture.h"
+#include "host/fixture/chemins.h"
 
 namespace fs = boost::filesystem;
 
@@ -43,12 +44,12 @@ class Requetes : public bilan_fixture::ApplicationEnProcessus {
     ApplicationEnProcessus::SetUp();
     const fs::path livraison = dir / "LIVRAISON";
     livre = livraison / "Livre";
-    ASSERT_TRUE(plan_fixture::ecrireParametres((dir / "Parametres").wstring()));
-    ASSERT_FALSE(plan_fixture::enregistrer(plan_fixture::planUnique(), livre.wstring()).empty());
+    ASSERT_TRUE(plan_fixture::ecrireParametres(host::fixture::large(dir / "Parametres")));
+    ASSERT_FALSE(plan_fixture::enregistrer(plan_fixture::planUnique(), host::fixture::large(livre)).empty());
     std::ofstream((livre / "44010451.109").string()) << "x";
-    host::config::set(L"TOLVEK_PARAM", (dir / "Parametres").wstring());
+    host::config::set(L"TOLVEK_PARAM", host::fixture::large(dir / "Parametres"));
     std::wstring message;
-    ASSERT_EQ(verif_initialiserDossier(appTolvek.dossier, message, livraison.wstring()), 0);
+    ASSERT_EQ(verif_initialiserDossier(appTolvek.dossier, message, host::fixture::large(livraison)), 0);
     ASSERT_EQ(appTolvek.dossier.plans.size(), 2u);
     ASSERT_EQ(appTolvek.dossier.plans[0].nom, L"44010450.109");
     ASSERT_NE(d::open(2), nullptr);
@@ -131,7 +132,7 @@ class Cartouches : public bilan_fixture::ApplicationEnProcessus {
   void SetUp() override {
     ApplicationEnProcessus::SetUp();
     fs::create_directories(dir / "Rapport");
-    appTolvek.dossier.repRapport = (dir / "Rapport").wstring() + L"/";
+    appTolvek.dossier.repRapport = host::fixture::large(dir / "Rapport") + L"/";
     appTolvek.dossier.plans.resize(3);
     appTolvek.dossier.plans[0].nom = L"QRL-A";
     appTolvek.dossier.plans[1].nom = L"qrl-b";
@@ -161,7 +162,7 @@ TEST_F(Cartouches, APlansLineIsFoundIgnoringCaseAndUpdatedInPlace) {
 TEST_F(Cartouches, AFileThatCannotBeWrittenIsSaid) {
   fs::create_directories(fichier);  // a folder stands where the file goes
   bilan_actualiserCartouches(appTolvek.dossier, {0});
-  EXPECT_EQ(messages(), std::vector<std::wstring>{L"Impossible d'\u00e9crire le fichier " + fichier.wstring() + L"."});
+  EXPECT_EQ(messages(), std::vector<std::wstring>{L"Impossible d'\u00e9crire le fichier " + host::fixture::large(fichier) + L"."});
   EXPECT_TRUE(fs::is_directory(fichier));
 }
 

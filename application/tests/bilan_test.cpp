@@ -7,8 +7,12 @@
 #include <functional>
 
 #include "application/app_traitement.h"
+#include "application/dossier_ouvrir.h"
 #include "application/liste.h"
 #include "application/tests/bilan_fixture.h"
+#include "engine/fixture/parametres_fixture.h"
+#include "engine/fixture/plan_fixture.h"
+#include "host/fixture/chemins.h"
 
 namespace {
 
@@ -50,6 +54,22 @@ class Bilan : public bilan_fixture::ApplicationEnProcessus {
   }
   static std::wstring entete() { return liste()->headings.at(1); }
 };
+
+// The summary already open when a folder is set up is refilled with that folder's plans, under
+// its name.
+TEST_F(Bilan, ASummaryAlreadyOpenIsRefilledWhenAFolderIsSetUp) {
+  namespace pf = plan_fixture;
+  ASSERT_EQ(colonne(1).size(), 5u);
+  ASSERT_TRUE(pf::ecrireParametres(host::fixture::large(dir / "Parametres")));
+  host::config::set(L"TOLVEK_PARAM", host::fixture::large(dir / "Parametres"));
+  const boost::filesystem::path livraison = dir / "AUTRE";
+  ASSERT_FALSE(pf::enregistrer(pf::planUnique(), host::fixture::large(livraison / "Livre")).empty());
+  dos_ouvrirDossier(host::fixture::large(livraison));
+  ASSERT_EQ(appTolvek.dossier.plans.size(), 1u);
+  ASSERT_NE(bilan(), nullptr);
+  EXPECT_EQ(colonne(1), std::vector<std::wstring>{appTolvek.dossier.plans[0].nom});
+  EXPECT_EQ(bilan()->title, L"Bilan de la v\u00e9rification - AUTRE");
+}
 
 TEST_F(Bilan, EachRowShowsItsPlansStatusAndCountsAndCarriesItsIndex) {
   EXPECT_EQ(bilan()->title, L"Bilan de la v\u00e9rification - LIVRAISON");

@@ -12,6 +12,7 @@
 
 #include "application/tests/shell_lancer.h"
 #include "engine/fixture/livraison_fixture.h"
+#include "host/fixture/chemins.h"
 
 namespace fs = boost::filesystem;
 using ::testing::HasSubstr;
@@ -56,7 +57,7 @@ class BoutEnBout : public ::testing::Test {
     racine = fs::current_path() / "bout_en_bout";
     fs::remove_all(racine);
     std::wstring message;
-    ASSERT_TRUE(plan_fixture::ecrireDemo(racine.wstring(), demo, message)) << fs::path(message).string();
+    ASSERT_TRUE(plan_fixture::ecrireDemo(host::fixture::large(racine), demo, message)) << host::text::toUtf8(message);
     fs::create_directories(racine / "Travail");
   }
   // Runs the script from the demo's root, the folder picker's first answer queued before the
@@ -116,7 +117,7 @@ TEST_F(BoutEnBout, OpenVerifyRecordCodesReopenShowAndDetach) {
   };
   EXPECT_EQ(lignesBilan(e[2]), verifies);
   EXPECT_THAT(e[2], HasSubstr("[barre] 100 % 44010453.109"));
-  const fs::path rapport = fs::path(demo.livraison) / "Rapport";
+  const fs::path rapport = host::paths::toNative(demo.livraison) / "Rapport";
   const std::string bilan = lire(rapport / "Livraison_Bilan.csv");
   EXPECT_THAT(bilan, HasSubstr("\n44010451.109;0;1;0;0;"));
   EXPECT_THAT(bilan, HasSubstr("\nQRL-47-00193-01246-03-D-25;2;0;0;0;"));

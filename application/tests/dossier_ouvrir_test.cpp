@@ -20,6 +20,7 @@
 #include "host/messages.h"
 #include "host/model_ref.h"
 #include "host/views.h"
+#include "host/fixture/chemins.h"
 
 namespace fs = std::filesystem;
 
@@ -37,10 +38,10 @@ class OuvertureDossier : public ::testing::Test {
     fs::remove_all(dir);
     dossier = dir / "LIVRAISON";
     livre = dossier / "Livre";
-    ASSERT_TRUE(plan_fixture::ecrireParametres((dir / "Parametres").wstring()));
-    host::config::set(L"TOLVEK_PARAM", (dir / "Parametres").wstring());
+    ASSERT_TRUE(plan_fixture::ecrireParametres(host::fixture::large(dir / "Parametres")));
+    host::config::set(L"TOLVEK_PARAM", host::fixture::large(dir / "Parametres"));
     fs::copy_file(dir / "Parametres" / "Prototype.dgn", dir / "Tolvek.dgn");
-    ASSERT_EQ(host::openActiveFile((dir / "Tolvek.dgn").wstring()), host::kSuccess);
+    ASSERT_EQ(host::openActiveFile(host::fixture::large(dir / "Tolvek.dgn")), host::kSuccess);
     host::views::reset();
   }
   void TearDown() override { reinitialiser(); }
@@ -60,13 +61,13 @@ class OuvertureDossier : public ::testing::Test {
   void livrer() {
     namespace pf = plan_fixture;
     for (const fs::path& d : {livre, dossier / "Origine"}) {
-      ASSERT_FALSE(pf::enregistrer(pf::planUnique(), d.wstring()).empty());
-      ASSERT_FALSE(pf::enregistrer(pf::planTroisFichiers(), d.wstring()).fp2.empty());
+      ASSERT_FALSE(pf::enregistrer(pf::planUnique(), host::fixture::large(d)).empty());
+      ASSERT_FALSE(pf::enregistrer(pf::planTroisFichiers(), host::fixture::large(d)).fp2.empty());
       auto p = pf::planUnique();
       p.nomFichier = L"44010451.109";
       auto troisD = pf::construire(p);
       troisD.fichier.header().is3d = true;
-      ASSERT_TRUE(pf::sauver(troisD.fichier, (d / p.nomFichier).wstring()));
+      ASSERT_TRUE(pf::sauver(troisD.fichier, host::fixture::large(d / p.nomFichier)));
     }
   }
 
@@ -144,7 +145,7 @@ TEST_F(OuvertureDossier, APickerCancelledOrEmptyDoesNothing) {
 
 TEST_F(OuvertureDossier, AnEngineFailureIsShownAndNothingIsRecovered) {
   fs::create_directories(dossier);  // no Livre directory
-  host::file_list::queueAnswer({host::file_list::actionOk, {dossier.wstring()}});
+  host::file_list::queueAnswer({host::file_list::actionOk, {host::fixture::large(dossier)}});
   cmd_choisirDossier(L"");
   EXPECT_EQ(textes(host::messages::Kind::MessageBox),
             std::vector<std::wstring>{
@@ -157,13 +158,13 @@ TEST_F(OuvertureDossier, ReopeningAFolderRecoversWhatTheEngineVerified) {
   livrer();
   verdossier verifie;
   std::wstring message;
-  ASSERT_EQ(verif_initialiserDossier(verifie, message, dossier.wstring()), verifSucces);
+  ASSERT_EQ(verif_initialiserDossier(verifie, message, host::fixture::large(dossier)), verifSucces);
   ASSERT_EQ(verifie.plans.size(), 3u);
   verif_verifierListePlan({0, 1, 2}, verifie, 0);
   verif_comparerPlan(verifie.plans[0], verifie, 0);
   host::completion_bar::clearLog();
 
-  host::file_list::queueAnswer({host::file_list::actionOk, {dossier.wstring()}});
+  host::file_list::queueAnswer({host::file_list::actionOk, {host::fixture::large(dossier)}});
   cmd_choisirDossier(L"");
   EXPECT_TRUE(host::messages::log().empty());
   const verdossier& ouvert = appTolvek.dossier;
@@ -209,7 +210,7 @@ TEST_F(OuvertureDossier, ReopeningAFolderRecoversWhatTheEngineVerified) {
   // A delivered file changed since: its plan is no longer counted as verified.
   ASSERT_EQ(verifie.plans[0].nom, L"44010450.109");
   fs::last_write_time(livre / "44010450.109", fs::last_write_time(livre / "44010450.109") + std::chrono::hours(1));
-  dos_ouvrirDossier(dossier.wstring());
+  dos_ouvrirDossier(host::fixture::large(dossier));
   EXPECT_EQ(appTolvek.dossier.plans[0].statuts[0], -1);
   EXPECT_EQ(appTolvek.dossier.plans[1].statuts, verifie.plans[1].statuts);
 }
@@ -231,7 +232,7 @@ TEST_F(OuvertureDossier, AnotherFolderChosenWhileOneOpensIsRefused) {
   livrer();
   verdossier verifie;
   std::wstring message;
-  ASSERT_EQ(verif_initialiserDossier(verifie, message, dossier.wstring()), verifSucces);
+  ASSERT_EQ(verif_initialiserDossier(verifie, message, host::fixture::large(dossier)), verifSucces);
   verif_verifierListePlan({0, 1, 2}, verifie, 0);
   fs::create_directories(dir / "AUTRE" / "Livre");
 
@@ -240,8 +241,8 @@ TEST_F(OuvertureDossier, AnotherFolderChosenWhileOneOpensIsRefused) {
     delivre = true;
     cmd_choisirDossier(L"");  // what the key-in "tolvek dossier" runs
   }});
-  host::file_list::queueAnswer({host::file_list::actionOk, {dossier.wstring()}});
-  host::file_list::queueAnswer({host::file_list::actionOk, {(dir / "AUTRE").wstring()}});
+  host::file_list::queueAnswer({host::file_list::actionOk, {host::fixture::large(dossier)}});
+  host::file_list::queueAnswer({host::file_list::actionOk, {host::fixture::large(dir / "AUTRE")}});
   cmd_choisirDossier(L"");
   EXPECT_TRUE(delivre);
   EXPECT_EQ(textes(host::messages::Kind::MessageList),

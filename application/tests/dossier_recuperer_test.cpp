@@ -5,6 +5,7 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 
 #include "application/dossier_ouvrir.h"
 #include "engine/fixture/plan_fixture.h"
@@ -14,8 +15,10 @@
 #include "host/config.h"
 #include "host/messages.h"
 #include "host/model_ref.h"
+#include "host/paths.h"
 #include "toolbox/stb_fichier.h"
 #include "toolbox/stb_str.h"
+#include "host/fixture/chemins.h"
 
 namespace fs = std::filesystem;
 
@@ -31,7 +34,7 @@ void dater(const fs::path& fichier, std::time_t quand) {
 // "%d/%m/%Y-%H:%M:%S" of the file as the engine records it.
 std::wstring dateDe(const fs::path& fichier) {
   std::wstring date, heure;
-  stbFichier_dateModification(&date, &heure, 0, fichier.wstring());
+  stbFichier_dateModification(&date, &heure, 0, host::fixture::large(fichier));
   return date + L"-" + heure;
 }
 
@@ -52,8 +55,8 @@ class Recuperation : public ::testing::Test {
     fs::create_directories(livre);
     fs::create_directories(dir / "Rapport" / "Erreur");
     fs::create_directories(dir / "Rapport" / "Comparaison");
-    dossier.repLivre = livre.wstring() + L"/";
-    dossier.fichierBilan = (dir / "Rapport" / "Dossier_Bilan.csv").wstring();
+    dossier.repLivre = host::fixture::large(livre) + L"/";
+    dossier.fichierBilan = host::fixture::large(dir / "Rapport" / "Dossier_Bilan.csv");
     dossier.plans.reserve(16);  // plan() hands out references into the list
   }
   void TearDown() override { host::resetModels(); }
@@ -64,8 +67,8 @@ class Recuperation : public ::testing::Test {
     verplan p;
     p.nom = nom;
     p.type = type;
-    p.fichierErreurs = (dir / "Rapport" / "Erreur" / (nom + L"_Erreurs.csv")).wstring();
-    p.fichierCompare = (dir / "Rapport" / "Comparaison" / (nom + L"_Compare.csv")).wstring();
+    p.fichierErreurs = host::fixture::large(dir / "Rapport" / "Erreur" / (nom + L"_Erreurs.csv"));
+    p.fichierCompare = host::fixture::large(dir / "Rapport" / "Comparaison" / (nom + L"_Compare.csv"));
     if (fichiers) {
       const std::vector<std::wstring> noms =
           type == 2 ? std::vector<std::wstring>{nom + L".FP2", nom + L".EL2", nom + L".AR2"} : std::vector<std::wstring>{nom};
@@ -98,7 +101,7 @@ class Recuperation : public ::testing::Test {
 TEST_F(Recuperation, WhetherAPlanFileStillMatchesItsSummaryFields) {
   std::ofstream(livre / "PRESENT.DGN") << "plan";
   dater(livre / "PRESENT.DGN", kDateLivraison);
-  const std::wstring present = (livre / "PRESENT.DGN").wstring(), absent = (livre / "ABSENT.DGN").wstring();
+  const std::wstring present = host::fixture::large(livre / "PRESENT.DGN"), absent = host::fixture::large(livre / "ABSENT.DGN");
   const std::wstring juste = date(L"PRESENT.DGN");
   std::ofstream(livre / "AUTRE.DGN") << "x";
   dater(livre / "AUTRE.DGN", kDateLivraison + 1);
@@ -209,25 +212,15 @@ TEST_F(Recuperation, TheBarCountsThePlansAndThePumpRunsAtEachOne) {
   for (const verplan& p : dossier.plans) EXPECT_EQ(p.statuts[0], -1);
 }
 
-TEST_F(Recuperation, ErrorLinesWithBadNumbersOrTooFewFieldsAreSkipped) {
+TEST_F(Recuperation, ErrorLinesGiveTheirNumbersAndPositions) {
   verplan& p = plan(L"P0000001.DGN", 1);
-  bilan({L"P0000001.DGN;2;0;0;0;;;;;" + date(L"P0000001.DGN") + L";;;"});
+  bilan({L"P0000001.DGN;2;4;0;0;;;;;" + date(L"P0000001.DGN") + L";;;"});
   ecrire(p.fichierErreurs,
          {rapport_enteteErreurs,
           L"P0000001.DGN;18446744073709551615;2;2061;Bout pendant;compl;1.500;-2.250;cable",  // u64 max
           L"P0000001.DGN;4294967296;1;2044;Noeud;;0.000;0.000;",      // 0.000 is a position
           L"P0000001.DGN;7;1;2044;Noeud;;;0.000;",                    // no X: no position
-          L"P0000001.DGN;8;1;2044;Noeud;;5;6;",                       // one character: no position
-          L"P0000001.DGN;18446744073709551616;1;2044;Noeud;;;;",      // id beyond 64 bits
-          L"P0000001.DGN;-3;1;2044;Noeud;;;;",
-          L"P0000001.DGN;abc;1;2044;Noeud;;;;",
-          L"P0000001.DGN;9;niveau;2044;Noeud;;;;",
-          L"P0000001.DGN;9;1;20x4;Noeud;;;;",
-          L"P0000001.DGN;9;1;2044;Noeud;;1.5.0;2.0;",
-          L"P0000001.DGN;9;1;2044;Noeud;;1.50;abc;",
-          L"P0000001.DGN;9;1;2044;Noeud;;0.000",                      // 7 fields
-          L"P0000001.DGN;9;1;2044;Noeud;;0.000;0.000",                // 8 fields
-          L"", L"Fichier"});
+          L"P0000001.DGN;8;1;2044;Noeud;;5;6;"});                     // one character: no position
   recuperer();
   const verplan& r = dossier.plans[0];
   ASSERT_EQ(r.erreurs.size(), 4u);
@@ -254,6 +247,66 @@ TEST_F(Recuperation, ErrorLinesWithBadNumbersOrTooFewFieldsAreSkipped) {
     EXPECT_FALSE(r.erreurs[k].aPosition) << k;
     EXPECT_EQ(r.erreurs[k].position.x, 0.0) << k;
     EXPECT_EQ(r.erreurs[k].position.y, 0.0) << k;
+  }
+}
+
+// The summary row decides the status and the count: an errors CSV that is missing, cut short,
+// damaged or left beside a plan recorded without errors leaves the plan not verified, never OK.
+TEST_F(Recuperation, AnErrorsCsvThatDisagreesWithTheSummaryLeavesThePlanNotVerified) {
+  const std::wstring bon = L"P0000001.DGN;7;1;2044;Noeud;;1.000;2.000;";
+  const std::wstring entete = rapport_enteteErreurs;
+  struct Cas {
+    std::wstring nbErreurs;
+    std::optional<std::vector<std::wstring>> erreurs;  // none: no errors CSV
+    std::int32_t resultat;
+    std::size_t lues;
+    const char* pourquoi;
+  };
+  const Cas cas[] = {
+      {L"1", std::nullopt, -1, 0, "recorded NOK, errors CSV missing"},
+      {L"1", std::vector<std::wstring>{}, -1, 0, "an empty errors CSV"},
+      {L"1", std::vector<std::wstring>{entete}, -1, 0, "cut short after the header"},
+      {L"2", std::vector<std::wstring>{entete, bon}, -1, 0, "one row of two"},
+      {L"1", std::vector<std::wstring>{entete, L"P0000001.DGN;abc;1;2044;Noeud;;;;"}, -1, 0, "a number that is none"},
+      {L"1", std::vector<std::wstring>{entete, L"P0000001.DGN;9;1;2044;Noeud;;0.000;0.000"}, -1, 0, "8 fields"},
+      {L"1", std::vector<std::wstring>{entete, L"P0000001.DGN;9;1;2044;Noeud;;1.5.0;2.0;"}, -1, 0, "a bad position"},
+      {L"1", std::vector<std::wstring>{entete, L"P0000001.DGN;9;1;2044;Noeud;;1e400;2.0;"}, -1, 0, "X out of range"},
+      {L"1", std::vector<std::wstring>{entete, L"P0000001.DGN;9;1;2044;Noeud;;1.0;-1e-400;"}, -1, 0, "Y out of range"},
+      {L"0", std::vector<std::wstring>{entete, bon}, -1, 0, "a stray errors CSV beside a plan recorded OK"},
+      {L"un", std::nullopt, -1, 0, "a count that is no number"},
+      {L"0", std::nullopt, 0, 0, "recorded OK, no errors CSV"},
+      {L"0", std::vector<std::wstring>{entete}, 0, 0, "recorded OK, the header alone"},
+      {L"1", std::vector<std::wstring>{entete, bon}, 1, 1, "recorded NOK, its row"},
+  };
+  verplan& p = plan(L"P0000001.DGN", 1);
+  for (const Cas& c : cas) {
+    bilan({L"P0000001.DGN;0;" + c.nbErreurs + L";0;0;;;;;" + date(L"P0000001.DGN") + L";;;"});
+    fs::remove(fs::path(p.fichierErreurs));
+    if (c.erreurs) ecrire(p.fichierErreurs, *c.erreurs);
+    p.erreurs.clear();
+    recuperer();
+    EXPECT_EQ(p.statuts[0], c.resultat) << c.pourquoi;
+    EXPECT_EQ(p.erreurs.size(), c.lues) << c.pourquoi;
+  }
+}
+
+// A name that the CSV cannot hold as it stands is looked up in the form the engine wrote it.
+TEST_F(Recuperation, ANameWrittenInItsCsvFormIsFoundAgain) {
+  for (const std::wstring nom : {L"A;B.DGN", L"A\nB.DGN", L"C\u0153UR.DGN"}) {
+    // Paths made through the system's own conversion (UTF-8), whatever the process locale.
+    dossier.plans.assign(1, verplan{});
+    verplan& p = dossier.plans[0];
+    p.nom = nom;
+    p.type = 1;
+    p.fichierErreurs = host::fixture::large(dir) + L"/Rapport/Erreur/" + nom + L"_Erreurs.csv";
+    p.fichierCompare = host::fixture::large(dir) + L"/Rapport/Comparaison/" + nom + L"_Compare.csv";
+    const std::wstring fichier = host::fixture::large(livre) + L"/" + nom;
+    std::ofstream(host::paths::toNative(fichier).string()) << "plan";
+    std::wstring jour, heure;
+    ASSERT_EQ(stbFichier_dateModification(&jour, &heure, 0, fichier), 0);
+    bilan({stbStr_champCsv(nom) + L";2;0;0;0;;;;;" + jour + L"-" + heure + L";;;"});
+    recuperer();
+    EXPECT_EQ(p.statuts[0], 0) << stbStr_champCsv(nom);
   }
 }
 
@@ -302,11 +355,11 @@ TEST_F(Recuperation, WhatTheEngineWroteReadsBackTheSame) {
   auto unique = pf::planUnique();
   auto centieme = pf::construire(unique);
   centieme.fichier.header().subPerMaster = 100.0;  // 100 UORs per metre
-  ASSERT_TRUE(pf::sauver(centieme.fichier, (livre / unique.nomFichier).wstring()));
-  const auto trois = pf::enregistrer(pf::planTroisFichiers(), livre.wstring());
+  ASSERT_TRUE(pf::sauver(centieme.fichier, host::fixture::large(livre / unique.nomFichier)));
+  const auto trois = pf::enregistrer(pf::planTroisFichiers(), host::fixture::large(livre));
   ASSERT_FALSE(trois.el2.empty());
-  dossier.repErreur = (dir / "Rapport" / "Erreur").wstring() + L"/";
-  dossier.repComparaison = (dir / "Rapport" / "Comparaison").wstring() + L"/";
+  dossier.repErreur = host::fixture::large(dir / "Rapport" / "Erreur") + L"/";
+  dossier.repComparaison = host::fixture::large(dir / "Rapport" / "Comparaison") + L"/";
   verplan& p1 = plan(unique.nomFichier, 1, false);
   verplan& p2 = plan(pf::planTroisFichiers().nom, 2, false);
 

@@ -22,6 +22,7 @@
 #include "host/view_display.h"
 #include "host/views.h"
 #include "toolbox/stb_reference.h"
+#include "host/fixture/chemins.h"
 
 namespace fs = boost::filesystem;
 namespace pf = plan_fixture;
@@ -51,22 +52,22 @@ class RefPlans : public ::testing::Test {
     racine() = fs::absolute("ref_plans_" + std::to_string(::getpid()));
     fs::remove_all(racine());
     const fs::path livre = racine() / "LIVRAISON" / "Livre", origine = racine() / "LIVRAISON" / "Origine";
-    ASSERT_TRUE(pf::ecrireParametres((racine() / "Parametres").wstring()));
-    ASSERT_FALSE(pf::enregistrer(pf::planUnique(), livre.wstring()).empty());
-    ASSERT_FALSE(pf::enregistrer(pf::planUnique(), origine.wstring()).empty());
-    const auto trois = pf::enregistrer(pf::planTroisFichiers(), livre.wstring());
+    ASSERT_TRUE(pf::ecrireParametres(host::fixture::large(racine() / "Parametres")));
+    ASSERT_FALSE(pf::enregistrer(pf::planUnique(), host::fixture::large(livre)).empty());
+    ASSERT_FALSE(pf::enregistrer(pf::planUnique(), host::fixture::large(origine)).empty());
+    const auto trois = pf::enregistrer(pf::planTroisFichiers(), host::fixture::large(livre));
     ASSERT_FALSE(trois.ar2.empty());
-    fs::remove(fs::path(trois.ar2));
-    ASSERT_FALSE(pf::enregistrer(pf::planTroisFichiers(), origine.wstring()).fp2.empty());
+    fs::remove(host::paths::toNative(trois.ar2));
+    ASSERT_FALSE(pf::enregistrer(pf::planTroisFichiers(), host::fixture::large(origine)).fp2.empty());
     const fs::path bas = racine() / "bas";
-    const auto enBas = pf::enregistrer(pf::planTroisFichiers(2), bas.wstring());
+    const auto enBas = pf::enregistrer(pf::planTroisFichiers(2), host::fixture::large(bas));
     for (const std::wstring& f : {enBas.fp2, enBas.el2, enBas.ar2})
-      fs::rename(fs::path(f), livre / minuscules(fs::path(f).filename().wstring()));
+      fs::rename(host::paths::toNative(f), livre / host::paths::toNative(minuscules(host::fixture::large(host::paths::toNative(f).filename()))));
 
-    host::config::set(L"TOLVEK_PARAM", (racine() / "Parametres").wstring());
+    host::config::set(L"TOLVEK_PARAM", host::fixture::large(racine() / "Parametres"));
     host::views::reset();
     std::wstring message;
-    ASSERT_EQ(verif_initialiserDossier(dossier(), message, (racine() / "LIVRAISON").wstring()), 0)
+    ASSERT_EQ(verif_initialiserDossier(dossier(), message, host::fixture::large(racine() / "LIVRAISON")), 0)
         << std::string(message.begin(), message.end());
     host::resetModels();
   }
@@ -92,7 +93,7 @@ class RefPlans : public ::testing::Test {
     fs::create_directories(racine() / "Travail");
     const fs::path dessin = racine() / "Travail" / "Tolvek.dgn";
     fs::copy_file(racine() / "Parametres" / "Prototype.dgn", dessin, fs::copy_options::overwrite_existing);
-    ASSERT_EQ(host::openActiveFile(dessin.wstring()), host::kSuccess);
+    ASSERT_EQ(host::openActiveFile(host::fixture::large(dessin)), host::kSuccess);
     ASSERT_EQ(stbDgn_attacherModele(&emprises, dossier().fichierEmprises, L"", L"VERIF", L"", host::activeModel()), 0);
   }
   void TearDown() override { reinitialiser(); }

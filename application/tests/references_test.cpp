@@ -10,6 +10,7 @@
 #include "host/coordinate_system.h"
 #include "host/fixture/design_builder.h"
 #include "host/model_ref.h"
+#include "host/fixture/chemins.h"
 
 namespace fs = boost::filesystem;
 namespace fx = host::fixture;
@@ -25,12 +26,12 @@ class References : public ::testing::Test {
     fs::create_directories(dir / "livre");
     fx::DesignBuilder plan;
     plan.add(fx::line({1354950000, 6234050000, 0}, {1355050000, 6234150000, 0}));
-    ASSERT_TRUE(plan.save((dir / "livre" / "p0123.el2").wstring()));
-    ASSERT_TRUE(fx::DesignBuilder().save((dir / "Tolvek.dgn").wstring()));
-    ASSERT_EQ(host::openActiveFile((dir / "Tolvek.dgn").wstring()), host::kSuccess);
+    ASSERT_TRUE(plan.save(host::fixture::large(dir / "livre" / "p0123.el2")));
+    ASSERT_TRUE(fx::DesignBuilder().save(host::fixture::large(dir / "Tolvek.dgn")));
+    ASSERT_EQ(host::openActiveFile(host::fixture::large(dir / "Tolvek.dgn")), host::kSuccess);
   }
   void TearDown() override { host::resetModels(); }
-  std::wstring fichier() const { return (dir / "LIVRE" / "P0123.EL2").wstring(); }  // as the engine names it
+  std::wstring fichier() const { return host::fixture::large(dir / "LIVRE" / "P0123.EL2"); }  // as the engine names it
   static std::vector<host::ModelRef> references() { return host::references(host::activeModel()); }
   fs::path dir;
   // The plan's range, UORs of C47 (1000 per metre).
@@ -46,14 +47,14 @@ TEST_F(References, AttachesAPlanFileOncePerPrefixWhateverTheCaseOfItsName) {
   EXPECT_TRUE(host::isValid(references()[0]));  // the lower-case file is the one attached
 
   EXPECT_EQ(ref_attacherPlan(fichier(), L"VERLIV", etendue, L"", L""), 0);
-  EXPECT_EQ(ref_attacherPlan((dir / "livre" / "p0123.el2").wstring(), L"verliv", etendue, L"", L""), 0);
+  EXPECT_EQ(ref_attacherPlan(host::fixture::large(dir / "livre" / "p0123.el2"), L"verliv", etendue, L"", L""), 0);
   EXPECT_EQ(references().size(), 1u);
   EXPECT_EQ(ref_attacherPlan(fichier(), L"VERORI", etendue, L"", L""), 0);
   ASSERT_EQ(references().size(), 2u);
   EXPECT_EQ(host::attachment(references()[1])->logicalName, L"VERORIP0123EL2");
 
   // A file that is not there attaches nothing.
-  EXPECT_EQ(ref_attacherPlan((dir / "LIVRE" / "P0124.EL2").wstring(), L"VERLIV", etendue, L"", L""), 0x8000);
+  EXPECT_EQ(ref_attacherPlan(host::fixture::large(dir / "LIVRE" / "P0124.EL2"), L"VERLIV", etendue, L"", L""), 0x8000);
   EXPECT_EQ(references().size(), 2u);
 }
 

@@ -7,6 +7,7 @@
 #include "application/tests/shell_lancer.h"
 #include "engine/fixture/parametres_fixture.h"
 #include "engine/fixture/plan_fixture.h"
+#include "host/fixture/chemins.h"
 
 namespace fs = boost::filesystem;
 using ::testing::HasSubstr;
@@ -23,7 +24,7 @@ class TolvekShell : public ::testing::Test {
     dir = fs::current_path() / (std::string("shell_") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(dir);
     fs::create_directories(dir / "Travail");
-    ASSERT_TRUE(plan_fixture::ecrireParametres((dir / "Parametres").wstring()));
+    ASSERT_TRUE(plan_fixture::ecrireParametres(host::fixture::large(dir / "Parametres")));
   }
   std::string absent() const { return "-c 'pick " + (dir / "Absent").string() + "'"; }
   std::string racine() const { return "--cfg TOLVEK_RACINE=" + (dir / "Travail").string(); }
@@ -117,7 +118,7 @@ TEST_F(TolvekShell, APaletteRefusedStillOpensDialogOneAndTheFolderChoice) {
 
 TEST_F(TolvekShell, TheChosenFolderOpensAndAKeyInMeanwhileIsRefused) {
   const fs::path dossier = dir / "LIVRAISON";
-  ASSERT_FALSE(plan_fixture::enregistrer(plan_fixture::planUnique(), (dossier / "Livre").wstring()).empty());
+  ASSERT_FALSE(plan_fixture::enregistrer(plan_fixture::planUnique(), host::fixture::large(dossier / "Livre")).empty());
   std::string sortie;
   ASSERT_EQ(lancer(racine() + " " + parametres() + " -c 'pick " + dossier.string() + "'" +
                        " -c 'at-pump keyin tolvek dossier' -c 'load " + TOLVEK_PLUGIN_PATH + "' -c dialogs",

@@ -127,7 +127,7 @@ TEST_F(CtrlFichier, GasFileBesideAThreeFilePlanIsFoundWhateverItsCase) {
   EXPECT_EQ(ctrl_fichierGaz(erreurs, plan), 0x8000);
   ASSERT_EQ(codes(erreurs), std::vector<std::uint32_t>{1008});
   EXPECT_EQ(erreurs[0].fichier, stem + L".FP2");
-  EXPECT_EQ(erreurs[0].complement, racine_ + stem + L".GZ2");
+  EXPECT_EQ(erreurs[0].complement, racine_ + L"abc-47-00120-00650-07-b-13.gz2") << "the path as it stands on disk";
 
   erreurs.clear();
   plan.type = 1;  // a one-file plan never has a gas file

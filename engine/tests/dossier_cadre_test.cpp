@@ -7,6 +7,7 @@
 
 #include "engine/fixture/plan_fixture.h"
 #include "host/design_file.h"
+#include "host/fixture/chemins.h"
 
 namespace fs = std::filesystem;
 
@@ -22,19 +23,19 @@ struct DossierPlans {
     parametres = racine / "Param";
     livre = dossier / "Livre";
     fs::create_directories(livre);
-    EXPECT_TRUE(plan_fixture::ecrireParametres(parametres.wstring()));
+    EXPECT_TRUE(plan_fixture::ecrireParametres(host::fixture::large(parametres)));
   }
   std::int32_t charger(verdossier& d, std::wstring& message) const {
-    return dossier_charger(d, message, dossier.wstring(), parametres.wstring());
+    return dossier_charger(d, message, host::fixture::large(dossier), host::fixture::large(parametres));
   }
 };
 
 TEST(DossierListerFichiers, CleanPlansCarryTheirFrameData) {
   const DossierPlans d("propres");
-  ASSERT_FALSE(plan_fixture::enregistrer(plan_fixture::planUnique(), d.livre.wstring()).empty());
-  ASSERT_FALSE(plan_fixture::enregistrer(plan_fixture::planTroisFichiers(), d.livre.wstring()).fp2.empty());
+  ASSERT_FALSE(plan_fixture::enregistrer(plan_fixture::planUnique(), host::fixture::large(d.livre)).empty());
+  ASSERT_FALSE(plan_fixture::enregistrer(plan_fixture::planTroisFichiers(), host::fixture::large(d.livre)).fp2.empty());
   std::vector<verplaninfo> plans;
-  std::wstring livre = d.livre.wstring() + L"/";
+  std::wstring livre = host::fixture::large(d.livre) + L"/";
   dossier_listerFichiers(plans, livre);
   ASSERT_EQ(plans.size(), 2u);
   const verplaninfo& unique = plans[0];
@@ -59,12 +60,12 @@ TEST(DossierListerFichiers, AFrameOfTheOtherKindLeavesThePlanToTheCompletionPass
   const DossierPlans d("autre_cadre");
   // A one-file frame in an FP2 file, a three-file frame in a one-file plan's file, a 1:500 plan.
   auto unique = plan_fixture::construire(plan_fixture::planUnique());
-  ASSERT_TRUE(plan_fixture::sauver(unique.fichier, (d.livre / "QRL-47-00193-01246-03-D-24.FP2").wstring()));
+  ASSERT_TRUE(plan_fixture::sauver(unique.fichier, host::fixture::large(d.livre / "QRL-47-00193-01246-03-D-24.FP2")));
   auto trois = plan_fixture::construire(plan_fixture::planTroisFichiers());
-  ASSERT_TRUE(plan_fixture::sauver(trois.fp2, (d.livre / "44010451.109").wstring()));
+  ASSERT_TRUE(plan_fixture::sauver(trois.fp2, host::fixture::large(d.livre / "44010451.109")));
   auto p500 = plan_fixture::planUnique(2);
   p500.nomFichier = L"44010452.109";
-  ASSERT_FALSE(plan_fixture::enregistrer(p500, d.livre.wstring()).empty());
+  ASSERT_FALSE(plan_fixture::enregistrer(p500, host::fixture::large(d.livre)).empty());
   verdossier dossier;
   std::wstring message;
   ASSERT_EQ(d.charger(dossier, message), 0) << std::string(message.begin(), message.end());
@@ -87,11 +88,11 @@ TEST(DossierListerFichiers, AFrameOfTheOtherKindLeavesThePlanToTheCompletionPass
 
 TEST(DossierCharger, PlansInTwoProjectionFamiliesAreRefused) {
   const DossierPlans d("projections");
-  ASSERT_FALSE(plan_fixture::enregistrer(plan_fixture::planUnique(), d.livre.wstring()).empty());
+  ASSERT_FALSE(plan_fixture::enregistrer(plan_fixture::planUnique(), host::fixture::large(d.livre)).empty());
   auto autre = plan_fixture::planUnique();
   autre.nomFichier = L"44010451.109";
   autre.texteProjection = L"PRJ=U20";
-  ASSERT_FALSE(plan_fixture::enregistrer(autre, d.livre.wstring()).empty());
+  ASSERT_FALSE(plan_fixture::enregistrer(autre, host::fixture::large(d.livre)).empty());
   verdossier dossier;
   std::wstring message;
   EXPECT_EQ(d.charger(dossier, message), -2);

@@ -202,15 +202,15 @@ TEST_F(DossierLivraison, EveryPlanGetsItsStatusesErrorsAndReports) {
     EXPECT_EQ(fs::exists(rapport(plan.fichierCompare)), p.statuts[1] == 2);
   }
 
-  std::wstring livreMaj = dossier_.repLivre;
-  for (wchar_t& c : livreMaj) c = host::paths::upper(c);
-  EXPECT_EQ(lire(rapport(dossier_.fichierBilan)), attendu("DossierLivraison_Bilan.csv", livreMaj));
+  // Paths in the reports stand as on disk.
+  const std::wstring repLivre = dossier_.repLivre;
+  EXPECT_EQ(lire(rapport(dossier_.fichierBilan)), attendu("DossierLivraison_Bilan.csv", repLivre));
   EXPECT_EQ(lire(rapport(dossier_.repErreur + L"ORIGIN01.DGN_Erreurs.csv")),
-            attendu("ORIGIN01.DGN_Erreurs.csv", livreMaj));
+            attendu("ORIGIN01.DGN_Erreurs.csv", repLivre));
   EXPECT_EQ(lire(rapport(dossier_.repErreur + stem + L"4_Erreurs.csv")),
-            attendu("ABC-47-00120-00650-07-B-14_Erreurs.csv", livreMaj));
+            attendu("ABC-47-00120-00650-07-B-14_Erreurs.csv", repLivre));
   EXPECT_EQ(lire(rapport(dossier_.repComparaison + propreUnique + L"_Compare.csv")),
-            attendu("Plan_Compare.csv", livreMaj));
+            attendu("Plan_Compare.csv", repLivre));
 }
 
 }  // namespace

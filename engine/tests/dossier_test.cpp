@@ -7,12 +7,15 @@
 #include <string>
 
 #include "engine/fixture/parametres_fixture.h"
+#include "host/messages.h"
+#include "host/text.h"
+#include "host/fixture/chemins.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-std::wstring large(const fs::path& p) { return p.wstring(); }
+std::wstring large(const fs::path& p) { return host::fixture::large(p); }
 
 void ecrire(const fs::path& p, const std::string& contenu = "x") {
   fs::create_directories(p.parent_path());
@@ -167,6 +170,63 @@ TEST(DossierCharger, RelativeAndAbsoluteFolderPathsGiveTheSameRecord) {
   EXPECT_EQ(relatif.repertoire, absolu.repertoire);
   EXPECT_EQ(relatif.repLivre, absolu.repLivre);
   EXPECT_EQ(relatif.fichierBilan, absolu.fichierBilan);
+}
+
+// The folder's name is its last non-empty component, however the path ends.
+TEST(DossierCharger, TheFolderNameIsTheLastNonEmptyComponent) {
+  const Dossier d("separateurs");
+  ecrire(d.dossier / "Livre" / "12345678.DGN");
+  for (const std::wstring fin : {L"", L"/", L"//", L"\\", L"/\\/"}) {
+    verdossier dossier;
+    std::wstring message;
+    ASSERT_EQ(dossier_charger(dossier, message, large(d.dossier) + fin, large(d.parametres)), 0) << fin;
+    EXPECT_EQ(dossier.nom, L"LIVRAISON") << fin;
+    const std::wstring bilan = L"Rapport/LIVRAISON_Bilan.csv";
+    ASSERT_GE(dossier.fichierBilan.size(), bilan.size());
+    EXPECT_EQ(dossier.fichierBilan.substr(dossier.fichierBilan.size() - bilan.size()), bilan) << fin;
+  }
+}
+
+// The writers' temporary files left by a run killed between writing and renaming go when the
+// folder is set up; nothing else does.
+TEST(DossierCharger, LeftoverTemporaryFilesOfOurWritersAreRemoved) {
+  const Dossier d("provisoires");
+  ecrire(d.dossier / "Livre" / "12345678.DGN");
+  const char* restes[] = {"Rapport/.LIVRAISON_Bilan.csv.0a1b2c3d.tmp", "Rapport/Erreur/.X.DGN_Erreurs.csv.12345678.tmp",
+                          "Rapport/Comparaison/.X_Compare.csv.abcdef01.tmp", "Temp/Emprises.dgn.tmp-9f8e7d6c",
+                          "Temp/.Emprises.dgn.00ff00ff.tmp"};
+  const char* gardes[] = {"Rapport/notes.tmp", "Rapport/.cache.tmp", "Temp/Emprises.dgn.tmp-zzzzzzzz",
+                          "Rapport/.LIVRAISON_Bilan.csv.0A1B2C3D.tmp", "Livre/.X.DGN.0a1b2c3d.tmp"};
+  for (const char* f : restes) ecrire(d.dossier / f);
+  for (const char* f : gardes) ecrire(d.dossier / f);
+  verdossier dossier;
+  std::wstring message;
+  ASSERT_EQ(d.charger(dossier, message), 0);
+  for (const char* f : restes) EXPECT_FALSE(fs::exists(d.dossier / f)) << f;
+  for (const char* f : gardes) EXPECT_TRUE(fs::exists(d.dossier / f)) << f;
+}
+
+// Files that name one plan file (names equal without case, or once decoded) are never read one
+// for the other: their plan is not listed, and the user is told which files clash.
+TEST(DossierCharger, FilesThatNameOnePlanFileAreToldAndNotListed) {
+  const Dossier d("homonymes");
+  for (const char* nom : {"12345678.dgn", "12345678.DGN", "CAF\xC9_001.dgn", "CAF\xC3\x89_001.dgn", "87654321.DGN"})
+    ecrire(d.dossier / "Livre" / fs::path(std::string(nom)));
+  host::messages::clearLog();
+  verdossier dossier;
+  std::wstring message;
+  ASSERT_EQ(d.charger(dossier, message), 0);
+  ASSERT_EQ(dossier.plans.size(), 1u);
+  EXPECT_EQ(dossier.plans[0].nom, L"87654321.DGN");
+  std::vector<std::wstring> messages;
+  for (const auto& e : host::messages::log())
+    if (e.kind == host::messages::Kind::MessageList) messages.push_back(e.brief);
+  ASSERT_EQ(messages.size(), 2u);
+  EXPECT_NE(messages[0].find(L"Les fichiers 12345678.DGN, 12345678.dgn d\u00e9signent le m\u00eame fichier"),
+            std::wstring::npos)
+      << host::text::toUtf8(messages[0]);
+  EXPECT_NE(messages[1].find(L"Les fichiers CAF\u00c9_001.dgn, CAF\u00c9_001.dgn"), std::wstring::npos)
+      << host::text::toUtf8(messages[1]);
 }
 
 TEST(DossierCharger, AThreeFilePlanIsReadOnlyWhenItsAr2FileIs) {

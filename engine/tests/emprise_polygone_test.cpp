@@ -109,6 +109,14 @@ TEST_F(EmprisePolygone, RefusesWhatGivesNoFootprint) {
     std::vector<Point3d> polygone;
     EXPECT_EQ(emprise_calculerPolygone(polygone, c.chemin), 0x8000u) << c.pourquoi;
   }
+  // Units other than the standard's: the frame reads, but its position among the plans is
+  // unknown (it would lie far from the others and hide them in a fitted view).
+  auto centieme = pf::construire(pf::planUnique());
+  centieme.fichier.header().subPerMaster = 100.0;
+  const std::wstring chemin = dossier() + L"/six/" + pf::planUnique().nomFichier;
+  ASSERT_TRUE(pf::sauver(centieme.fichier, chemin));
+  std::vector<Point3d> polygone;
+  EXPECT_EQ(emprise_calculerPolygone(polygone, chemin), 0x8000u) << "units other than the standard's";
 }
 
 TEST_F(EmprisePolygone, DistanceContenuMeasuresTheNearestElement) {

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -14,7 +13,9 @@
 
 #include "engine/halvorn.h"
 #include "host/config.h"
+#include "host/fixture/temp_folder.h"
 #include "host/views.h"
+#include "host/fixture/chemins.h"
 
 namespace fs = std::filesystem;
 namespace pf = plan_fixture;
@@ -55,16 +56,12 @@ const std::vector<planDemo>& plansAttendus() {
 
 class LivraisonDemo : public ::testing::Test {
  protected:
-  void SetUp() override {
-    // One folder a test: ctest runs the tests of this file side by side.
-    racine = fs::absolute(std::string("livraison_demo_") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(racine);
-    fs::create_directories(racine);
-    host::views::reset();
-  }
+  void SetUp() override { host::views::reset(); }
   void TearDown() override { host::config::unset(L"TOLVEK_PARAM"); }
 
-  fs::path racine;
+  // One folder a test, of its own under the temporary directory, removed after it.
+  host::fixture::TempFolder dossierTest{"livraison_demo"};
+  fs::path racine{dossierTest.path().string()};
   pf::CheminsDemo chemins;
   std::wstring message;
 };
@@ -73,7 +70,7 @@ TEST_F(LivraisonDemo, HoldsCleanFaultyLowerCaseAndPreviousPlansAndAParameterFold
   std::ofstream(racine / "garde.txt") << "reste";
   fs::create_directories(racine / "Livraison" / "Rapport");
   std::ofstream(racine / "Livraison" / "Rapport" / "ancien.csv") << "x";
-  ASSERT_TRUE(pf::ecrireDemo(racine.wstring(), chemins, message));
+  ASSERT_TRUE(pf::ecrireDemo(host::fixture::large(racine), chemins, message));
   EXPECT_TRUE(fs::exists(racine / "garde.txt"));  // only Livraison and Parametres are replaced
   EXPECT_EQ(noms(racine / "Livraison"), (std::set<std::string>{"Livre", "Origine"}));
   EXPECT_EQ(noms(racine / "Parametres"), (std::set<std::string>{"Prototype.dgn", "Emprise_Projection.ini",
@@ -101,7 +98,7 @@ TEST_F(LivraisonDemo, HoldsCleanFaultyLowerCaseAndPreviousPlansAndAParameterFold
 }
 
 TEST_F(LivraisonDemo, SetsUpAndVerifiesWithTheExpectedStatuses) {
-  ASSERT_TRUE(pf::ecrireDemo(racine.wstring(), chemins, message));
+  ASSERT_TRUE(pf::ecrireDemo(host::fixture::large(racine), chemins, message));
   host::config::set(L"TOLVEK_PARAM", chemins.parametres);
   const fs::path livraison(chemins.livraison);
   const auto avant = pf::empreintes({livraison / "Livre", livraison / "Origine"});
@@ -139,7 +136,7 @@ TEST_F(LivraisonDemo, SetsUpAndVerifiesWithTheExpectedStatuses) {
 
 TEST_F(LivraisonDemo, AFolderThatCannotBeReplacedIsAFailureWithAMessage) {
   std::ofstream(racine / "fichier") << "x";
-  EXPECT_FALSE(pf::ecrireDemo((racine / "fichier").wstring(), chemins, message));
+  EXPECT_FALSE(pf::ecrireDemo(host::fixture::large(racine / "fichier"), chemins, message));
   EXPECT_FALSE(message.empty());
 }
 

@@ -8,6 +8,7 @@
 #include "engine/projection_table.h"
 #include "host/model_ref.h"
 #include "toolbox/stb_fichier.h"
+#include "host/fixture/chemins.h"
 
 namespace fs = boost::filesystem;
 
@@ -19,10 +20,10 @@ class ParametresFixture : public ::testing::Test {
     host::resetModels();
     dir = fs::current_path() / (std::string("param_") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(dir);
-    ASSERT_TRUE(plan_fixture::ecrireParametres(dir.wstring()));
+    ASSERT_TRUE(plan_fixture::ecrireParametres(host::fixture::large(dir)));
   }
   void TearDown() override { host::resetModels(); }
-  std::wstring chemin(const std::wstring& nom) const { return (dir / fs::path(nom)).wstring(); }
+  std::wstring chemin(const std::wstring& nom) const { return host::fixture::large(dir / host::paths::toNative(nom)); }
   fs::path dir;
 };
 
@@ -75,7 +76,7 @@ TEST_F(ParametresFixture, PrototypeAndPrefixesAreThere) {
   std::vector<std::wstring> prefixes;
   EXPECT_EQ(stbFichier_lireLignes(prefixes, chemin(L"Prefixe_Texte_Valide.ini")), plan_fixture::prefixesTexte());
   // Written again over an existing folder.
-  EXPECT_TRUE(plan_fixture::ecrireParametres(dir.wstring()));
+  EXPECT_TRUE(plan_fixture::ecrireParametres(host::fixture::large(dir)));
 }
 
 }  // namespace

@@ -18,17 +18,16 @@ class PlanConstruire : public ::testing::Test {
     boost::filesystem::remove_all(livre.parent_path());
     boost::filesystem::create_directories(livre);
     livre_ = host::paths::fromNative(livre) + L"/";
-    livreMaj_ = livre_;
-    for (wchar_t& c : livreMaj_) c = host::paths::upper(c);
   }
   void ecrire(const std::wstring& nom) const {
     host::fixture::DesignBuilder b;
     ASSERT_TRUE(b.save(livre_ + nom));
   }
   std::wstring livre_;
-  std::wstring livreMaj_;
 };
 
+// The plan's name is upper-cased; its files' paths are as they stand on disk, so that a report
+// names a file that exists.
 TEST_F(PlanConstruire, OneFilePlanHasOneUpperCasedSlotThatExists) {
   ecrire(L"abcd1234.dgn");
   verplanfichiers f;
@@ -40,7 +39,7 @@ TEST_F(PlanConstruire, OneFilePlanHasOneUpperCasedSlotThatExists) {
   EXPECT_TRUE(f.codeOrigine.empty());
   EXPECT_EQ(f.projection.cleSysteme, L"RGF93.CC47");
   EXPECT_EQ(f.projection.codeCourt, L"C47");
-  EXPECT_EQ(f.fichiers[0].chemin, livreMaj_ + L"ABCD1234.DGN");
+  EXPECT_EQ(f.fichiers[0].chemin, livre_ + L"abcd1234.dgn");
   EXPECT_EQ(f.fichiers[0].nomFichier, L"ABCD1234.DGN");
   EXPECT_TRUE(f.fichiers[0].existe);
   EXPECT_FALSE(f.fichiers[0].lectureSeule);
@@ -65,10 +64,13 @@ TEST_F(PlanConstruire, ThreeFilePlanHasItsThemeFilesWithExistenceAndReadOnly) {
     std::uint32_t role;
     bool existe;
     bool lectureSeule;
-  } attendus[] = {{L"FP2", 2, true, false}, {L"EL2", 3, false, false}, {L"AR2", 4, true, true}};
+    const wchar_t* surDisque;  // a missing file keeps the path composed
+  } attendus[] = {{L"FP2", 2, true, false, L"abc-47-00120-00650-07-b-13.fp2"},
+                  {L"EL2", 3, false, false, L"ABC-47-00120-00650-07-B-13.EL2"},
+                  {L"AR2", 4, true, true, L"ABC-47-00120-00650-07-B-13.AR2"}};
   for (std::size_t i = 0; i < 3; ++i) {
     SCOPED_TRACE(i);
-    EXPECT_EQ(f.fichiers[i].chemin, livreMaj_ + stem + L"." + attendus[i].extension);
+    EXPECT_EQ(f.fichiers[i].chemin, livre_ + attendus[i].surDisque);
     EXPECT_EQ(f.fichiers[i].nomFichier, stem + L"." + attendus[i].extension);
     EXPECT_EQ(f.fichiers[i].role, attendus[i].role);
     EXPECT_EQ(f.fichiers[i].existe, attendus[i].existe);

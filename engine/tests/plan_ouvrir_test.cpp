@@ -9,6 +9,7 @@
 #include "host/model_ref.h"
 #include "host/paths.h"
 #include "toolbox/stb_str.h"
+#include "host/fixture/chemins.h"
 
 namespace {
 
@@ -47,7 +48,7 @@ class PlanOuvrir : public ::testing::Test {
   }
 
   static std::wstring nomOuvert(host::ModelRef modele) {
-    return host::paths::toNative(host::fileName(modele)).filename().wstring();
+    return host::fixture::large(host::paths::toNative(host::fileName(modele)).filename());
   }
 
   std::wstring racine_;

@@ -6,6 +6,7 @@
 
 #include "engine/fixture/parametres_fixture.h"
 #include "toolbox/stb_fichier.h"
+#include "host/fixture/chemins.h"
 
 namespace fs = boost::filesystem;
 
@@ -81,7 +82,7 @@ class ProjectionFichiers : public ::testing::Test {
     fs::create_directories(dir);
   }
   std::wstring ecrire(const std::wstring& nom, const std::vector<std::wstring>& lignes) {
-    const std::wstring chemin = (dir / fs::path(nom)).wstring();
+    const std::wstring chemin = host::fixture::large(dir / host::paths::toNative(nom));
     EXPECT_EQ(stbFichier_ecrireLignes(chemin, lignes), 0);
     return chemin;
   }
@@ -116,7 +117,7 @@ TEST_F(ProjectionFichiers, ProjectionLinesOfSevenFieldsOrMore) {
   EXPECT_EQ(projections[3].libelle, L"# commentaire");
 
   projections.clear();
-  projection_lireFichier(projections, (dir / "Absent.ini").wstring());
+  projection_lireFichier(projections, host::fixture::large(dir / "Absent.ini"));
   EXPECT_TRUE(projections.empty());
 }
 
@@ -140,23 +141,23 @@ TEST_F(ProjectionFichiers, DepartmentLinesOfSixFieldsOrMore) {
   EXPECT_EQ(relations[2].departement, L" #2A");
 
   relations.clear();
-  deptproj_lireFichier(relations, (dir / "Absent.ini").wstring());
+  deptproj_lireFichier(relations, host::fixture::large(dir / "Absent.ini"));
   EXPECT_TRUE(relations.empty());
 }
 
 TEST_F(ProjectionFichiers, DossierLireProjectionsAppendsBothFilesOfTheParameterFolder) {
-  ASSERT_TRUE(plan_fixture::ecrireParametres(dir.wstring()));
+  ASSERT_TRUE(plan_fixture::ecrireParametres(host::fixture::large(dir)));
   vercontexte ctx;
-  ctx.fichierProjections = (dir / "EMPRISE_PROJECTION.INI").wstring();  // found without case
-  ctx.fichierDeptProj = (dir / "Emprise_Dept_Proj.ini").wstring();
+  ctx.fichierProjections = host::fixture::large(dir / "EMPRISE_PROJECTION.INI");  // found without case
+  ctx.fichierDeptProj = host::fixture::large(dir / "Emprise_Dept_Proj.ini");
   dossier_lireProjections(ctx);
   ASSERT_EQ(ctx.projections.size(), 17u);
   EXPECT_EQ(ctx.projections[10].codeCourt, L"C47");
   EXPECT_EQ(ctx.deptProjections.size(), plan_fixture::lignesDepartements().size() - 1);
 
   vercontexte absent;
-  absent.fichierProjections = (dir / "Absent.ini").wstring();
-  absent.fichierDeptProj = (dir / "Emprise_Projection.ini").wstring();  // 7 fields: 6 are enough for a relation
+  absent.fichierProjections = host::fixture::large(dir / "Absent.ini");
+  absent.fichierDeptProj = host::fixture::large(dir / "Emprise_Projection.ini");  // 7 fields: 6 are enough for a relation
   dossier_lireProjections(absent);
   EXPECT_TRUE(absent.projections.empty());
   EXPECT_EQ(absent.deptProjections.size(), 17u);

@@ -5,14 +5,19 @@
 #include <gtest/gtest.h>
 
 #include <boost/filesystem.hpp>
+#include <algorithm>
 #include <ctime>
 #include <fstream>
+#include <functional>
 #include <iterator>
 
 #include "engine/erreur.h"
 #include "host/clock.h"
+#include "host/messages.h"
 #include "host/fixture/design_builder.h"
 #include "host/model_ref.h"
+#include "toolbox/stb_str.h"
+#include "host/fixture/chemins.h"
 
 namespace fs = boost::filesystem;
 
@@ -27,20 +32,28 @@ void ecrireOctets(const fs::path& chemin, const std::string& texte) {
   std::ofstream(chemin.string(), std::ios::binary) << texte;
 }
 
+std::vector<std::wstring> messagesListe() {
+  std::vector<std::wstring> textes;
+  for (const auto& e : host::messages::log())
+    if (e.kind == host::messages::Kind::MessageList) textes.push_back(e.brief);
+  return textes;
+}
+
 fs::path attendu(const char* nom) { return fs::path(TEST_SOURCE_DIR) / "data" / "rapport" / nom; }
 
 class Rapport : public ::testing::Test {
  protected:
   void SetUp() override {
     host::resetModels();
+    host::messages::clearLog();
     dir = fs::current_path() / (std::string("rapport_") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(dir);
     for (const char* sous : {"Livre", "Rapport/Erreur", "Rapport/Comparaison"}) fs::create_directories(dir / sous);
     dossier.nom = L"DOSSIER";
-    dossier.repLivre = (dir / "Livre").wstring() + L"/";
-    dossier.repRapport = (dir / "Rapport").wstring() + L"/";
-    dossier.repErreur = (dir / "Rapport" / "Erreur").wstring() + L"/";
-    dossier.repComparaison = (dir / "Rapport" / "Comparaison").wstring() + L"/";
+    dossier.repLivre = host::fixture::large(dir / "Livre") + L"/";
+    dossier.repRapport = host::fixture::large(dir / "Rapport") + L"/";
+    dossier.repErreur = host::fixture::large(dir / "Rapport" / "Erreur") + L"/";
+    dossier.repComparaison = host::fixture::large(dir / "Rapport" / "Comparaison") + L"/";
     dossier.fichierBilan = dossier.repRapport + L"DOSSIER_Bilan.csv";
   }
   void TearDown() override {
@@ -79,11 +92,27 @@ TEST_F(Rapport, APlanWithoutErrorsLosesItsOldErrorsCsvAndGetsNone) {
   EXPECT_EQ(plan.fichierErreurs, dossier.repErreur + L"AB12_Erreurs.csv");
 }
 
-TEST_F(Rapport, AnUnwritableErrorsCsvIsSkippedQuietly) {
+// A report that cannot be written is told, with its file, and its writer says so.
+TEST_F(Rapport, AnUnwritableReportIsToldWithItsFile) {
   verplan plan;
   plan.nom = L"AB12";
+  plan.type = 2;
   erreur_ajouter(plan.erreurs, L"/d/AB12.FP2", 0, 0, 1004, nullptr, L"", L"");
-  rapport_ecrireErreurs(plan, (dir / "Absent").wstring());
+  const std::wstring absent = host::fixture::large(dir / "Absent") + L"/";
+  dossier.fichierBilan = absent + L"DOSSIER_Bilan.csv";
+  const struct {
+    std::function<bool()> ecrire;
+    std::wstring fichier;
+  } cas[] = {
+      {[&] { return rapport_ecrireErreurs(plan, absent); }, absent + L"AB12_Erreurs.csv"},
+      {[&] { return rapport_ecrireComparaison(absent + L"AB12_Compare.csv", {}); }, absent + L"AB12_Compare.csv"},
+      {[&] { return rapport_ecrireBilan(plan, dossier); }, dossier.fichierBilan},
+  };
+  for (const auto& c : cas) {
+    host::messages::clearLog();
+    EXPECT_FALSE(c.ecrire()) << c.fichier;
+    EXPECT_EQ(messagesListe(), std::vector<std::wstring>{L"Impossible d'\u00e9crire le fichier " + c.fichier + L"."});
+  }
   EXPECT_FALSE(fs::exists(dir / "Absent"));
   EXPECT_EQ(plan.erreurs.size(), 1u);
 }
@@ -123,7 +152,7 @@ TEST(RapportLignes, StatusAndRoleWordsOfTheCompareCsv) {
 }
 
 TEST(RapportLignes, FreeTextFieldsCannotShiftTheColumns) {
-  EXPECT_EQ(rapport_champ(L"a;b\r\nc\nd;"), L"a,b  c d,");
+  EXPECT_EQ(stbStr_champCsv(L"a;b\r\nc\nd;\u0153\u00e9"), L"a,b  c d,_\u00e9");
   vererreur e;
   e.fichier = L"F.DGN";
   e.message = L"m;1";
@@ -138,13 +167,13 @@ TEST(RapportLignes, FreeTextFieldsCannotShiftTheColumns) {
 TEST_F(Rapport, PositionsAreConvertedWithTheUnitsOfTheirOwnFile) {
   host::fixture::DesignBuilder actif;
   actif.header().subPerMaster = 1.0;  // 1 UOR per master unit
-  ASSERT_TRUE(actif.save((dir / "Actif.dgn").wstring()));
-  ASSERT_EQ(host::openActiveFile((dir / "Actif.dgn").wstring()), 0);
+  ASSERT_TRUE(actif.save(host::fixture::large(dir / "Actif.dgn")));
+  ASSERT_EQ(host::openActiveFile(host::fixture::large(dir / "Actif.dgn")), 0);
   host::fixture::DesignBuilder plan;
   plan.header().uorPerSub = 10.0;  // 10 x 1000 = 10000 UORs per metre
-  ASSERT_TRUE(plan.save((dir / "Livre" / "12345678.DGN").wstring()));
+  ASSERT_TRUE(plan.save(host::fixture::large(dir / "Livre" / "12345678.DGN")));
   host::ModelRef modele;
-  const std::wstring chemin = (dir / "Livre" / "12345678.dgn").wstring();
+  const std::wstring chemin = host::fixture::large(dir / "Livre" / "12345678.dgn");
   ASSERT_EQ(host::openWorkFile(&modele, nullptr, nullptr, chemin, L"", true), 0);
 
   std::vector<vererreur> erreurs;
@@ -210,41 +239,84 @@ TEST_F(RapportBilan, ANewFileStartsWithTheHeaderAndRowsAreReplacedOrAppended) {
   verplan ab12;
   ab12.nom = L"ab12";
   ab12.type = 2;
-  rapport_ecrireBilan(ab12, dossier);
+  EXPECT_TRUE(rapport_ecrireBilan(ab12, dossier));
   const std::string ligneAb12 = "ab12;-1;0;0;0;;-1;-1;-1;;;;\n";
   EXPECT_EQ(octets(bilan()), entete + ligneAb12);
 
-  ecrireOctets(bilan(), entete + "AB1;0\nAB12;2;9;9;9;;0;0;0;;;;\nCD34;0\nab12;old\n");
+  const std::string ab1 = "AB1;0;0;0;0;;;;;;;;\n", cd34 = "CD34;2;1;0;0;;;;;;;;\n";
+  ecrireOctets(bilan(), entete + ab1 + "AB12;2;9;9;9;;0;0;0;;;;\n" + cd34);
   ab12.statuts[1] = 2;
   rapport_ecrireBilan(ab12, dossier);
-  EXPECT_EQ(octets(bilan()), entete + "AB1;0\nab12;2;0;0;0;;-1;-1;-1;;;;\nCD34;0\nab12;old\n")
-      << "the first row named AB12 without case is replaced, the rest kept";
+  EXPECT_EQ(octets(bilan()), entete + ab1 + "ab12;2;0;0;0;;-1;-1;-1;;;;\n" + cd34)
+      << "the row named AB12 without case is replaced, the rest kept";
 
   verplan ef56;
   ef56.nom = L"EF56";
   ef56.type = 2;
   rapport_ecrireBilan(ef56, dossier);
-  EXPECT_EQ(octets(bilan()), entete + "AB1;0\nab12;2;0;0;0;;-1;-1;-1;;;;\nCD34;0\nab12;old\nEF56;-1;0;0;0;;-1;-1;-1;;;;\n")
+  EXPECT_EQ(octets(bilan()), entete + ab1 + "ab12;2;0;0;0;;-1;-1;-1;;;;\n" + cd34 + "EF56;-1;0;0;0;;-1;-1;-1;;;;\n")
       << "a plan without a row gets one at the end";
+
+  rapport_ecrireBilan(ab12, dossier, false);
+  EXPECT_EQ(octets(bilan()), entete + ab1 + cd34 + "EF56;-1;0;0;0;;-1;-1;-1;;;;\n")
+      << "results not recorded: the plan's row goes";
+  EXPECT_FALSE(fs::exists(dir / "Rapport" / "DOSSIER_Bilan_endommage.csv"));
+  EXPECT_TRUE(messagesListe().empty());
 }
 
-TEST_F(RapportBilan, ExistingFilesWithoutRowsGetTheRowAppendedWithoutAHeader) {
+// Whatever state the summary was in, it comes out well formed; a damaged one is kept beside it
+// once and the user told.
+TEST_F(RapportBilan, ADamagedSummaryComesOutWellFormedAndIsKeptBesideIt) {
+  const std::string cd34 = "CD34;2;1;0;0;;;;;;;;\n", ligne = "AB12;-1;0;0;0;;-1;-1;-1;;;;\n";
   struct Cas {
-    std::string avant;
+    std::string avant, apres;
+    bool endommage;
     const char* pourquoi;
   };
   const Cas cas[] = {
-      {entete, "the header alone: the row comes after it"},
-      {"", "an empty file: no header added"},
-      {"AB12;vieux\n", "one line is the header's place: never replaced"},
+      {"", entete + ligne, false, "an empty file gets the header"},
+      {entete, entete + ligne, false, "the header alone: the row comes after it"},
+      {"AB12;vieux\n" + cd34, entete + cd34 + ligne, true, "a wrong header"},
+      {"\xef\xbb\xbf" + entete + cd34, entete + cd34 + ligne, true, "a byte-order mark"},
+      {entete + "CD34;deux;1;0;0;;;;;;;;\nEF56;2;1\n" + cd34, entete + cd34 + ligne, true, "lines that do not parse"},
+      {entete + cd34 + "cd34;0;0;0;0;;;;;;;;\n", entete + cd34 + ligne, true, "a stale duplicate row"},
+      {entete + "AB12;2;0;0;0;;0;0;0;;;;\nab12;2;3;0;0;;0;0;0;;;;\n", entete + ligne, true,
+       "the plan's own duplicate"},
   };
   verplan ab12;
   ab12.nom = L"AB12";
   ab12.type = 2;
+  const fs::path copie = dir / "Rapport" / "DOSSIER_Bilan_endommage.csv";
   for (const Cas& c : cas) {
+    fs::remove(copie);
+    host::messages::clearLog();
     ecrireOctets(bilan(), c.avant);
+    EXPECT_TRUE(rapport_ecrireBilan(ab12, dossier)) << c.pourquoi;
+    EXPECT_EQ(octets(bilan()), c.apres) << c.pourquoi;
+    EXPECT_EQ(fs::exists(copie), c.endommage) << c.pourquoi;
+    EXPECT_EQ(messagesListe().size(), c.endommage ? 1u : 0u) << c.pourquoi;
+    if (!c.endommage) continue;
+    EXPECT_EQ(octets(copie), c.avant) << c.pourquoi;
+    fs::remove(copie);
     rapport_ecrireBilan(ab12, dossier);
-    EXPECT_EQ(octets(bilan()), c.avant + "AB12;-1;0;0;0;;-1;-1;-1;;;;\n") << c.pourquoi;
+    EXPECT_FALSE(fs::exists(copie)) << c.pourquoi << ": kept once, the summary is well formed now";
+  }
+}
+
+// A name that the file cannot hold as it stands is written and looked up in one form: its row is
+// replaced, not added again at each verification.
+TEST_F(RapportBilan, ANameWithSeparatorsOrWideCharactersKeepsOneRow) {
+  for (const wchar_t* nom : {L"A;B", L"A\nB", L"C\u0153UR"}) {
+    verplan plan;
+    plan.nom = nom;
+    plan.type = 2;
+    ecrireOctets(bilan(), entete);
+    rapport_ecrireBilan(plan, dossier);
+    plan.statuts[1] = 2;
+    rapport_ecrireBilan(plan, dossier);
+    const std::string texte = octets(bilan());
+    EXPECT_EQ(std::count(texte.begin(), texte.end(), '\n'), 2) << texte;
+    EXPECT_NE(texte.find(";2;0;0;0;"), std::string::npos) << texte;
   }
 }
 

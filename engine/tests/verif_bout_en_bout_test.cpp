@@ -17,6 +17,7 @@
 #include "engine/halvorn.h"
 #include "host/config.h"
 #include "host/views.h"
+#include "host/fixture/chemins.h"
 
 namespace fs = std::filesystem;
 
@@ -68,9 +69,9 @@ class VerifBoutEnBout : public ::testing::Test {
     livre = dossier / "Livre";
     origine = dossier / "Origine";
     parametres = racine / "Parametres";
-    ASSERT_TRUE(plan_fixture::ecrireParametres(parametres.wstring()));
+    ASSERT_TRUE(plan_fixture::ecrireParametres(host::fixture::large(parametres)));
     livrer();
-    host::config::set(L"TOLVEK_PARAM", parametres.wstring());
+    host::config::set(L"TOLVEK_PARAM", host::fixture::large(parametres));
     host::views::reset();
   }
   void TearDown() override { host::config::unset(L"TOLVEK_PARAM"); }
@@ -78,16 +79,16 @@ class VerifBoutEnBout : public ::testing::Test {
   void livrer() {
     namespace pf = plan_fixture;
     // Clean plans, and their previous versions in Origine.
-    for (const fs::path& d : {livre, origine}) ASSERT_TRUE(pf::livrerPropres(d.wstring()));
+    for (const fs::path& d : {livre, origine}) ASSERT_TRUE(pf::livrerPropres(host::fixture::large(d)));
     // A 3D one-file plan, one with wrong units, an unreadable file named like a plan; a 1:500
     // three-file plan with a gas file beside it.
-    ASSERT_TRUE(pf::livrerDefautsFichiers(livre.wstring()));
-    ASSERT_TRUE(pf::livrerTroisFichiersAvecGaz(livre.wstring()));
+    ASSERT_TRUE(pf::livrerDefautsFichiers(host::fixture::large(livre)));
+    ASSERT_TRUE(pf::livrerTroisFichiersAvecGaz(host::fixture::large(livre)));
     // Entries that list no plan: a short name, an empty file of a near name, a directory.
     std::ofstream(livre / "notes.txt") << "notes";
     std::ofstream(livre / "4401045.109");
     fs::create_directories(livre / "44010454.109");
-    for (const fs::path& d : {livre, origine}) ASSERT_TRUE(pf::dater(d.wstring()));
+    for (const fs::path& d : {livre, origine}) ASSERT_TRUE(pf::dater(host::fixture::large(d)));
   }
 
   std::string rapport(const std::wstring& chemin) const {
@@ -103,7 +104,7 @@ TEST_F(VerifBoutEnBout, SetUpListVerificationSingleVerificationAndComparison) {
 
   verdossier d;
   std::wstring message;
-  ASSERT_EQ(verif_initialiserDossier(d, message, dossier.wstring()), verifSucces)
+  ASSERT_EQ(verif_initialiserDossier(d, message, host::fixture::large(dossier)), verifSucces)
       << std::string(message.begin(), message.end());
   std::vector<std::wstring> noms;
   for (const verplan& p : d.plans) noms.push_back(p.nom);

@@ -11,7 +11,9 @@
 #include "engine/halvorn.h"
 #include "host/completion_bar.h"
 #include "host/config.h"
+#include "host/messages.h"
 #include "host/views.h"
+#include "host/fixture/chemins.h"
 
 namespace fs = std::filesystem;
 
@@ -40,10 +42,10 @@ class Verif : public ::testing::Test {
     fs::remove_all(racine);
     dossierLivraison = racine / "LIVRAISON";
     parametres = racine / "Param";
-    ASSERT_TRUE(plan_fixture::ecrireParametres(parametres.wstring()));
+    ASSERT_TRUE(plan_fixture::ecrireParametres(host::fixture::large(parametres)));
     ecrire(dossierLivraison / "Livre" / "12345678.DGN");
     ecrire(dossierLivraison / "Livre" / "87654321.DGN");
-    host::config::set(L"TOLVEK_PARAM", parametres.wstring());
+    host::config::set(L"TOLVEK_PARAM", host::fixture::large(parametres));
     host::views::reset();
     host::completion_bar::clearLog();
   }
@@ -53,7 +55,7 @@ class Verif : public ::testing::Test {
   }
   void initialiser() {
     std::wstring message;
-    ASSERT_EQ(verif_initialiserDossier(dossier, message, dossierLivraison.wstring()), verifSucces)
+    ASSERT_EQ(verif_initialiserDossier(dossier, message, host::fixture::large(dossierLivraison)), verifSucces)
         << std::string(message.begin(), message.end());
     ASSERT_EQ(dossier.plans.size(), 2u);
     host::completion_bar::clearLog();  // the set-up's own bar (footprint drawing)
@@ -69,19 +71,19 @@ TEST_F(Verif, InitialiserDossierRefusesMissingVariableAndFolders) {
   dossier.nom = L"ANCIEN";
   dossier.initialise = true;
   dossier.plans.resize(3);
-  EXPECT_EQ(verif_initialiserDossier(dossier, message, dossierLivraison.wstring()), verifErreurParametres);
+  EXPECT_EQ(verif_initialiserDossier(dossier, message, host::fixture::large(dossierLivraison)), verifErreurParametres);
   EXPECT_EQ(message, L"La variable d'environnement TOLVEK_PARAM n'est pas d\u00e9finie.");
   EXPECT_TRUE(dossier.nom.empty());
   EXPECT_FALSE(dossier.initialise);
   EXPECT_TRUE(dossier.plans.empty());
 
-  host::config::set(L"TOLVEK_PARAM", (racine / "Absent").wstring());
-  EXPECT_EQ(verif_initialiserDossier(dossier, message, dossierLivraison.wstring()), verifErreurParametres);
-  EXPECT_EQ(message, L"R\u00e9pertoire " + (racine / "Absent").wstring() + L" introuvable.");
+  host::config::set(L"TOLVEK_PARAM", host::fixture::large(racine / "Absent"));
+  EXPECT_EQ(verif_initialiserDossier(dossier, message, host::fixture::large(dossierLivraison)), verifErreurParametres);
+  EXPECT_EQ(message, L"R\u00e9pertoire " + host::fixture::large(racine / "Absent") + L" introuvable.");
 
-  host::config::set(L"TOLVEK_PARAM", parametres.wstring());
-  EXPECT_EQ(verif_initialiserDossier(dossier, message, (racine / "AUTRE").wstring()), verifErreurDossier);
-  EXPECT_EQ(message, L"R\u00e9pertoire " + (racine / "AUTRE").wstring() + L" introuvable.");
+  host::config::set(L"TOLVEK_PARAM", host::fixture::large(parametres));
+  EXPECT_EQ(verif_initialiserDossier(dossier, message, host::fixture::large(racine / "AUTRE")), verifErreurDossier);
+  EXPECT_EQ(message, L"R\u00e9pertoire " + host::fixture::large(racine / "AUTRE") + L" introuvable.");
 
   message = L"avant";
   EXPECT_EQ(verif_initialiserDossier(dossier, message, L"/"), verifErreurDossier);
@@ -201,6 +203,27 @@ TEST_F(Verif, BadIndexesAreSkippedAndMalformedPlansMarked) {
   // Without flag 4 the trace is only deleted.
   EXPECT_EQ(verif_verifierListePlan({0}, dossier, 0), verifSucces);
   EXPECT_FALSE(fs::exists(fs::path(dossier.repRapport) / "Trace.txt"));
+}
+
+// Results that could not be recorded are told with their file, and the plan is left not verified:
+// no summary row that the next opening would read back as recorded.
+TEST_F(Verif, APlanWhoseReportCannotBeWrittenIsToldAndLeftNotVerified) {
+  initialiser();
+  // A folder where the errors CSV goes: it can be neither removed nor replaced.
+  ecrire(fs::path(dossier.repErreur) / "12345678.DGN_Erreurs.csv" / "garde");
+  host::messages::clearLog();
+  EXPECT_EQ(verif_verifierListePlan({0, 1}, dossier, 0), verifErreurPlan);
+  EXPECT_EQ(dossier.plans[0].statuts[0], -1);
+  EXPECT_FALSE(dossier.plans[0].erreurs.empty()) << "the findings stay in the session";
+  EXPECT_NE(dossier.plans[1].statuts[0], -1);
+  std::vector<std::wstring> messages;
+  for (const auto& e : host::messages::log())
+    if (e.kind == host::messages::Kind::MessageList) messages.push_back(e.brief);
+  EXPECT_EQ(messages, std::vector<std::wstring>{L"Impossible d'\u00e9crire le fichier " + dossier.repErreur +
+                                                L"12345678.DGN_Erreurs.csv."});
+  const auto bilan = lignes(fs::path(dossier.fichierBilan));
+  ASSERT_EQ(bilan.size(), 2u);
+  EXPECT_EQ(bilan[1].rfind("87654321.DGN;", 0), 0u);
 }
 
 TEST_F(Verif, SinglePlanOperationsCheckThePlanRecord) {

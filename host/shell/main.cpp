@@ -11,6 +11,7 @@
 #include "host/application.h"
 #include "host/config.h"
 #include "host/desktop.h"
+#include "host/file_list.h"
 #include "host/shell_session.h"
 #include "host/text.h"
 
@@ -33,10 +34,11 @@ bool setVariable(const std::string& definition) {
   return true;
 }
 
-// Runs lines until one fails; the failing line's number and the reason go to stderr.
-bool runLines(host::shell::Session& session, std::istream& in, const std::string& source, bool interactive) {
+// Runs lines until one fails; the failing line's number and the reason go to stderr. `number`
+// counts on from the lines run before from the same source (each -c is a line of its own).
+bool runLines(host::shell::Session& session, std::istream& in, const std::string& source, bool interactive,
+              int& number) {
   std::string line;
-  int number = 0;
   if (interactive) std::cout << "cadhost> " << std::flush;
   while (!session.quitRequested() && std::getline(in, line)) {
     ++number;
@@ -97,6 +99,11 @@ int main(int argc, char** argv) {
   }
 
   host::shell::Session session(std::cout);
+  // A picker that no "pick" answered asks on the terminal, or says in a script that it was cancelled.
+  const bool interactive = commands.empty() && script.empty() && isatty(0);
+  host::file_list::setPrompter([interactive](const host::file_list::Request& request) {
+    return host::shell::answerPicker(request, interactive, std::cin, std::cout);
+  });
   int status = 0;
   if (!design.empty()) {
     std::wstring error;
@@ -111,19 +118,19 @@ int main(int argc, char** argv) {
     }
   }
   if (status == 0) {
-    const bool interactive = commands.empty() && script.empty() && isatty(0);
     host::desktop::setLaunch(interactive);
     bool ok = true;
+    int numberC = 0, numberScript = 0, numberInput = 0;
     for (std::size_t i = 0; ok && i < commands.size(); ++i) {
       std::istringstream in(commands[i]);
-      ok = runLines(session, in, "-c", false);
+      ok = runLines(session, in, "-c", false, numberC);
     }
     if (ok && !script.empty()) {
       std::ifstream in(script);
       if (!in) ok = fail("script illisible : " + script) == 0;
-      else ok = runLines(session, in, script, false);
+      else ok = runLines(session, in, script, false, numberScript);
     }
-    if (ok && commands.empty() && script.empty()) ok = runLines(session, std::cin, "entrée", interactive);
+    if (ok && commands.empty() && script.empty()) ok = runLines(session, std::cin, "entrée", interactive, numberInput);
     if (!ok) status = 1;
   }
   host::application::unloadAll();

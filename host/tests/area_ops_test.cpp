@@ -55,6 +55,28 @@ TEST(HostAreaOps, OffsetOfALoopThatCrossesItselfKeepsWhatItEncloses) {
   EXPECT_FALSE(host::areaOffset(linear({{0, 0, 0}, {1, 0, 0}}), 1, 0.01));  // an open path is no area
 }
 
+// Degenerate or huge geometry that a design file may hold gives the failure result, never an
+// overflow or an assertion inside Boost.Geometry.
+TEST(HostAreaOps, DegenerateOrHugeGeometryGivesTheFailureResult) {
+  const CurveVector longLoop = linear({{0, 0, 0}, {4e9, 0, 0}, {4e9, 1, 0}, {0, 1, 0}}, BT::Outer);
+  const CurveVector longLine = linear({{0, 0, 0}, {4e9, 0, 0}});
+  CurveVector point(BT::Outer);
+  point.add(CurvePrimitive::arc(host::Arc::circular({5, 5, 0}, 0, 0, 2 * kPi)));
+  const CurveVector normal = square(0, 0, 10);
+  EXPECT_FALSE(host::areaOffset(longLoop, 1, 0.01));
+  EXPECT_FALSE(host::areaOffset(normal, 4e9, 0.01));
+  const auto disc = host::areaOffset(point, 1, 0.01);  // an ellipse of radius 0 is a point
+  if (disc) {
+    EXPECT_NEAR(disc->signedAreaXY(), kPi, 0.01);
+  }
+  EXPECT_FALSE(host::areaIntersection(longLoop, normal));
+  EXPECT_FALSE(host::areaIntersection(normal, longLoop));
+  EXPECT_FALSE(host::clipSplit(longLine, normal));
+  EXPECT_FALSE(host::clipSplit(normal, longLoop));
+  // Plans lie millions of UORs from 0: that stays within bounds.
+  EXPECT_TRUE(host::areaOffset(square(6e8, 6e8, 1e6), 10, 0.01));
+}
+
 TEST(HostAreaOps, IntersectionOfTwoAreas) {
   const auto common = host::areaIntersection(square(0, 0, 10), square(5, 5, 10));
   ASSERT_TRUE(common);

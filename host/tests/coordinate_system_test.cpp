@@ -6,6 +6,7 @@
 
 #include "host/coordinate_system_keys.h"
 #include "host/fixture/design_builder.h"
+#include "host/paths.h"
 
 using host::CoordinateSystem;
 using host::Point3d;
@@ -106,7 +107,7 @@ TEST(HostCoordinateSystem, SystemOfAModelIsNamedByItsFileKey) {
   for (const auto& c : cases) {
     host::fixture::DesignBuilder b;
     b.header().coordinateSystem = c.key;
-    const std::wstring path = (dir / "Plan.dgn").wstring();
+    const std::wstring path = host::paths::fromNative(dir / "Plan.dgn");
     ASSERT_TRUE(b.save(path));
     host::ModelRef model;
     ASSERT_EQ(host::openWorkFile(&model, nullptr, nullptr, path, L"", true), host::kSuccess);

@@ -92,6 +92,24 @@ TEST(HostCurveVector, ArcStrokesStayWithinTheChordTolerance) {
   }
 }
 
+// An arc that winds many times is stroked as one turn: bounded, no overlapping chords.
+TEST(HostCurveVector, AnArcWindingManyTimesStrokesAsOneTurn) {
+  auto stroke = [](double sweep) {
+    CurveVector cv(BT::Open);
+    cv.add(CurvePrimitive::arc(Arc::circular({0, 0, 0}, 1000, 0, sweep)));
+    std::vector<Point3d> pts;
+    cv.addStrokePoints(pts, 1.0);
+    return pts;
+  };
+  const std::size_t tour = stroke(2 * kPi).size();
+  for (double sweep : {100.0, -100.0, 1e6}) {
+    const auto pts = stroke(sweep);
+    EXPECT_EQ(pts.size(), tour) << sweep;
+    for (const Point3d& p : pts) EXPECT_NEAR(p.magnitude(), 1000.0, 1e-6) << sweep;
+  }
+  EXPECT_LT(stroke(kPi).size(), tour) << "less than a turn stays as it is";
+}
+
 TEST(HostCurveVector, PointAtDistanceAlongPiecesAndOutOfRange) {
   const CurveVector cv = chain();
   struct Case {

@@ -7,6 +7,7 @@
 #include <numbers>
 
 #include "host/fixture/design_builder.h"
+#include "host/paths.h"
 
 namespace fs = boost::filesystem;
 using namespace host;
@@ -83,6 +84,26 @@ TEST(DesignFile, SaveFailureLeavesTargetAlone) {
   EXPECT_FALSE(error.empty());
   EXPECT_FALSE(fs::exists("no_such_folder"));
   EXPECT_TRUE(DesignFile::load("kept.dgn"));
+}
+
+// A name of legal length is saved: the temporary name it goes through stays within the limit,
+// and is one the folder set-up knows as a leftover.
+TEST(DesignFile, SavesUnderANameOfLegalLength) {
+  fx::DesignBuilder b;
+  b.add(fx::line({0, 0, 0}, {1, 1, 0}));
+  for (const std::size_t length : {241u, 250u, 255u}) {
+    const std::string name = std::string(length - 4, 'e') + ".dgn";
+    std::string error;
+    EXPECT_TRUE(b.file().save(name, &error)) << length << ": " << error;
+    EXPECT_TRUE(DesignFile::load(name)) << length;
+    fs::remove(name);
+    const std::string temporary = host::paths::temporaryBeside(name).filename().string();
+    EXPECT_LE(temporary.size(), 255u);
+    EXPECT_TRUE(host::paths::isTemporaryName(temporary)) << temporary;
+  }
+  EXPECT_FALSE(host::paths::isTemporaryName("notes.tmp"));
+  EXPECT_FALSE(host::paths::isTemporaryName(".x.0123456g.tmp"));
+  EXPECT_TRUE(host::paths::isTemporaryName("Emprises.dgn.tmp-0123abcd"));
 }
 
 TEST(DesignFile, Base64RoundTripAndRefusal) {

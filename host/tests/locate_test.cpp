@@ -14,6 +14,7 @@
 #include "host/transients.h"
 #include "host/view_display.h"
 #include "host/views.h"
+#include "host/paths.h"
 
 namespace fs = boost::filesystem;
 using namespace host;
@@ -41,15 +42,15 @@ class HostLocate : public ::testing::Test {
     plan.level(L"Textes", 2);
     lineId = plan.add(fx::line({0, 0, 0}, {500, 0, 0}).level(1).colour(3));
     textId = plan.add(fx::text(L"P<1>", {0, 200, 0}, 40, 30).level(2));
-    ASSERT_TRUE(plan.save((dir / "Plan.dgn").wstring()));
+    ASSERT_TRUE(plan.save(host::paths::fromNative(dir / "Plan.dgn")));
     fx::DesignBuilder fond;
     fond.level(L"Emprise", 5);
     fond.level(L"Autre", 6);
     shapeId = fond.add(fx::rectangle({0, 0, 0}, {100, 100, 0}).level(5));
     fond.add(fx::line({0, 50, 0}, {100, 50, 0}).level(6));
-    ASSERT_TRUE(fond.save((dir / "Fond.dgn").wstring()));
-    ASSERT_EQ(openActiveFile((dir / "Plan.dgn").wstring()), kSuccess);
-    ref = attachReference(activeModel(), {L"FOND", (dir / "Fond.dgn").wstring(), L"", {RotMatrix::identity(), {1000, 0, 0}}, false, {}});
+    ASSERT_TRUE(fond.save(host::paths::fromNative(dir / "Fond.dgn")));
+    ASSERT_EQ(openActiveFile(host::paths::fromNative(dir / "Plan.dgn")), kSuccess);
+    ref = attachReference(activeModel(), {L"FOND", host::paths::fromNative(dir / "Fond.dgn"), L"", {RotMatrix::identity(), {1000, 0, 0}}, false, {}});
     ASSERT_TRUE(isValid(ref));
     views::setArea(0, Range3d::from({0, 0, 0}, {2000, 1000, 0}));  // tolerance 10 UORs
     accepted.clear();
@@ -151,7 +152,7 @@ TEST_F(HostLocate, TheSvgPictureShowsModelReferencesTransientsAndHighlights) {
   cross.id = 0;
   transients::Transient* t = transients::addElement(nullptr, cross, transients::drawHighlighted, 1u << 3);
   std::wstring error;
-  const std::wstring file = (dir / "vue.svg").wstring();
+  const std::wstring file = host::paths::fromNative(dir / "vue.svg");
   ASSERT_TRUE(svg::writeView(0, file, error));
   std::ifstream in((dir / "vue.svg").string());
   const std::string picture((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
@@ -168,6 +169,31 @@ TEST_F(HostLocate, TheSvgPictureShowsModelReferencesTransientsAndHighlights) {
   transients::free(t);
   EXPECT_EQ(svg::viewPicture(3).find("class=\"transient\""), std::string::npos);
   EXPECT_FALSE(svg::writeView(5, file, error));  // view 6 is closed
+}
+
+// A centred label is drawn centred on its origin, where the host's range of it (and so a locate)
+// is centred: the picture and the locate range agree.
+TEST_F(HostLocate, TheSvgPictureDrawsTextsByTheirJustification) {
+  fx::DesignBuilder b;
+  const struct {
+    std::uint32_t justification;
+    const char *anchor, *baseline;
+  } cases[] = {{7, "middle", "central"}, {2, "start", "alphabetic"}, {12, "end", "text-before-edge"}};
+  std::vector<ElementId> ids;
+  for (const auto& c : cases) ids.push_back(b.add(fx::text(L"AB12", {1000, 500, 0}, 40, 30).justification(c.justification)));
+  ASSERT_TRUE(b.save(host::paths::fromNative(dir / "Etiquettes.dgn")));
+  ASSERT_EQ(openActiveFile(host::paths::fromNative(dir / "Etiquettes.dgn")), kSuccess);
+  const std::string picture = svg::viewPicture(0);
+  for (const auto& c : cases)
+    EXPECT_NE(picture.find(std::string("text-anchor=\"") + c.anchor + "\" dominant-baseline=\"" + c.baseline + "\""),
+              std::string::npos)
+        << c.justification;
+  // The centred label's range is centred on its origin, where the picture anchors it.
+  const Element* centre = model(activeModel())->find(ids[0]);
+  ASSERT_NE(centre, nullptr);
+  const Range3d r = elementRange(*centre);
+  EXPECT_DOUBLE_EQ((r.low.x + r.high.x) / 2, 1000.0);
+  EXPECT_DOUBLE_EQ((r.low.y + r.high.y) / 2, 500.0);
 }
 
 }  // namespace

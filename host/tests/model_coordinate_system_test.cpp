@@ -5,6 +5,7 @@
 
 #include "host/fixture/design_builder.h"
 #include "host/model_ref.h"
+#include "host/paths.h"
 
 namespace fs = boost::filesystem;
 using namespace host;
@@ -24,7 +25,7 @@ class HostModelCoordinateSystem : public ::testing::Test {
     ASSERT_TRUE(b.save(file()));
   }
   void TearDown() override { resetModels(); }
-  std::wstring file() const { return (dir / "Plan.dgn").wstring(); }
+  std::wstring file() const { return host::paths::fromNative(dir / "Plan.dgn"); }
   fs::path dir;
 };
 

@@ -7,6 +7,7 @@
 #include "host/element_handle.h"
 #include "host/fixture/design_builder.h"
 #include "host/views.h"
+#include "host/paths.h"
 
 namespace fs = boost::filesystem;
 using namespace host;
@@ -31,7 +32,7 @@ class HostModels : public ::testing::Test {
     ASSERT_TRUE(b.save(path(L"Plan.dgn")));
   }
   void TearDown() override { resetModels(); }
-  std::wstring path(const std::wstring& name) const { return (dir / fs::path(name)).wstring(); }
+  std::wstring path(const std::wstring& name) const { return host::paths::fromNative(dir / host::paths::toNative(name)); }
   fs::path dir;
   ElementId lineId = 0;
 };
@@ -92,13 +93,13 @@ TEST_F(HostModels, ReopeningReadsWhatTheFileHoldsNow) {
 }
 
 TEST_F(HostModels, ReadOnlyIsTheModeBits) {
-  fs::permissions(path(L"Plan.dgn"), fs::owner_read | fs::group_read | fs::others_read);
+  fs::permissions(host::paths::toNative(path(L"Plan.dgn")), fs::owner_read | fs::group_read | fs::others_read);
   ModelRef m;
   ASSERT_EQ(openWorkFile(&m, nullptr, nullptr, path(L"Plan.dgn"), L"", false), kSuccess);
   EXPECT_TRUE(isReadOnly(m));
   EXPECT_EQ(addElement(m, fx::line({0, 0, 0}, {1, 1, 0})), 0u);
   closeWorkFile(m);
-  fs::permissions(path(L"Plan.dgn"), fs::owner_read | fs::owner_write);
+  fs::permissions(host::paths::toNative(path(L"Plan.dgn")), fs::owner_read | fs::owner_write);
   ASSERT_EQ(openWorkFile(&m, nullptr, nullptr, path(L"Plan.dgn"), L"", false), kSuccess);
   EXPECT_FALSE(isReadOnly(m));
 }

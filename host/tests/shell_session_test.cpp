@@ -144,14 +144,18 @@ TEST_F(HostShell, OpensTheActiveDesignFileAndWritesAViewAsAPicture) {
   host::views::resetDisplay();
 }
 
-int runShell(const std::string& arguments, std::string& output) {
-  const std::string command = std::string(CADHOST_SHELL_PATH) + " " + arguments + " 2>&1";
+int runShellCommand(const std::string& commandLine, std::string& output) {
+  const std::string command = commandLine + " 2>&1";
   FILE* pipe = popen(command.c_str(), "r");
   if (!pipe) return -1;
   char buffer[512];
   while (std::fgets(buffer, sizeof buffer, pipe)) output += buffer;
   const int status = pclose(pipe);
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+int runShell(const std::string& arguments, std::string& output) {
+  return runShellCommand(std::string(CADHOST_SHELL_PATH) + " " + arguments, output);
 }
 
 TEST_F(HostShell, TheExecutableStopsAScriptAtItsFirstFailureWithANonZeroExit) {
@@ -173,12 +177,71 @@ TEST_F(HostShell, TheExecutableStopsAScriptAtItsFirstFailureWithANonZeroExit) {
   EXPECT_THAT(out, HasSubstr("[mode 4] event: unload 1"));
   EXPECT_THAT(out, ::testing::Not(HasSubstr("TESTPLUGIN")));  // unloaded by its own queued command
 
+  // Each -c is a line of its own: the failing one is named by its place.
+  out.clear();
+  EXPECT_EQ(runShell("-c 'echo un' -c 'echo deux' -c 'inconnue'  -c 'echo jamais'", out), 1);
+  EXPECT_THAT(out, HasSubstr("-c, ligne 3 : commande inconnue : inconnue"));
+  EXPECT_THAT(out, ::testing::Not(HasSubstr("jamais")));
+
   out.clear();
   EXPECT_EQ(runShell("--cfg NOVALUE", out), 1);
   EXPECT_THAT(out, HasSubstr("--cfg attend NOM=VALEUR"));
   out.clear();
   EXPECT_EQ(runShell("--load /nonexistent/libnothing.so -c 'echo x'", out), 1);
   EXPECT_THAT(out, HasSubstr("chargement impossible"));
+}
+
+// A picker that no "pick" answered: asked on a terminal, told cancelled in a script.
+TEST(HostShellPicker, AsksOnATerminalAndSaysCancelledInAScript) {
+  const host::file_list::Request request{L"S\u00e9lectionner le dossier", L"", 0};
+  struct Cas {
+    bool terminal;
+    std::string typed;
+    int action;
+    std::wstring path;
+    std::string printed;
+  };
+  const std::wstring here = host::paths::fromNative(boost::filesystem::current_path());
+  const Cas cases[] = {
+      {true, "/d/Livraison\n", host::file_list::actionOk, L"/d/Livraison", "chemin (vide pour annuler) : "},
+      {true, "  Livraison  \n", host::file_list::actionOk, here + L"/Livraison", "S\u00e9lectionner le dossier"},
+      {true, "\n", host::file_list::actionCancel, L"", "chemin (vide pour annuler)"},
+      {true, "", host::file_list::actionCancel, L"", "chemin"},  // end of input
+      {false, "/d/Livraison\n", host::file_list::actionCancel, L"", "S\u00e9lectionner le dossier \u00bb : annul\u00e9"},
+  };
+  for (const Cas& c : cases) {
+    std::istringstream in(c.typed);
+    std::ostringstream out;
+    const auto answer = host::shell::answerPicker(request, c.terminal, in, out);
+    EXPECT_EQ(answer.action, c.action) << c.typed;
+    EXPECT_EQ(answer.paths, c.path.empty() ? std::vector<std::wstring>{} : std::vector<std::wstring>{c.path}) << c.typed;
+    EXPECT_THAT(host::text::fromUtf8(out.str()), HasSubstr(c.printed.empty() ? L"" : host::text::fromUtf8(c.printed)))
+        << c.typed;
+  }
+  std::istringstream in("/d/Livraison\n");
+  std::ostringstream out;
+  host::shell::answerPicker(request, false, in, out);
+  EXPECT_EQ(in.tellg(), 0) << "a script's picker reads nothing";
+}
+
+// The main job's script writes paths as quoted words: any path but one with a line break comes
+// back whole through the shell's word splitting.
+TEST(HostShellWords, ThePathsTheMainJobWritesComeBackWhole) {
+  const std::string source = std::string(PROJECT_SOURCE_DIR) + "/scripts/cadhost_mot.sh";
+  for (const std::string chemin : {"/l/Livraison", "/l/a b", "/l/dit \"oui\"", "/l/a\\b\\", "/l/\\\"\\"}) {
+    {
+      std::ofstream f("chemin.txt", std::ios::binary);
+      f << chemin;
+    }
+    std::string mot;
+    ASSERT_EQ(runShellCommand("bash -c '. " + source + " && cadhost_mot \"$(cat chemin.txt)\"'", mot), 0) << chemin;
+    EXPECT_THAT(host::shell::splitWords(L"pick " + host::text::fromUtf8(mot)),
+                ::testing::ElementsAre(L"pick", host::text::fromUtf8(chemin)))
+        << mot;
+  }
+  std::string sortie;
+  EXPECT_EQ(runShellCommand("bash -c '. " + source + " && cadhost_mot \"$(printf \"a\\nb\")\"'", sortie), 2);
+  EXPECT_THAT(sortie, HasSubstr("contient un saut de ligne"));
 }
 
 }  // namespace

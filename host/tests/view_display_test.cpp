@@ -8,6 +8,7 @@
 #include "host/svg_view.h"
 #include "host/tools.h"
 #include "host/views.h"
+#include "host/paths.h"
 
 namespace fs = boost::filesystem;
 using namespace host;
@@ -28,12 +29,12 @@ class HostViewDisplay : public ::testing::Test {
     fs::create_directories(dir);
     fx::DesignBuilder plan;
     plan.add(fx::line({0, 0, 0}, {1000, 500, 0}));
-    ASSERT_TRUE(plan.save((dir / "Plan.dgn").wstring()));
+    ASSERT_TRUE(plan.save(host::paths::fromNative(dir / "Plan.dgn")));
     fx::DesignBuilder fond;
     fond.add(fx::line({0, 0, 0}, {100, 100, 0}));
-    ASSERT_TRUE(fond.save((dir / "Fond.dgn").wstring()));
-    ASSERT_EQ(openActiveFile((dir / "Plan.dgn").wstring()), kSuccess);
-    ref = attachReference(activeModel(), {L"F", (dir / "Fond.dgn").wstring(), L"", {RotMatrix::identity(), {5000, 0, 0}}, false, {}});
+    ASSERT_TRUE(fond.save(host::paths::fromNative(dir / "Fond.dgn")));
+    ASSERT_EQ(openActiveFile(host::paths::fromNative(dir / "Plan.dgn")), kSuccess);
+    ref = attachReference(activeModel(), {L"F", host::paths::fromNative(dir / "Fond.dgn"), L"", {RotMatrix::identity(), {5000, 0, 0}}, false, {}});
     ASSERT_TRUE(isValid(ref));
   }
   void TearDown() override {

@@ -5,6 +5,7 @@
 #include <boost/filesystem.hpp>
 
 #include "host/fixture/design_builder.h"
+#include "host/fixture/chemins.h"
 
 namespace fs = boost::filesystem;
 namespace fx = host::fixture;
@@ -26,7 +27,7 @@ class StbDgn : public ::testing::Test {
     ASSERT_TRUE(b.save(chemin(L"Plan.dgn")));
   }
   void TearDown() override { host::resetModels(); }
-  std::wstring chemin(const std::wstring& nom) const { return (dir / fs::path(nom)).wstring(); }
+  std::wstring chemin(const std::wstring& nom) const { return host::fixture::large(dir / host::paths::toNative(nom)); }
   fs::path dir;
 };
 

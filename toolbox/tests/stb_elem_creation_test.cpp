@@ -7,6 +7,7 @@
 
 #include "host/fixture/design_builder.h"
 #include "host/fonts.h"
+#include "host/fixture/chemins.h"
 
 namespace fs = boost::filesystem;
 namespace fx = host::fixture;
@@ -34,7 +35,7 @@ class StbElemCreation : public ::testing::Test {
     apart = b.add(fx::line({1000, 1000, 0}, {1100, 1000, 0}));
     texte = b.add(fx::text(L"T", {0, 0, 0}));
     shape = b.add(fx::rectangle({0, 0, 0}, {100, 100, 0}).group(33));
-    const std::wstring path = (dir / "Plan.dgn").wstring();
+    const std::wstring path = host::fixture::large(dir / "Plan.dgn");
     ASSERT_TRUE(b.save(path));
     ASSERT_EQ(host::openWorkFile(&model, nullptr, nullptr, path, L"", false), host::kSuccess);
   }

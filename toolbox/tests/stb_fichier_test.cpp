@@ -1,5 +1,8 @@
 #include "toolbox/stb_fichier.h"
 
+#include <sys/stat.h>
+
+#include <algorithm>
 #include <cstdlib>
 #include <ctime>
 #include <fstream>
@@ -12,6 +15,7 @@
 
 #include "host/messages.h"
 #include "host/paths.h"
+#include "host/text.h"
 
 namespace {
 
@@ -200,6 +204,60 @@ TEST_F(StbFichier, CopierReplacesTheTargetOnlyWithACompleteCopy) {
   EXPECT_TRUE(msg::log().empty());  // mode -1 by default
 }
 
+// A target on another file system (the tmpfs of /dev/shm beside the tests' folder): the kernel's
+// copy may refuse across file systems, the plain copy does it, still through a renamed temporary.
+TEST_F(StbFichier, CopierReachesAnotherFileSystem) {
+  boost::system::error_code ec;
+  const fs::path autre = fs::path("/dev/shm") / fs::unique_path("stb_fichier_%%%%%%%%");
+  if (!fs::create_directory(autre, ec) || ec) GTEST_SKIP() << "no tmpfs at /dev/shm to copy to";
+  struct Nettoyage {
+    fs::path p;
+    ~Nettoyage() {
+      boost::system::error_code ignore;
+      fs::remove_all(p, ignore);
+    }
+  } nettoyage{autre};
+  struct stat a {}, b {};
+  if (::stat(racine_.c_str(), &a) != 0 || ::stat(autre.c_str(), &b) != 0 || a.st_dev == b.st_dev)
+    GTEST_SKIP() << "/dev/shm is on the tests' file system";
+  ecrire(L"source.dgn", std::string(100000, 'p'));
+  const std::wstring cible = host::paths::fromNative(autre / "Emprises.dgn");
+  ASSERT_EQ(stbFichier_copier(chemin(L"source.dgn"), cible), 0);
+  std::ifstream f((autre / "Emprises.dgn").string(), std::ios::binary);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(f), {}), std::string(100000, 'p'));
+  std::vector<std::string> noms;
+  for (const auto& e : fs::directory_iterator(autre)) noms.push_back(e.path().filename().string());
+  EXPECT_EQ(noms, std::vector<std::string>{"Emprises.dgn"});
+  // and back from it
+  ASSERT_EQ(stbFichier_copier(cible, chemin(L"retour.dgn")), 0);
+  EXPECT_EQ(lire(L"retour.dgn"), std::string(100000, 'p'));
+}
+
+// Names of legal length can be written: the temporary name stays within the name limit.
+TEST_F(StbFichier, NamesOfLegalLengthCanBeWritten) {
+  for (const std::size_t longueur : {200u, 241u, 250u, 255u}) {
+    const std::wstring nom = std::wstring(longueur - 4, L'n') + L".csv";
+    const std::wstring accentue = std::wstring(longueur / 2 - 4, L'\u00e9') + L".csv";  // two bytes each
+    for (const std::wstring& n : {nom, accentue}) {
+      EXPECT_EQ(stbFichier_ecrireLignes(chemin(n), {L"a"}), 0) << longueur;
+      EXPECT_EQ(stbFichier_copier(chemin(n), chemin(L"c" + n.substr(1))), 0) << longueur;
+      EXPECT_EQ(lire(L"c" + n.substr(1)), "a\n") << longueur;
+    }
+  }
+  for (const std::string& nom : contenu()) EXPECT_FALSE(host::paths::isTemporaryName(nom)) << nom;
+}
+
+// A file without any write bit is not replaced by a write.
+TEST_F(StbFichier, EcrireLignesLeavesAReadOnlyFileAsItWas) {
+  ecrire(L"lu.csv", "garde\n");
+  fs::permissions(natif(L"lu.csv"), fs::owner_read | fs::group_read | fs::others_read);
+  EXPECT_EQ(stbFichier_ecrireLignes(chemin(L"lu.csv"), {L"nouveau"}), 0x8000);
+  EXPECT_EQ(lire(L"lu.csv"), "garde\n");
+  EXPECT_EQ(fs::status(natif(L"lu.csv")).permissions() & fs::all_all, fs::owner_read | fs::group_read | fs::others_read);
+  EXPECT_EQ(contenu(), std::vector<std::string>{"lu.csv"});
+  fs::permissions(natif(L"lu.csv"), fs::owner_all);
+}
+
 TEST_F(StbFichier, CopierShowsItsMessageInTheModeAsked) {
   EXPECT_EQ(stbFichier_copier(chemin(L"absent"), chemin(L"b"), 5), 0x8000);
   const auto log = msg::log();
@@ -247,6 +305,31 @@ TEST_F(StbFichier, ListerKeepsWholeNameMatchesOfRegularFilesInNameOrder) {
     Liste sortie{L"stale"};
     EXPECT_EQ(stbFichier_lister(sortie, c.dossier, c.masque), c.attendu) << c.why;
   }
+}
+
+// A delivered name never makes a listed path name a file outside the folder: overlong UTF-8
+// forms of "/" or of a null character are no characters, and a "\" in a Linux name is no
+// separator. Every listed path names the entry listed.
+TEST_F(StbFichier, ListerNeverNamesAFileOutsideTheFolder) {
+  ecrire(L"x.dgn", "dehors");
+  const std::string livre = natif(L"A/Livre").string();
+  fs::create_directories(livre);
+  const std::string noms[] = {"..\xE0\x80\xAF..\xE0\x80\xAFx.dgn", "..\\..\\x.dgn", "a\xE0\x80\x80" "b.dgn",
+                              "\xC0\xAFy.dgn", "ok.dgn"};
+  for (const std::string& n : noms) std::ofstream(livre + "/" + n, std::ios::binary) << "dedans";
+  Liste liste;
+  stbFichier_lister(liste, chemin(L"A/Livre"), L"*.dgn");
+  EXPECT_EQ(liste.size(), 4u) << "the name with \"\\\" cannot be listed as itself";
+  for (const std::wstring& p : liste) {
+    EXPECT_EQ(p.find(L'/', chemin(L"A/Livre/").size()), std::wstring::npos);
+    EXPECT_EQ(p.find(L'\\'), std::wstring::npos);
+    EXPECT_EQ(p.find(L'\0'), std::wstring::npos);
+    std::ifstream f(host::paths::resolve(p).string(), std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(f), {}), "dedans") << host::paths::resolve(p).string();
+  }
+  EXPECT_EQ(host::text::fromUtf8("\xE0\x80\xAF"), L"\u00E0\u0080\u00AF");
+  EXPECT_EQ(host::text::fromUtf8("\xF0\x80\x80\xAF"), L"\u00F0\u0080\u0080\u00AF");
+  EXPECT_EQ(host::text::fromUtf8("\xE2\x82\xAC\xF0\x9F\x98\x80"), L"\u20AC\U0001F600") << "shortest forms stay";
 }
 
 TEST_F(StbFichier, LireLignesDecodesLatin1AndAcceptsBothLineEnds) {

@@ -6,6 +6,7 @@
 
 #include "host/fixture/design_builder.h"
 #include "host/views.h"
+#include "host/fixture/chemins.h"
 
 namespace fx = host::fixture;
 
@@ -21,8 +22,8 @@ class StbNiveau : public ::testing::Test {
     b.level(L"RéseauBT", 5);
     b.level(L"Topo1Limites", 9);
     b.file().levels.push_back({0, L"Zéro"});  // a level of id 0 counts as missing
-    ASSERT_TRUE(b.save(boost::filesystem::path(nom).wstring()));
-    ASSERT_EQ(host::openWorkFile(&modele, nullptr, nullptr, boost::filesystem::path(nom).wstring(), L"", true), host::kSuccess);
+    ASSERT_TRUE(b.save(host::fixture::large(boost::filesystem::path(nom))));
+    ASSERT_EQ(host::openWorkFile(&modele, nullptr, nullptr, host::fixture::large(boost::filesystem::path(nom)), L"", true), host::kSuccess);
   }
   void TearDown() override { host::resetModels(); }
   host::ModelRef modele;

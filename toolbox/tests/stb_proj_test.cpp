@@ -7,6 +7,7 @@
 #include <boost/filesystem.hpp>
 
 #include "host/fixture/design_builder.h"
+#include "host/fixture/chemins.h"
 
 namespace fs = boost::filesystem;
 namespace fx = host::fixture;
@@ -33,7 +34,7 @@ class StbProj : public ::testing::Test {
     fs::permissions(dir / "Lecture.dgn", fs::owner_read | fs::group_read | fs::others_read);
   }
   void TearDown() override { host::resetModels(); }
-  std::wstring chemin(const std::wstring& nom) const { return (dir / fs::path(nom)).wstring(); }
+  std::wstring chemin(const std::wstring& nom) const { return host::fixture::large(dir / host::paths::toNative(nom)); }
   void plan(const std::wstring& nom, const std::wstring& cle) {
     fx::DesignBuilder b;
     if (!cle.empty()) b.header().coordinateSystem = cle;

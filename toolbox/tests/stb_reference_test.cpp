@@ -7,6 +7,7 @@
 #include "host/fixture/design_builder.h"
 #include "host/messages.h"
 #include "host/model_ref.h"
+#include "host/fixture/chemins.h"
 
 namespace fs = boost::filesystem;
 namespace fx = host::fixture;
@@ -28,7 +29,7 @@ class StbReference : public ::testing::Test {
     ASSERT_EQ(host::openActiveFile(chemin(L"Tolvek.dgn")), host::kSuccess);
   }
   void TearDown() override { host::resetModels(); }
-  std::wstring chemin(const std::wstring& nom) const { return (dir / fs::path(nom)).wstring(); }
+  std::wstring chemin(const std::wstring& nom) const { return host::fixture::large(dir / host::paths::toNative(nom)); }
   host::ModelRef attacher(const std::wstring& nomLogique, bool ignoree = false, const std::wstring& fichier = L"P0123.EL2",
                           const std::wstring& modele = L"") {
     host::ReferenceAttachment a;
@@ -85,7 +86,7 @@ TEST_F(StbReference, ChercherAttachementTakesTheFirstThatMeetsEveryCriterion) {
   const host::ModelRef second = attacher(L"VERIFEmprisesdgn", false, L"Emprises.dgn", L"Second");
   const host::ModelRef sansModele = attacher(L"VERIFX", false, L"Emprises.dgn", L"Absent");
   ASSERT_FALSE(host::isValid(sansModele));
-  const std::wstring fichierMajuscules = (dir / "P0123.el2").wstring();
+  const std::wstring fichierMajuscules = host::fixture::large(dir / "P0123.el2");
   struct Cas {
     std::wstring fichier, modele, prefixe;
     host::ModelRef attendu;
@@ -121,7 +122,7 @@ TEST_F(StbReference, AttacherModeleAttachesOnceUnderItsLogicalName) {
   EXPECT_EQ(nomsRestants(), std::vector<std::wstring>{L"VERIFEmprisesdgn"});
   EXPECT_TRUE(host::isValid(premier));
   // The same file under the same prefix, even named in another case: handed back, not attached again.
-  ASSERT_EQ(stbDgn_attacherModele(&encore, (dir / "EMPRISES.DGN").wstring(), L"", L"verif", L"", actif), 0);
+  ASSERT_EQ(stbDgn_attacherModele(&encore, host::fixture::large(dir / "EMPRISES.DGN"), L"", L"verif", L"", actif), 0);
   EXPECT_EQ(encore, premier);
   EXPECT_EQ(nomsRestants().size(), 1u);
   // Another prefix or another model is another attachment.

@@ -9,6 +9,7 @@
 #include "host/model_ref.h"
 #include "host/view_display.h"
 #include "host/views.h"
+#include "host/fixture/chemins.h"
 
 namespace fs = boost::filesystem;
 namespace fx = host::fixture;
@@ -25,11 +26,11 @@ class StbVue : public ::testing::Test {
     fx::DesignBuilder travail;
     point = travail.add(fx::line({500, 700, 0}, {500, 700, 0}));
     boite = travail.add(fx::rectangle({1000, 2000, 0}, {1100, 2040, 0}));
-    ASSERT_TRUE(travail.save((dir / "Tolvek.dgn").wstring()));
+    ASSERT_TRUE(travail.save(host::fixture::large(dir / "Tolvek.dgn")));
     fx::DesignBuilder plan;
     dansPlan = plan.add(fx::rectangle({0, 0, 0}, {20, 30, 0}));
-    ASSERT_TRUE(plan.save((dir / "Plan.dgn").wstring()));
-    ASSERT_EQ(host::openActiveFile((dir / "Tolvek.dgn").wstring()), host::kSuccess);
+    ASSERT_TRUE(plan.save(host::fixture::large(dir / "Plan.dgn")));
+    ASSERT_EQ(host::openActiveFile(host::fixture::large(dir / "Tolvek.dgn")), host::kSuccess);
   }
   void TearDown() override { reinitialiser(); }
   static void reinitialiser() {
@@ -46,7 +47,7 @@ TEST_F(StbVue, TheViewShowsTheElementAtLeastTenByTenZoomedAboutItsCentre) {
   const host::ModelRef actif = host::activeModel();
   host::ReferenceAttachment a;
   a.logicalName = L"VERLIVPlandgn";
-  a.fileName = (dir / "Plan.dgn").wstring();
+  a.fileName = host::fixture::large(dir / "Plan.dgn");
   a.transform.translation = {10000, 20000, 0};
   const host::ModelRef reference = host::attachReference(actif, a);
   ASSERT_TRUE(host::isValid(reference));
