@@ -92,7 +92,7 @@ fs::path resolve(const std::wstring& path) {
   }
 }
 
-std::optional<std::string> readBytes(const fs::path& path) {
+std::optional<std::string> readBytes(const fs::path& path, std::size_t padding) {
   try {
     boost::system::error_code ec;
     if (!fs::is_regular_file(path, ec)) return std::nullopt;
@@ -101,7 +101,9 @@ std::optional<std::string> readBytes(const fs::path& path) {
     in.seekg(0, std::ios::end);
     const std::streamoff size = in.tellg();
     if (size < 0) return std::nullopt;
-    std::string bytes(static_cast<std::size_t>(size), '\0');
+    std::string bytes;
+    bytes.reserve(static_cast<std::size_t>(size) + padding);
+    bytes.resize(static_cast<std::size_t>(size));
     in.seekg(0);
     if (size > 0 && !in.read(bytes.data(), size)) return std::nullopt;
     return bytes;

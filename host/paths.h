@@ -25,8 +25,9 @@ boost::filesystem::path resolve(const std::wstring& path);
 // Where a file about to be written goes: its folder resolved as above, under the name given.
 boost::filesystem::path resolveForWriting(const std::wstring& path);
 
-// The whole content of a regular file, read in one piece; nothing when it cannot be read.
-std::optional<std::string> readBytes(const boost::filesystem::path& path);
+// The whole content of a regular file, read in one piece; nothing when it cannot be read. With
+// `padding`, that many more bytes are allocated after the content (readable, not part of it).
+std::optional<std::string> readBytes(const boost::filesystem::path& path, std::size_t padding = 0);
 
 // Equal without regard to case, folding ASCII and Latin-1 letters.
 bool equalNoCase(const std::wstring& a, const std::wstring& b);
