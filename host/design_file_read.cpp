@@ -13,6 +13,7 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <memory>
 #include <numbers>
 #include <unordered_set>
 
@@ -903,7 +904,13 @@ std::optional<DesignFile> parseText(simdjson::padded_string_view text, std::stri
   }
   try {
     refusedSome = false;
-    od::parser parser;
+    // A parser's buffers grow with the documents it reads: one per thread is kept for plans of
+    // usual sizes, so that loading them touches no new memory; a larger document has its own.
+    constexpr std::size_t kKeptParserCapacity = 32 << 20;
+    thread_local od::parser kept;
+    std::unique_ptr<od::parser> own;
+    if (text.size() > kKeptParserCapacity) own = std::make_unique<od::parser>();
+    od::parser& parser = own ? *own : kept;
     od::document doc = parser.iterate(text);
     DesignFile file = readDocument(doc);
     if (refusedSome && !isJson(text)) fail("not a JSON document");

@@ -281,14 +281,17 @@ const std::vector<std::wstring>& stbFichier_lister(std::vector<std::wstring>& so
     const boost::wregex expression(motif);
     if (!nomme(dossier)) throw std::invalid_argument("no folder");
     const fs::path racine = host::paths::resolve(dossier);
-    for (fs::directory_iterator it(racine), fin; it != fin; ++it) {
-      boost::system::error_code ec;
-      if (fs::status(it->path(), ec).type() != fs::regular_file || ec) continue;
-      const std::wstring nom = host::paths::fromNative(it->path().filename());
+    boost::system::error_code ec;
+    if (!fs::is_directory(racine, ec)) fs::directory_iterator refus(racine);  // throws the reason
+    // The host lists a folder once while it does not change.
+    for (const fs::path& entree : host::paths::entries(racine)) {
+      const fs::path chemin = racine / entree;
+      if (fs::status(chemin, ec).type() != fs::regular_file || ec) continue;
+      const std::wstring nom = host::paths::fromNative(entree);
       if (!masque.empty() && !boost::regex_match(nom, expression)) continue;
       std::wstring cle = nom;
       stbStr_majuscules(cle);
-      trouves.emplace_back(std::move(cle), host::paths::fromNative(it->path()));
+      trouves.emplace_back(std::move(cle), host::paths::fromNative(chemin));
     }
   } catch (const std::exception& e) {
     std::cout << e.what() << std::endl;
