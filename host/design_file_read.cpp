@@ -86,6 +86,13 @@ const T* optional(const Slot<T>& slot) {
 
 void walk(od::value v);
 
+// A walk deeper than this stops the reading, which measures the document's nesting: a design
+// file's own values never nest that deep, and a deeper document is either refused for its
+// nesting or read again with the walk unguarded (its depth then known to be bounded).
+constexpr std::int32_t kGuardedDepth = 150;
+struct Deep {};
+thread_local bool guardDepth = true;
+
 // The key of a field, unescaped only when it holds an escape.
 std::string_view keyOf(od::field& f) {
   const char* raw = f.key().raw();
@@ -180,6 +187,7 @@ std::optional<Number> numberOf(od::value& v) {
 
 // Walks a value the reader does not keep, so that its syntax is checked all the same.
 void walk(od::value v) {
+  if (guardDepth && v.current_depth() > kGuardedDepth) throw Deep{};
   switch (v.type()) {
     case json_type::object:
       for (auto item : v.get_object()) {
@@ -897,33 +905,41 @@ bool nestingWithin(std::string_view text, std::size_t limit) {
 // Whether the bytes are one JSON document, whatever its content (the refusals only ask it).
 bool isJson(std::string_view text) { return nlohmann::json::accept(text); }
 
+// The nesting is measured only when the reading fails or a walk goes deep: the document the
+// reader accepts nests no deeper than its elements, whose depth is bounded.
 std::optional<DesignFile> parseText(simdjson::padded_string_view text, std::string* error) {
-  if (!nestingWithin(text, kMaxNesting)) {
-    if (error) *error = "the document nests too deeply";
+  const auto refuse = [&](std::string why) {
+    if (error) *error = !nestingWithin(text, kMaxNesting) ? std::string("the document nests too deeply") : std::move(why);
     return std::nullopt;
+  };
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    guardDepth = attempt == 0;
+    try {
+      refusedSome = false;
+      // A parser's buffers grow with the documents it reads: one per thread is kept for plans of
+      // usual sizes, so that loading them touches no new memory; a larger document has its own.
+      constexpr std::size_t kKeptParserCapacity = 64 << 20;
+      thread_local od::parser kept;
+      std::unique_ptr<od::parser> own;
+      if (text.size() > kKeptParserCapacity) own = std::make_unique<od::parser>();
+      od::parser& parser = own ? *own : kept;
+      od::document doc = parser.iterate(text);
+      DesignFile file = readDocument(doc);
+      // A refused value was passed over unchecked: the document is then checked whole.
+      if (refusedSome && (!nestingWithin(text, kMaxNesting) || !isJson(text))) return refuse("not a JSON document");
+      return file;
+    } catch (const Deep&) {
+      if (!nestingWithin(text, kMaxNesting)) return refuse("");
+    } catch (const Invalid& bad) {
+      // Not JSON at all is the reason that comes first.
+      return refuse(isJson(text) ? bad.what : "not a JSON document");
+    } catch (const simdjson::simdjson_error& bad) {
+      return refuse(bad.error() == simdjson::MEMALLOC ? "out of memory" : "not a JSON document");
+    } catch (const std::exception& bad) {
+      return refuse(bad.what());
+    }
   }
-  try {
-    refusedSome = false;
-    // A parser's buffers grow with the documents it reads: one per thread is kept for plans of
-    // usual sizes, so that loading them touches no new memory; a larger document has its own.
-    constexpr std::size_t kKeptParserCapacity = 32 << 20;
-    thread_local od::parser kept;
-    std::unique_ptr<od::parser> own;
-    if (text.size() > kKeptParserCapacity) own = std::make_unique<od::parser>();
-    od::parser& parser = own ? *own : kept;
-    od::document doc = parser.iterate(text);
-    DesignFile file = readDocument(doc);
-    if (refusedSome && !isJson(text)) fail("not a JSON document");
-    return file;
-  } catch (const Invalid& bad) {
-    // Not JSON at all is the reason that comes first.
-    if (error) *error = isJson(std::string_view(text.data(), text.size())) ? bad.what : "not a JSON document";
-  } catch (const simdjson::simdjson_error& bad) {
-    if (error) *error = bad.error() == simdjson::MEMALLOC ? "out of memory" : "not a JSON document";
-  } catch (const std::exception& bad) {
-    if (error) *error = bad.what();
-  }
-  return std::nullopt;
+  return refuse("not a JSON document");  // not reached: the second reading is unguarded
 }
 
 }  // namespace
