@@ -131,13 +131,29 @@ struct Number {
 
 [[noreturn]] void notJson() { throw simdjson::simdjson_error(simdjson::NUMBER_ERROR); }
 
-// Reads a number from its own text, the parser's reading of some long numbers being unreliable:
-// any number with more than 19 digits is read as the C library reads it.
+// Reads a number. The parser reads short numbers (at most 18 digits) exactly; longer ones, which
+// it may misread, and those it refuses are read from their own text, as the C library reads them.
 std::optional<Number> numberOf(od::value& v) {
   if (v.type() != json_type::number) return std::nullopt;
   std::string_view token = v.raw_json_token();
   while (!token.empty() && (token.back() == ' ' || token.back() == '\n' || token.back() == '\r' || token.back() == '\t'))
     token.remove_suffix(1);
+  if (token.size() <= 19) {
+    Number n;
+    bool integer = true;
+    for (char c : token) integer = integer && c != '.' && c != 'e' && c != 'E';
+    if (!integer) {
+      if (v.get_double().get(n.d) == simdjson::SUCCESS) return n;
+    } else if (token.front() == '-') {
+      if (v.get_int64().get(n.i) == simdjson::SUCCESS) {
+        n.kind = n.i == 0 ? Number::Unsigned : Number::Signed;
+        return n;
+      }
+    } else if (v.get_uint64().get(n.u) == simdjson::SUCCESS) {
+      n.kind = Number::Unsigned;
+      return n;
+    }
+  }
   // The grammar of a JSON number: -?(0|[1-9][0-9]*)(.[0-9]+)?([eE][+-]?[0-9]+)?
   const char* const begin = token.data();
   const char* const end = begin + token.size();
