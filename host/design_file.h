@@ -137,6 +137,10 @@ class DesignFile {
   // Reads a design file; nothing (and a reason in `error`) when the document is not a valid
   // design file. Never throws.
   static std::optional<DesignFile> parse(std::string_view json, std::string* error = nullptr);
+  // The same without a copy of the bytes, which must be followed by kReadPadding readable bytes
+  // (their content does not matter).
+  static constexpr std::size_t kReadPadding = 64;
+  static std::optional<DesignFile> parsePadded(std::string_view json, std::string* error = nullptr);
   static std::optional<DesignFile> load(const boost::filesystem::path& path, std::string* error = nullptr);
 
   std::string toJson() const;

@@ -6,7 +6,14 @@
 #include <fstream>
 #include <string_view>
 
+#include <sys/stat.h>
+#include <time.h>
+
+#include <algorithm>
+
 #include <boost/filesystem/operations.hpp>
+
+#include "host/config.h"
 
 #include "host/paths.h"
 
@@ -63,58 +70,153 @@ bool hasWriteBit(const fs::path& path) {
   return (st.permissions() & (fs::owner_write | fs::group_write | fs::others_write)) != 0;
 }
 
-// The last files read, shared by read-only opens: checking a file and then opening it, or opening
-// the same plan from check after check, parses it once. An entry serves a file whose bytes have
-// the same size and hash (reading the bytes costs little beside parsing them; file times are too
-// coarse to tell two quick saves apart).
+// The files last read, shared by read-only opens: checking a file and then opening it, or opening
+// the same plan from pass after pass, reads and parses it once. An entry serves while the file is
+// the same on disk: same device and inode, size, and modification and change times (a save by
+// rename gives a new inode, a write in place new times), and only when the file had not been
+// changed for a while when it was read, file times being too coarse to tell apart two writes
+// close together: a file changed more recently is read again and known by its bytes. The cache holds files up to a number of bytes of file
+// (CADHOST_DESIGN_CACHE_MB), the last file read always, and forgets the least recently used first.
+struct FileStamp {
+  std::uint64_t device = 0, inode = 0, size = 0;
+  std::int64_t modified = 0, changed = 0;  // nanoseconds
+  friend bool operator==(const FileStamp&, const FileStamp&) = default;
+};
+
+std::optional<FileStamp> stampOf(const fs::path& path) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
+  FileStamp s;
+  s.device = st.st_dev;
+  s.inode = st.st_ino;
+  s.size = static_cast<std::uint64_t>(st.st_size);
+  s.modified = st.st_mtim.tv_sec * 1'000'000'000LL + st.st_mtim.tv_nsec;
+  s.changed = st.st_ctim.tv_sec * 1'000'000'000LL + st.st_ctim.tv_nsec;
+  return s;
+}
+
+constexpr std::int64_t kSettled = 2'000'000'000;  // nanoseconds: the coarsest file times
+
+std::int64_t now() {
+  timespec t{};
+  clock_gettime(CLOCK_REALTIME, &t);
+  return t.tv_sec * 1'000'000'000LL + t.tv_nsec;
+}
+
 struct CachedFile {
   std::string path;
-  std::size_t size = 0;
-  std::size_t hash = 0;
+  FileStamp stamp;
+  bool settled = false;              // changed long enough before it was read
+  std::size_t hash = 0;              // of its bytes
   std::shared_ptr<DesignFile> file;  // never changed: writable opens take a copy
 };
-constexpr std::size_t kCachedFiles = 4;
 
 std::vector<CachedFile>& cache() {
-  static std::vector<CachedFile> files;
+  static std::vector<CachedFile> files;  // most recent first
   return files;
+}
+
+DesignFileLoads& loads() {
+  static DesignFileLoads counts;
+  return counts;
+}
+
+// A size in megabytes from a configuration variable; the default when it is unset or not a
+// positive number.
+std::uint64_t megabytes(const wchar_t* name, std::uint64_t fallback) {
+  const auto value = config::get(name);
+  if (!value || value->empty() || value->size() > 9) return fallback << 20;
+  std::uint64_t mb = 0;
+  for (wchar_t c : *value) {
+    if (c < L'0' || c > L'9') return fallback << 20;
+    mb = mb * 10 + static_cast<std::uint64_t>(c - L'0');
+  }
+  return mb == 0 ? fallback << 20 : mb << 20;
 }
 
 void forget(const fs::path& path) {
   std::erase_if(cache(), [&](const CachedFile& c) { return c.path == path.string(); });
 }
 
+void keep(CachedFile entry) {
+  auto& files = cache();
+  files.insert(files.begin(), std::move(entry));
+  const std::uint64_t budget = megabytes(L"CADHOST_DESIGN_CACHE_MB", kDefaultDesignCacheMb);
+  std::uint64_t held = 0;
+  std::size_t kept = 0;
+  for (; kept < files.size(); ++kept) {
+    held += files[kept].stamp.size;
+    if (kept > 0 && held > budget) break;
+  }
+  files.resize(kept);
+}
+
 // Reads (or finds in the cache) a design file. The result must not be changed unless copied.
+// A file larger than the limit is refused before it is read; running out of memory refuses
+// the file and leaves the host as it was.
 std::shared_ptr<DesignFile> loadShared(const fs::path& path, int* status, std::string* error) {
-  const auto bytes = paths::readBytes(path);
-  if (!bytes) {
+  const auto stamp = stampOf(path);
+  if (!stamp) {
     *status = kFileNotFound;
     if (error) *error = "no such file: " + path.string();
     return nullptr;
   }
-  const std::string& text = *bytes;
-  const std::size_t hash = std::hash<std::string_view>{}(text);
   auto& files = cache();
-  for (auto it = files.begin(); it != files.end(); ++it) {
-    if (it->path == path.string() && it->size == text.size() && it->hash == hash) {
-      CachedFile hit = std::move(*it);
-      files.erase(it);
-      files.insert(files.begin(), hit);  // most recent first
+  auto cached = std::find_if(files.begin(), files.end(), [&](const CachedFile& c) { return c.path == path.string(); });
+  if (cached != files.end()) {
+    std::rotate(files.begin(), cached, cached + 1);  // most recent first
+    cached = files.begin();
+    if (cached->stamp == *stamp && cached->settled) {
       *status = kSuccess;
-      return hit.file;
+      return cached->file;
     }
   }
-  auto file = DesignFile::parse(text, error);
-  if (!file) {
+  if (stamp->size > megabytes(L"CADHOST_DESIGN_FILE_MAX_MB", kDefaultDesignFileMaxMb)) {
+    forget(path);
     *status = kNotDesignFile;
+    if (error) *error = "larger than the design-file size limit: " + path.string();
     return nullptr;
   }
-  forget(path);
-  auto shared = std::make_shared<DesignFile>(std::move(*file));
-  files.insert(files.begin(), CachedFile{path.string(), text.size(), hash, shared});
-  if (files.size() > kCachedFiles) files.pop_back();
-  *status = kSuccess;
-  return shared;
+  try {
+    const bool settled = now() - std::max(stamp->modified, stamp->changed) > kSettled;
+    std::optional<DesignFile> file;
+    std::size_t hash = 0;
+    {
+      ++loads().reads;
+      const auto bytes = paths::readBytes(path, DesignFile::kReadPadding);
+      if (!bytes) {
+        forget(path);
+        *status = kFileNotFound;
+        if (error) *error = "cannot read " + path.string();
+        return nullptr;
+      }
+      // A file changed too recently for its times to be trusted is known by its bytes.
+      if (!settled) hash = std::hash<std::string_view>{}(*bytes);
+      if (!settled && cached != files.end() && !cached->settled && cached->stamp.size == bytes->size() &&
+          cached->hash == hash) {
+        cached->stamp = *stamp;
+        cached->settled = settled;
+        *status = kSuccess;
+        return cached->file;
+      }
+      forget(path);
+      ++loads().parses;
+      file = DesignFile::parsePadded(*bytes, error);
+    }
+    if (!file) {
+      *status = kNotDesignFile;
+      return nullptr;
+    }
+    auto shared = std::make_shared<DesignFile>(std::move(*file));
+    keep(CachedFile{path.string(), *stamp, settled, hash, shared});
+    *status = kSuccess;
+    return shared;
+  } catch (const std::bad_alloc&) {
+    forget(path);
+    *status = kNotDesignFile;
+    if (error) *error = "out of memory reading " + path.string();
+    return nullptr;
+  }
 }
 
 // A file for an open: shared when read-only, a copy of its own when it may be changed.
@@ -548,6 +650,12 @@ int detachReference(ModelRef ref) {
   eraseEntry(ref.handle);
   return kSuccess;
 }
+
+DesignFileLoads designFileLoads() { return loads(); }
+
+void resetDesignFileLoads() { loads() = {}; }
+
+void forgetLoadedDesignFiles() { cache().clear(); }
 
 void resetModels() {
   cache().clear();

@@ -158,6 +158,25 @@ Transform referenceToMaster(ModelRef reference);
 ModelRef attachReference(ModelRef parent, const ReferenceAttachment& attachment);
 int detachReference(ModelRef reference);
 
+// ---- loading ----
+
+// Design files read from disk and parsed since the start (or the last reset). Opens and checks
+// of an unchanged file share one load while it stays in the cache.
+struct DesignFileLoads {
+  std::uint64_t reads = 0;
+  std::uint64_t parses = 0;
+};
+DesignFileLoads designFileLoads();
+void resetDesignFileLoads();
+// Empties the cache of loaded files (open files keep theirs).
+void forgetLoadedDesignFiles();
+
+// Defaults of the configuration variables CADHOST_DESIGN_FILE_MAX_MB (a larger design file is
+// refused unread, as not a design file) and CADHOST_DESIGN_CACHE_MB (bytes of file the cache of
+// loaded files holds), in megabytes.
+constexpr std::uint64_t kDefaultDesignFileMaxMb = 1024;
+constexpr std::uint64_t kDefaultDesignCacheMb = 64;
+
 // Forgets every open file, reference and counter (tests).
 void resetModels();
 

@@ -1,6 +1,10 @@
 #include "host/paths.h"
 
+#include <sys/stat.h>
+#include <time.h>
+
 #include <algorithm>
+#include <map>
 #include <fstream>
 #include <vector>
 
@@ -13,15 +17,51 @@ namespace fs = boost::filesystem;
 namespace host::paths {
 namespace {
 
-// The entries of a folder in name order (empty when it cannot be listed).
-std::vector<fs::path> entries(const fs::path& folder) {
+// A folder as listed: it is listed again when its times or identity changed, and while it was
+// changed too recently for its times to tell a later change apart (file times are coarse).
+struct Listing {
+  struct stat stamp {};
+  std::int64_t listedAt = 0;  // nanoseconds, real time
   std::vector<fs::path> names;
+};
+
+std::int64_t nanoseconds(const timespec& t) { return t.tv_sec * 1'000'000'000LL + t.tv_nsec; }
+
+constexpr std::int64_t kSettled = 2'000'000'000;  // two seconds: the coarsest file times
+
+std::uint64_t& listingCount() {
+  static std::uint64_t n = 0;
+  return n;
+}
+
+}  // namespace
+
+const std::vector<fs::path>& entries(const fs::path& folder) {
+  static std::map<std::string, Listing> listings;
+  static const std::vector<fs::path> none;
+  struct stat st {};
+  if (::stat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return none;
+  Listing& l = listings[folder.string()];
+  const bool same = l.listedAt != 0 && l.stamp.st_dev == st.st_dev && l.stamp.st_ino == st.st_ino &&
+                    nanoseconds(l.stamp.st_mtim) == nanoseconds(st.st_mtim) &&
+                    nanoseconds(l.stamp.st_ctim) == nanoseconds(st.st_ctim);
+  if (same && l.listedAt - nanoseconds(st.st_mtim) > kSettled) return l.names;
+  ++listingCount();
+  timespec now {};
+  clock_gettime(CLOCK_REALTIME, &now);
+  l.stamp = st;
+  l.listedAt = nanoseconds(now);
+  l.names.clear();
   boost::system::error_code ec;
   fs::directory_iterator it(folder, ec), end;
-  for (; !ec && it != end; it.increment(ec)) names.push_back(it->path().filename());
-  std::sort(names.begin(), names.end());
-  return names;
+  for (; !ec && it != end; it.increment(ec)) l.names.push_back(it->path().filename());
+  std::sort(l.names.begin(), l.names.end());
+  return l.names;
 }
+
+std::uint64_t listings() { return listingCount(); }
+
+namespace {
 
 bool present(const fs::path& p) {
   boost::system::error_code ec;
@@ -92,7 +132,7 @@ fs::path resolve(const std::wstring& path) {
   }
 }
 
-std::optional<std::string> readBytes(const fs::path& path) {
+std::optional<std::string> readBytes(const fs::path& path, std::size_t padding) {
   try {
     boost::system::error_code ec;
     if (!fs::is_regular_file(path, ec)) return std::nullopt;
@@ -101,7 +141,9 @@ std::optional<std::string> readBytes(const fs::path& path) {
     in.seekg(0, std::ios::end);
     const std::streamoff size = in.tellg();
     if (size < 0) return std::nullopt;
-    std::string bytes(static_cast<std::size_t>(size), '\0');
+    std::string bytes;
+    bytes.reserve(static_cast<std::size_t>(size) + padding);
+    bytes.resize(static_cast<std::size_t>(size));
     in.seekg(0);
     if (size > 0 && !in.read(bytes.data(), size)) return std::nullopt;
     return bytes;

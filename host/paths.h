@@ -4,7 +4,9 @@
 // or folder resolves its path with resolve(): a path that does not exist as written is matched
 // component by component without regard to case (ASCII and Latin-1 letters), taking the first
 // match in name order. Wide strings map to native bytes as UTF-8.
+#include <cstdint>
 #include <optional>
+#include <vector>
 #include <string>
 
 #include <boost/filesystem/path.hpp>
@@ -35,8 +37,16 @@ boost::filesystem::path temporaryBeside(const boost::filesystem::path& target);
 // run was killed between writing and renaming.
 bool isTemporaryName(const std::string& name);
 
-// The whole content of a regular file, read in one piece; nothing when it cannot be read.
-std::optional<std::string> readBytes(const boost::filesystem::path& path);
+// The whole content of a regular file, read in one piece; nothing when it cannot be read. With
+// `padding`, that many more bytes are allocated after the content (readable, not part of it).
+std::optional<std::string> readBytes(const boost::filesystem::path& path, std::size_t padding = 0);
+
+// The names of a folder's entries, in name order (empty when it cannot be listed). A folder is
+// listed once and listed again only when it changed (reference valid until the next call).
+const std::vector<boost::filesystem::path>& entries(const boost::filesystem::path& folder);
+
+// Folders listed by entries() since the start.
+std::uint64_t listings();
 
 // Equal without regard to case, folding ASCII and Latin-1 letters.
 bool equalNoCase(const std::wstring& a, const std::wstring& b);

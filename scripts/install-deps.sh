@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   libboost-dev libboost-filesystem-dev libboost-regex-dev libboost-system-dev
-  nlohmann-json3-dev libproj-dev proj-data libssl-dev
+  nlohmann-json3-dev libsimdjson-dev libproj-dev proj-data libssl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
 )
 missing=()

@@ -339,15 +339,18 @@ const std::vector<std::wstring>& stbFichier_lister(std::vector<std::wstring>& so
     const boost::wregex expression(motif);
     if (!nomme(dossier)) throw std::invalid_argument("no folder");
     const fs::path racine = host::paths::resolve(dossier);
-    for (fs::directory_iterator it(racine), fin; it != fin; ++it) {
-      boost::system::error_code ec;
-      if (fs::status(it->path(), ec).type() != fs::regular_file || ec) continue;
-      const std::wstring nom = host::paths::fromNative(it->path().filename());
+    boost::system::error_code ec;
+    if (!fs::is_directory(racine, ec)) fs::directory_iterator refus(racine);  // throws the reason
+    // The host lists a folder once while it does not change.
+    for (const fs::path& entree : host::paths::entries(racine)) {
+      const fs::path natif = racine / entree;
+      if (fs::status(natif, ec).type() != fs::regular_file || ec) continue;
+      const std::wstring nom = host::paths::fromNative(entree);
       if (!masque.empty() && !boost::regex_match(nom, expression)) continue;
       // A listed path names the entry listed: a name whose characters would read as separators
       // (a "\" in a Linux name) or as another name is left out, never turned into another path.
-      const std::wstring chemin = host::paths::fromNative(it->path());
-      if (nom.find(L'\\') != std::wstring::npos || !fs::equivalent(host::paths::resolve(chemin), it->path(), ec) || ec)
+      const std::wstring chemin = host::paths::fromNative(natif);
+      if (nom.find(L'\\') != std::wstring::npos || !fs::equivalent(host::paths::resolve(chemin), natif, ec) || ec)
         continue;
       std::wstring cle = nom;
       stbStr_majuscules(cle);

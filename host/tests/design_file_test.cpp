@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <boost/filesystem.hpp>
+#include <cmath>
+#include <cstring>
 #include <fstream>
+#include <memory>
 #include <numbers>
 
 #include "host/fixture/design_builder.h"
@@ -206,6 +209,96 @@ TEST(DesignFile, TheDocumentedExampleIsValid) {
   EXPECT_EQ(cell->children[1].text->runs[0].kind, RunKind::EnterData);
   EXPECT_EQ(file->models[0].find(4)->data, (std::vector<std::uint8_t>{0x44, 0x45, 0, 0}));
   EXPECT_EQ(file->models[0].references[0].hiddenLevels.at(0), (std::set<LevelId>{1}));
+}
+
+}  // namespace
+
+namespace {
+
+std::string lineDocument(const std::string& element) {
+  return R"({"format":"cadhost-design","version":1,"header":{"fileFormat":2,"is3d":false,"uorPerSub":1,"subPerMaster":1000},)"
+         R"("models":[{"name":"Default","elements":[)" + element + "]}]}";
+}
+
+// What the JSON parser sees differently from the format's own reading: numbers beyond every
+// range, bytes that are not UTF-8, a document cut inside a string, and the order of fields.
+TEST(DesignFile, ReadsNumbersStringsAndFieldOrderAsTheFormatSays) {
+  struct Refused {
+    std::string text;
+    const char* reason;
+  };
+  const Refused refused[] = {
+      {lineDocument(R"({"id":1,"pos":1,"type":3,"points":[[0,0],[1e400,1]]})"), "not a JSON document"},
+      {lineDocument(R"({"id":1,"pos":1,"type":3,"points":[[0,0],[-1e400,1]]})"), "not a JSON document"},
+      {lineDocument(R"({"id":1,"pos":1,"type":3,"points":[[0,0],[123456789012345678901234567890,1]]})"),
+       "model 0, element 0: point is out of range"},
+      {lineDocument(R"({"id":1,"pos":184467440737095516160,"type":3,"points":[[0,0],[1,1]]})"),
+       "model 0, element 0: pos is not an integer in range"},
+      {lineDocument(R"({"id":1,"pos":1,"type":3,"style":9223372036854775808,"points":[[0,0],[1,1]]})"),
+       "model 0, element 0: style is out of range"},
+      {lineDocument(R"({"id":1,"pos":1,"type":3,"style":-9223372036854775809,"points":[[0,0],[1,1]]})"),
+       "model 0, element 0: style is not a 32-bit integer"},
+      {lineDocument(R"({"id":1,"pos":1,"type":3,"level":1.0,"points":[[0,0],[1,1]]})"),
+       "model 0, element 0: level is not an integer in range"},
+      {lineDocument(R"({"id":1,"pos":1,"type":3,"points":[[0,0],[01,1]]})"), "not a JSON document"},
+      {lineDocument(R"({"id":1,"pos":1,"type":3,"points":[[0,0],[1.,1]]})"), "not a JSON document"},
+      {lineDocument(R"({"id":1,"pos":1,"type":17,"text":{"runs":[{"text":"\xC3("}],"origin":[0,0],"width":1,"height":1}})"),
+       "not a JSON document"},
+      {lineDocument(R"({"id":1,"pos":1,"type":3,"note":"\xFF","points":[[0,0],[1,1]]})"), "not a JSON document"},
+      {lineDocument(R"({"id":1,"pos":1,"type":3,"n\u00":1,"points":[[0,0],[1,1]]})"), "not a JSON document"},
+      {R"({"format":"cadhost-design","version":1,"header":{"fileFormat":2,"is3d":false,"uorPe)", "not a JSON document"},
+      // A value refused for its type does not hide a syntax fault after it.
+      {lineDocument(R"({"id":1,"pos":"x":1,"type":3,"points":[[0,0],[1,1]]})"), "not a JSON document"},
+      {lineDocument(R"({"id":1,"pos":1,"type":3,"points":[[0,0],[1,1]]})") + "{}", "not a JSON document"},
+      // The first fault in the format's order is the one reported, wherever it stands.
+      {lineDocument(R"({"points":[[0,0]],"level":-1,"id":0,"pos":1,"type":3})"), "model 0, element 0: level is not an integer in range"},
+      {R"({"models":[],"header":{"is3d":false},"version":1,"format":"cadhost-design"})", "missing field \"fileFormat\""},
+      {lineDocument(R"({"id":1,"pos":1,"type":35,"cell":{"origin":[0,0],"range":[[0,0],"x",[1,1]]}})"),
+       "model 0, element 0: shared cell range is not [low, high]"},
+      // An arc that winds more than once would only draw itself again, at any cost.
+      {lineDocument(R"({"id":1,"pos":1,"type":16,"arc":{"centre":[0,0],"primaryRadius":1,"secondaryRadius":1,"sweep":6.3}})"),
+       "model 0, element 0: arc sweep is out of range"},
+      {lineDocument(R"({"id":1,"pos":1,"type":16,"arc":{"centre":[0,0],"primaryRadius":1,"secondaryRadius":1,"sweep":-1000}})"),
+       "model 0, element 0: arc sweep is out of range"},
+  };
+  for (const auto& c : refused) {
+    std::string error;
+    EXPECT_FALSE(DesignFile::parse(c.text, &error)) << c.reason;
+    EXPECT_EQ(error, c.reason);
+  }
+
+  std::string error;
+  // Geometry before the type, keys written with escapes, a long decimal read to the nearest
+  // double, numbers too small for a double read as zero, the last of repeated keys.
+  auto file = DesignFile::parse(
+      lineDocument(R"({"points":[[0.184467440737095516163,1e-400],[-0,2]],"l\u0065vel":4,"id":1,"pos":1,"colour":1,"colour":2,"type":3},)"
+                   R"({"arc":{"centre":[0,0],"primaryRadius":1,"secondaryRadius":1,"sweep":-6.283185307179586},"type":16,"id":2,"pos":2})"),
+      &error);
+  ASSERT_TRUE(file) << error;
+  const Element* line = file->models[0].find(1);
+  ASSERT_TRUE(line);
+  EXPECT_EQ(line->points[0].x, 0.1844674407370955);
+  EXPECT_EQ(line->points[0].y, 0.0);
+  EXPECT_EQ(line->level, 4u);
+  EXPECT_EQ(line->colour, 2u);
+  EXPECT_FALSE(std::signbit(line->points[1].x));  // an integer zero, as the format reads integers
+  EXPECT_EQ(file->models[0].find(2)->arc->sweep, -6.283185307179586);
+}
+
+// The parser reads ahead of the bytes it is given: a document that ends exactly where its memory
+// ends is read from a padded copy (the sanitizers would see a read past the end).
+TEST(DesignFile, ReadsBytesThatHaveNoRoomAfterThem) {
+  const std::string text = lineDocument(R"({"id":1,"pos":1,"type":3,"points":[[0,0],[1,1]]})");
+  const auto exact = std::make_unique<char[]>(text.size());
+  std::memcpy(exact.get(), text.data(), text.size());
+  std::string error;
+  EXPECT_TRUE(DesignFile::parse(std::string_view(exact.get(), text.size()), &error)) << error;
+  // Cut inside a string, with nothing after it.
+  const std::size_t cut = text.find("Default") + 3;
+  const auto shortCopy = std::make_unique<char[]>(cut);
+  std::memcpy(shortCopy.get(), text.data(), cut);
+  EXPECT_FALSE(DesignFile::parse(std::string_view(shortCopy.get(), cut), &error));
+  EXPECT_EQ(error, "not a JSON document");
 }
 
 }  // namespace

@@ -3,7 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <boost/filesystem.hpp>
+#include <chrono>
+#include <ctime>
+#include <thread>
+#include <fstream>
+#include <iterator>
 
+#include "host/config.h"
 #include "host/element_handle.h"
 #include "host/fixture/design_builder.h"
 #include "host/views.h"
@@ -90,6 +96,59 @@ TEST_F(HostModels, ReopeningReadsWhatTheFileHoldsNow) {
     ASSERT_EQ(openWorkFile(&m, nullptr, nullptr, path(L"Meme.dgn"), L"", true), kSuccess);
     EXPECT_EQ(readElement(m, id)->colour, colour);
   }
+}
+
+// A check and the opens that follow share one read and one parse of an unchanged file; a file
+// changed in place is read again, whatever its size and modification time.
+TEST_F(HostModels, OneLoadServesTheChecksAndOpensOfAnUnchangedFile) {
+  const fs::path plan = dir / "Plan.dgn";
+  const std::time_t longAgo = std::time(nullptr) - 60;
+  fs::last_write_time(plan, longAgo);
+  // A file changed in the last two seconds is read at each open: file times are too coarse.
+  std::this_thread::sleep_for(std::chrono::milliseconds(2100));
+  resetDesignFileLoads();
+  std::uint32_t format = 0;
+  ASSERT_EQ(validateDesignFile(path(L"PLAN.DGN"), &format), kSuccess);
+  ModelRef a, b;
+  ASSERT_EQ(openWorkFile(&a, nullptr, nullptr, path(L"plan.dgn"), L"", true), kSuccess);
+  ASSERT_EQ(openWorkFile(&b, nullptr, nullptr, path(L"Plan.dgn"), L"", false), kSuccess);
+  EXPECT_EQ(designFileLoads().reads, 1u);
+  EXPECT_EQ(designFileLoads().parses, 1u);
+  closeWorkFile(a);
+  closeWorkFile(b);
+
+  std::string text;
+  {
+    std::ifstream in(plan.string(), std::ios::binary);
+    text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  }
+  const auto at = text.find("1000.0", text.find("\"points\""));
+  ASSERT_NE(at, std::string::npos);
+  text.replace(at, 6, "2000.0");
+  std::ofstream(plan.string(), std::ios::binary | std::ios::in | std::ios::out) << text;
+  fs::last_write_time(plan, longAgo);  // the same size and time: only the change time tells
+  ASSERT_EQ(openWorkFile(&a, nullptr, nullptr, path(L"Plan.dgn"), L"", true), kSuccess);
+  EXPECT_EQ(designFileLoads().reads, 2u);
+  EXPECT_EQ(readElement(a, lineId)->points[1].x, 2000.0);
+}
+
+// A file larger than the limit is refused before it is read.
+TEST_F(HostModels, AFileBeyondTheSizeLimitIsRefusedUnread) {
+  std::string text;
+  {
+    std::ifstream in(fs::path(dir / "Plan.dgn").string(), std::ios::binary);
+    text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  }
+  std::ofstream(fs::path(dir / "Grand.dgn").string(), std::ios::binary) << text << std::string(1 << 20, ' ');
+  config::set(L"CADHOST_DESIGN_FILE_MAX_MB", L"1");
+  resetDesignFileLoads();
+  ModelRef m;
+  EXPECT_EQ(validateDesignFile(path(L"Grand.dgn")), kNotDesignFile);
+  EXPECT_EQ(openWorkFile(&m, nullptr, nullptr, path(L"Grand.dgn"), L"", true), kNotDesignFile);
+  EXPECT_EQ(designFileLoads().reads, 0u);
+  EXPECT_EQ(validateDesignFile(path(L"Plan.dgn")), kSuccess);
+  config::unset(L"CADHOST_DESIGN_FILE_MAX_MB");
+  EXPECT_EQ(validateDesignFile(path(L"Grand.dgn")), kSuccess);
 }
 
 TEST_F(HostModels, ReadOnlyIsTheModeBits) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <boost/filesystem.hpp>
+#include <ctime>
 #include <fstream>
 
 namespace fs = boost::filesystem;
@@ -34,6 +35,19 @@ TEST_F(HostPaths, ResolvesWithoutCaseComponentByComponent) {
   EXPECT_EQ(host::paths::resolveForWriting(wide(root) + L"/DOSSIER/LIVRE/NEW.CSV"), root / "Dossier" / "Livre" / "NEW.CSV");
   // A path through a regular file does not throw.
   EXPECT_NO_THROW(host::paths::resolve(wide(root) + L"/DOSSIER/LIVRE/ABC.FP2/DEEPER"));
+}
+
+// A folder is listed once while it does not change, and again once it changed.
+TEST_F(HostPaths, ListsAFolderOnceWhileItDoesNotChange) {
+  const std::time_t longAgo = std::time(nullptr) - 60;
+  for (const fs::path& folder : {root, root / "Dossier", root / "Dossier" / "Livre"}) fs::last_write_time(folder, longAgo);
+  const std::uint64_t before = host::paths::listings();
+  for (int i = 0; i < 3; ++i)
+    EXPECT_EQ(host::paths::resolve(wide(root) + L"/DOSSIER/LIVRE/ABC.FP2"), root / "Dossier" / "Livre" / "abc.fp2");
+  EXPECT_EQ(host::paths::listings() - before, 3u);  // each folder once
+  std::ofstream(fs::path(root / "Dossier" / "Livre" / "Nouveau.dgn").string()) << "x";
+  EXPECT_EQ(host::paths::resolve(wide(root) + L"/DOSSIER/LIVRE/NOUVEAU.DGN"), root / "Dossier" / "Livre" / "Nouveau.dgn");
+  EXPECT_EQ(host::paths::entries(root / "Dossier" / "Livre").size(), 3u);
 }
 
 TEST(HostPathsText, Utf8RoundTripAndCaseFolding) {
