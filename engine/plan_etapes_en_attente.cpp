@@ -1,6 +1,7 @@
 // The stages of the verification whose checks are not built yet: the one list of them. Each
 // passes over the plan (no finding, no status, result 0) until its checks land; the comment of
-// each says the calls it will make. Remove a stage from here when it is built.
+// each says the calls it will make. Remove a stage from here when it is built. The rule-book
+// drivers and books still waiting stand here too, doing nothing.
 #include "engine/plan_etapes.h"
 #include "standard/regle_livresV3.h"
 
