@@ -35,6 +35,12 @@ void etape_datesReseaux(std::vector<vererreur>& erreurs, const verfichier& fichi
 // Drawing rules of the plan's standard, file by file: builds each file's element table.
 void etape_elements(std::vector<vererreur>& erreurs, verplanfichiers& fichiers);
 
+// The three-file element rules that etape_elements calls: background, electricity and
+// other-networks files (plan_etapes_en_attente.cpp until their rule books land).
+void ctrl_elementsFdpV3(std::vector<vererreur>& erreurs, verfichier& fichier, const verplanfichiers& fichiers);
+void ctrl_elementsElecV3(std::vector<vererreur>& erreurs, verfichier& fichier, const verplanfichiers& fichiers);
+void ctrl_elementsAutreV3(std::vector<vererreur>& erreurs, verfichier& fichier, const verplanfichiers& fichiers);
+
 // Useful area and element classes over the file set.
 void etape_zoneUtile(std::vector<vererreur>& erreurs, verplanfichiers& fichiers);
 

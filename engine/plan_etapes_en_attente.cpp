@@ -12,9 +12,11 @@ void etape_signature(verplan&, const vercontexte&, drapeauxVerification) {}
 void etape_datesReseaux(std::vector<vererreur>&, const verfichier&, std::uint64_t, const verplaninfo&,
                         const std::vector<std::pair<std::wstring, std::wstring>>&) {}
 
-// One-file plan: ctrl_elementsV2 on slot 0; three-file plan: ctrl_elementsFdpV3 on FP2, then
-// ctrl_elementsElecV3 on EL2 and ctrl_elementsAutreV3 on AR2 when they exist.
-void etape_elements(std::vector<vererreur>&, verplanfichiers&) {}
+// The element rules of the three files: each builds its file's element table, classifies every
+// element with the file's rule book and reports those with a code.
+void ctrl_elementsFdpV3(std::vector<vererreur>&, verfichier&, const verplanfichiers&) {}
+void ctrl_elementsElecV3(std::vector<vererreur>&, verfichier&, const verplanfichiers&) {}
+void ctrl_elementsAutreV3(std::vector<vererreur>&, verfichier&, const verplanfichiers&) {}
 
 // ctrl_zoneUtile on the file set.
 void etape_zoneUtile(std::vector<vererreur>&, verplanfichiers&) {}
