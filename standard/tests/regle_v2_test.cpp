@@ -250,3 +250,42 @@ TEST(RegleV2, CellsWithChildrenRows) {
 }
 
 }  // namespace
+
+namespace {
+
+// The driver on a file that names its protection dimensions' level "58": the slot takes it.
+TEST(RegleV2, DriverReportsInTableOrderAndTheLevel58StandsForCotesFourreaux) {
+  fx::DesignBuilder b;
+  const host::LevelId l58 = b.level(L"58");
+  const host::LevelId fixes = b.level(L"SymbolesFixes");
+  const host::Point3d o{1000, 1000, 0}, p{2000, 1000, 0};
+  const host::ElementId cote = b.add(fx::dimension({o, p}).level(l58).colour(6));
+  const host::ElementId ligne = b.add(fx::line(o, p).level(l58));
+  const host::ElementId inconnue = b.add(fx::cell(L"XYZ", o, {fx::line(o, p)}, 2.0).level(fixes).colour(4));
+  const ModeleOuvert m(b, L"PLAN.109");
+  verplanfichiers fichiers;
+  fichiers.type = 1;
+  fichiers.version = 1;
+  verfichier& f = fichiers.fichiers[0];
+  f.chemin = m.chemin();
+  f.modele = m.modele();
+  f.role = rolePlanUnique;
+  std::vector<vererreur> erreurs;
+  ctrl_elementsV2(erreurs, f, fichiers);
+  ASSERT_EQ(f.elements.size(), 3u);
+  EXPECT_EQ(f.elements[static_cast<std::size_t>(element_rechercherParId(f.elements, cote))].categorie,
+            L"Cote levée protection");
+  ASSERT_EQ(erreurs.size(), 2u);
+  EXPECT_EQ(erreurs[0].idElement, ligne);
+  EXPECT_EQ(erreurs[0].code, 2032u);
+  EXPECT_EQ(erreurs[0].extra, 3u);
+  EXPECT_EQ(erreurs[0].fichier, L"PLAN.109");
+  EXPECT_TRUE(erreurs[0].complement.empty());
+  EXPECT_EQ(erreurs[1].idElement, inconnue);
+  EXPECT_EQ(erreurs[1].code, 2041u);
+  EXPECT_EQ(erreurs[1].extra, 2u);
+  EXPECT_EQ(erreurs[1].complement, L"XYZ");
+  EXPECT_TRUE(erreurs[1].objet.empty());
+}
+
+}  // namespace
