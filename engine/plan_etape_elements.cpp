@@ -1,7 +1,10 @@
-// The drawing-rule stage of the driver: each file's element table is built and classified by
-// its rule book. The electricity and other-networks drivers join once their books land.
+// The drawing-rule stage of the driver: the one-file plan's file through the one-file book, or
+// the background file through the background book. The electricity and other-networks drivers
+// (ctrl_elementsElecV3 on EL2, ctrl_elementsAutreV3 on AR2, when those files exist) join once
+// their books land.
 #include "engine/plan_etapes.h"
 #include "standard/ctrl_elementsV3.h"
+#include "standard/regle_v2.h"
 
 void etape_elements(std::vector<vererreur>& erreurs, verplanfichiers& fichiers) {
   if (fichiers.type == 1) {

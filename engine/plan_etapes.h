@@ -34,8 +34,6 @@ void etape_datesReseaux(std::vector<vererreur>& erreurs, const verfichier& fichi
 
 // Drawing rules of the plan's standard, file by file: builds each file's element table.
 void etape_elements(std::vector<vererreur>& erreurs, verplanfichiers& fichiers);
-// The one-file plan's rule-book driver, waiting in plan_etapes_en_attente.cpp.
-void ctrl_elementsV2(std::vector<vererreur>& erreurs, verfichier& fichier, const verplanfichiers& fichiers);
 
 // Useful area and element classes over the file set.
 void etape_zoneUtile(std::vector<vererreur>& erreurs, verplanfichiers& fichiers);

@@ -14,10 +14,6 @@ void etape_signature(verplan&, const vercontexte&, drapeauxVerification) {}
 void etape_datesReseaux(std::vector<vererreur>&, const verfichier&, std::uint64_t, const verplaninfo&,
                         const std::vector<std::pair<std::wstring, std::wstring>>&) {}
 
-// The one-file plan's rule book: regle_classerElementV2 on every element of slot 0, through
-// element_construireTable and niv_tableV2, each element with a code reported.
-void ctrl_elementsV2(std::vector<vererreur>&, verfichier&, const verplanfichiers&) {}
-
 // The electricity (EL2) and other-networks (AR2) rule books, which ctrl_elementsElecV3 and
 // ctrl_elementsAutreV3 walk; until they land the elements keep code 0 and no category, and the
 // drawing-rule stage calls neither driver.

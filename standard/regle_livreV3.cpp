@@ -72,16 +72,7 @@ void regle_classerV3(verelement& element, const regle_livreV3& livre, std::span<
       if (c != branche->cellules.end()) {
         element.categorie = categorieDe(c->categorie, s.nomCellule);
         if (!c->enfants.empty()) {
-          std::vector<versymbologie> lignes;
-          for (const regle_enfant& e : c->enfants) {
-            versymbologie l;
-            l.type = e.type;
-            l.couleur = e.couleur;
-            l.epaisseur = e.epaisseur;
-            l.style = e.style;
-            lignes.push_back(std::move(l));
-          }
-          if (element_controlerEnfants(element, modele, lignes) != 0) element.codeErreur = 2043;
+          if (regle_controlerEnfants(element, modele, c->enfants) != 0) element.codeErreur = 2043;
           return;
         }
       } else if (s.nomCellule.empty() && !branche->sansNom.empty()) {
@@ -94,6 +85,14 @@ void regle_classerV3(verelement& element, const regle_livreV3& livre, std::span<
   }
 
   vercomparaison resultat;
-  regle_essayerLignes(resultat, s, branche->lignes, livre.gabarits, classeEchelle, branche->essai);
+  if (branche->essai == regle_essai::meilleur) {
+    resultat = regle_essayerLignes(s, branche->lignes, livre.gabarits, classeEchelle);
+  } else {
+    // Each row in turn, its result standing in place of the one before, until one has no code.
+    for (std::size_t k = 0; k < branche->lignes.size(); ++k) {
+      resultat = regle_essayerLignes(s, branche->lignes.subspan(k, 1), livre.gabarits, classeEchelle);
+      if (resultat.code == 0) break;
+    }
+  }
   regle_etapeFinale(element, resultat);
 }

@@ -16,13 +16,8 @@
 #include "standard/regle_lignes.h"
 #include "standard/verelement.h"
 
-// One component of a cell checked one for one: type, colour, weight, line-style number, exactly.
-struct regle_enfant {
-  std::int32_t type;
-  std::uint32_t couleur;
-  std::uint32_t epaisseur;
-  std::int32_t style;
-};
+// How the results of a branch's rows are kept: the best of them, or the last one tried.
+enum class regle_essai : std::uint8_t { meilleur, dernier };
 
 // A cell that a branch admits, with its category ("%s" takes the cell name). A cell with
 // children rows has its components checked instead of its own symbology, with no final step.

@@ -15,8 +15,8 @@ using enum regle_gabarit;
 
 constexpr std::array<std::wstring_view, 3> catalogue = {L"Autre", L"A", L"B"};
 
-constexpr std::array<regle_ligne, 1> textes = {{{L"Texte", 3, 0, 0, L"~", petit, 0.0, true}}};
-constexpr std::array<regle_ligne, 2> cotes = {{{L"Cote levée", 7, 0, 0, L"~", petit}, {L"Cote non levée", 0, 0, 0, L"~", petit, 0.0, true}}};
+constexpr std::array<regle_ligne, 1> textes = {{{L"Texte", 3, 0, 0, L"~", petit, 0.0, {}, true}}};
+constexpr std::array<regle_ligne, 2> cotes = {{{L"Cote levée", 7, 0, 0, L"~", petit}, {L"Cote non levée", 0, 0, 0, L"~", petit, 0.0, {}, true}}};
 constexpr std::array<regle_brancheV3, 3> brancheA = {{
     {.masque = 32, .categorie = L"Texte A", .lignes = textes},
     {.masque = 1, .annotationSeule = true, .annotation = L"Annotation A", .lignes = textes},
