@@ -1,7 +1,9 @@
 // The stages of the verification whose checks are not built yet: the one list of them. Each
 // passes over the plan (no finding, no status, result 0) until its checks land; the comment of
-// each says the calls it will make. Remove a stage from here when it is built.
+// each says the calls it will make. Remove a stage from here when it is built. The rule-book
+// drivers and books still waiting stand here too, doing nothing.
 #include "engine/plan_etapes.h"
+#include "standard/regle_livresV3.h"
 
 // verif_verifierSignaturePlan with the Origine directory, the signature list and the flags.
 void etape_signature(verplan&, const vercontexte&, drapeauxVerification) {}
@@ -12,9 +14,13 @@ void etape_signature(verplan&, const vercontexte&, drapeauxVerification) {}
 void etape_datesReseaux(std::vector<vererreur>&, const verfichier&, std::uint64_t, const verplaninfo&,
                         const std::vector<std::pair<std::wstring, std::wstring>>&) {}
 
-// One-file plan: ctrl_elementsV2 on slot 0; three-file plan: ctrl_elementsFdpV3 on FP2, then
-// ctrl_elementsElecV3 on EL2 and ctrl_elementsAutreV3 on AR2 when they exist.
-void etape_elements(std::vector<vererreur>&, verplanfichiers&) {}
+// The electricity (EL2) and other-networks (AR2) rule books, which ctrl_elementsElecV3 and
+// ctrl_elementsAutreV3 walk; until they land the elements keep code 0 and no category, and the
+// drawing-rule stage calls neither driver.
+void regle_classerElementElecV3(verelement&, const verniveauxele&, const std::vector<vercouple>&, std::int32_t,
+                                const verfichier&) {}
+void regle_classerElementAutreV3(verelement&, const verniveauxaut&, const std::vector<vercouple>&, std::int32_t,
+                                 const verfichier&) {}
 
 // ctrl_zoneUtile on the file set.
 void etape_zoneUtile(std::vector<vererreur>&, verplanfichiers&) {}

@@ -1,0 +1,76 @@
+#pragma once
+// The shape of a three-file rule book, which the background, electricity and other-networks books
+// share: a chain of level slots tried in the book's order (the first equal level decides, else
+// 2031); in the slot, branches by element type (none admits the type: 2032); in a branch, the
+// annotations (cells of an unnamed-cell pair), the listed cells (another name: 2041) or the
+// children rows of a listed cell (2043); then the rows, tried in order, and the final step.
+// A book is data (a table file of its own) walked by regle_classerV3.
+#include <array>
+#include <cstdint>
+#include <span>
+#include <string_view>
+#include <vector>
+
+#include "host/model_ref.h"
+#include "standard/element_table.h"
+#include "standard/regle_lignes.h"
+#include "standard/verelement.h"
+
+// How the results of a branch's rows are kept: the best of them, or the last one tried.
+enum class regle_essai : std::uint8_t { meilleur, dernier };
+
+// A cell that a branch admits, with its category ("%s" takes the cell name). A cell with
+// children rows has its components checked instead of its own symbology, with no final step.
+struct regle_celluleV3 {
+  std::wstring_view nom;
+  std::wstring_view categorie;
+  std::span<const regle_enfant> enfants = {};
+};
+
+// The elements of a slot that one set of rules takes, by type.
+struct regle_brancheV3 {
+  std::uint8_t masque = 0;          // element_typeAccepte's mask
+  bool tousTypes = false;           // every element type, the mask aside
+  bool annotationSeule = false;     // only cells of an unnamed-cell pair; other cells go on to the next branch
+  std::wstring_view categorie = {}; // set on the element before the rows
+  std::wstring_view annotation = {};  // category of a cell of an unnamed-cell pair
+  std::span<const regle_celluleV3> cellules = {};  // when not empty, any other cell gets 2041...
+  std::wstring_view sansNom = {};   // ...unless it has no name and this category is given
+  std::span<const regle_ligne> lignes = {};
+  regle_essai essai = regle_essai::meilleur;
+};
+
+// A slot of the chain: the level's name in the file's catalogue, and its branches in order.
+struct regle_slotV3 {
+  std::wstring_view niveau;
+  std::span<const regle_brancheV3> branches;
+};
+
+// A book ready to walk: its slots with the catalogue index of each (-1: the catalogue lacks the
+// name, the slot never matches), and its text templates.
+struct regle_livreV3 {
+  std::span<const regle_slotV3> slots;
+  std::vector<std::int32_t> index;
+  regle_gabarits gabarits;
+};
+
+// The templates of the three-file books: plain, and small ("INTL_ENGINEERING" 0.4 × 0.28).
+regle_gabarits regle_gabaritsV3();
+
+template <std::size_t N>
+regle_livreV3 regle_preparerLivre(std::span<const regle_slotV3> slots, const std::array<std::wstring_view, N>& catalogue) {
+  regle_livreV3 livre{slots, {}, regle_gabaritsV3()};
+  for (const regle_slotV3& s : slots) {
+    std::int32_t i = -1;
+    for (std::size_t k = 0; k < N && i < 0; ++k)
+      if (catalogue[k] == s.niveau) i = static_cast<std::int32_t>(k);
+    livre.index.push_back(i);
+  }
+  return livre;
+}
+
+// Classifies one element by the book: common cells first, then the slot of its level (`ids`: the
+// file's level table, slot order; a slot of id 0 never matches), and writes its error code and
+// category. `modele` is where the children of a cell are read.
+void regle_classerV3(verelement& element, const regle_livreV3& livre, std::span<const std::uint32_t> ids,
+                     const std::vector<vercouple>& couples, std::int32_t classeEchelle, host::ModelRef modele);
