@@ -228,6 +228,10 @@ TEST_F(CoordGml, ThePasteReadsThePointOrPolygonItsSystemAndItsPairs) {
     }
     EXPECT_EQ(host::messages::log().size(), c.references);
   }
+  // No lines at all: the reader would read its file, which has no name.
+  std::int32_t ligneLue = kInchange;
+  EXPECT_EQ(coord_importerGml(ligneLue, {}, table), kEchec);
+  EXPECT_EQ(ligneLue, kInchange);
   host::messages::clearLog();
   pointsCoordonnees.clear();
 }

@@ -68,6 +68,21 @@ inline std::wstring decrire(const StbXml& document) {
   return sortie;
 }
 
+// The texts that the fuzz tests mutate: the point and the polygon in WGS84, and a Lambert 93
+// point, whose row is a projected one.
+inline std::vector<std::wstring> textesGml() {
+  std::wstring l93 = textePoint(L"700000.000000000,6600000.000000000");
+  l93.replace(l93.find(L"EPSG:4326"), 9, L"IGN-RGF93");
+  return {textePoint(), textePolygone(), l93};
+}
+
+inline std::wstring repeter(const std::wstring& motif, std::size_t fois) {
+  std::wstring sortie;
+  sortie.reserve(motif.size() * fois);
+  for (std::size_t i = 0; i < fois; ++i) sortie += motif;
+  return sortie;
+}
+
 constexpr std::size_t kTailleMax = 64 * 1024;
 
 // Characters flipped, deleted or inserted from the reader's own syntax, line ends, NUL and

@@ -86,12 +86,7 @@ TEST(StbXmlFuzz, EveryTruncationOfTheClipboardTexts) {
     }
 }
 
-std::wstring repeter(const std::wstring& motif, std::size_t fois) {
-  std::wstring sortie;
-  sortie.reserve(motif.size() * fois);
-  for (std::size_t i = 0; i < fois; ++i) sortie += motif;
-  return sortie;
-}
+using stbxml_fixture::repeter;
 
 TEST(StbXmlFuzz, LargeInputsEndInLinearTime) {
   constexpr std::size_t kFois = 100000;
