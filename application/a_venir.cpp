@@ -16,8 +16,4 @@ void aVenir(const wchar_t* format, const char* nom) {
 
 #define TVK_OPERATION_A_VENIR(nom) aVenir(L"La fonction %s n'est pas encore disponible.", #nom)
 
-std::int32_t coord_importerGml(std::int32_t&, const std::vector<std::wstring>&, const std::vector<verprojection>&) {
-  return 32768;
-}
-
 void diff_ecrireDifferences(verdossier&) { TVK_OPERATION_A_VENIR(diff_ecrireDifferences); }

@@ -11,11 +11,5 @@
 #include "engine/verprojection.h"
 #include "host/dialogs.h"
 
-// The coordinates dialog's reading of a pasted GML text: 0 with pointsCoordonnees and the row
-// set, else 32768. Until it comes it reads nothing, silently, as it fails on any text that is
-// not GML: the paste goes on with plain numbers.
-std::int32_t coord_importerGml(std::int32_t& ligne, const std::vector<std::wstring>& lignes,
-                               const std::vector<verprojection>& projections);
-
 // The summary's menu bar: the folder's differences drawing.
 void diff_ecrireDifferences(verdossier& dossier);

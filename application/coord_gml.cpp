@@ -1,8 +1,13 @@
-// The GML 3.2 text of a point or a polygon, as the copy tools put it on the clipboard.
+// The GML 3.2 text of a point or a polygon, as the copy tools put it on the clipboard, and its
+// reading back when it is pasted into the coordinates dialog.
+#include <cmath>
+#include <cwchar>
 #include <string>
 
 #include "application/a_propos.h"
 #include "application/coordonnees.h"
+#include "application/proj_application.h"
+#include "application/stb_xml.h"
 #include "host/model_ref.h"
 #include "toolbox/stb_proj.h"
 #include "toolbox/stb_str.h"
@@ -66,5 +71,40 @@ std::wstring coord_exporterPoints(const std::vector<host::Point3d>& points, std:
     return texte;
   } catch (...) {
     return {};
+  }
+}
+
+std::int32_t coord_importerGml(std::int32_t& ligne, const std::vector<std::wstring>& lignes,
+                               const std::vector<verprojection>& projections) {
+  constexpr std::int32_t kEchec = 0x8000;
+  try {
+    pointsCoordonnees.clear();
+    StbXml document;
+    if (StbXml::charger(document, lignes) != 0) return kEchec;
+    std::int32_t geometrie = StbXml::chercherNoeud(L"gml:Point", document);
+    if (geometrie < 0) geometrie = StbXml::chercherNoeud(L"gml:Polygon", document);
+    if (geometrie < 0) return kEchec;
+    const StbXmlNoeud& noeud = document.noeuds[static_cast<std::size_t>(geometrie)];
+    const std::int32_t attribut = StbXml::chercherAttribut(L"srsName", noeud);
+    if (attribut < 0) return kEchec;
+    ligne = proj_indiceParCle(projections, noeud.attributs[static_cast<std::size_t>(attribut)].valeur);
+    if (ligne < 0) return kEchec;
+    // The coordinates anywhere in the document, not only under the geometry.
+    const std::int32_t coordonnees = StbXml::chercherNoeud(L"gml:coordinates", document);
+    if (coordonnees < 0) return kEchec;
+    std::vector<std::wstring> paires;
+    stbStr_decouper(paires, document.noeuds[static_cast<std::size_t>(coordonnees)].texte, L" ");
+    for (const std::wstring& paire : paires) {
+      std::wstring x, y;
+      if (stbStr_separer(x, y, paire, L",") != 0) return kEchec;
+      // The runtime's reading: the longest number at the start, 0 when none; "nan", "inf" and
+      // out-of-range values, which it also reads, are refused.
+      const double px = std::wcstod(x.c_str(), nullptr), py = std::wcstod(y.c_str(), nullptr);
+      if (!std::isfinite(px) || !std::isfinite(py)) return kEchec;
+      pointsCoordonnees.push_back(host::Point3d{px, py, 0.0});
+    }
+    return 0;
+  } catch (...) {
+    return kEchec;
   }
 }

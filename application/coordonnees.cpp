@@ -5,7 +5,6 @@
 #include <algorithm>
 
 #include "application/a_propos.h"
-#include "application/a_venir.h"
 #include "application/proj_application.h"
 #include "application/verapplication.h"
 #include "host/clipboard.h"

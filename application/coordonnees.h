@@ -57,3 +57,10 @@ void coord_copierPolygone();
 std::wstring coord_exporterPoints(const std::vector<host::Point3d>& points, std::int32_t mode,
                                   const std::wstring& application, const verprojection& source,
                                   const verprojection& cible);
+
+// Reads a pasted GML text, cut into lines: the first point, else the first polygon, its
+// "srsName" as a row key of the table (written to `ligne` once looked up, -1 when no row has it)
+// and the pairs "X,Y" of the first coordinates element into pointsCoordonnees (Z 0), in order.
+// 0, or 0x8000 without a message; the pairs read before a faulty one stay in pointsCoordonnees.
+std::int32_t coord_importerGml(std::int32_t& ligne, const std::vector<std::wstring>& lignes,
+                               const std::vector<verprojection>& projections);

@@ -1,13 +1,16 @@
 // The XML reader on large inputs: a generated GML document of 10 MB (one feature collection of
 // polygons, given as lines and read from a file), and the clipboard's polygon text with 100,000
-// pairs, the bulk of a GML import.
+// pairs, loaded alone and imported whole (the paste's reading: load, look-ups, 100,000 points).
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
 #include <string>
 #include <vector>
 
+#include "application/coordonnees.h"
+#include "application/proj_application.h"
 #include "application/stb_xml.h"
+#include "application/verapplication.h"
 #include "application/tests/stb_xml_fixture.h"
 #include "toolbox/stb_fichier.h"
 
@@ -82,6 +85,20 @@ void BM_ChargerPolygone100000Paires(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_ChargerPolygone100000Paires)->Unit(benchmark::kMillisecond);
+
+void BM_ImporterPolygone100000Paires(benchmark::State& state) {
+  const std::vector<std::wstring> lignes = stbxml_fixture::lignes(stbxml_fixture::textePolygone(paires(kPaires)));
+  proj_remplirTable();
+  const std::vector<verprojection> table = appTolvek.projections;
+  for (auto _ : state) {
+    std::int32_t ligne = -1;
+    if (coord_importerGml(ligne, lignes, table) != 0 || pointsCoordonnees.size() != kPaires)
+      state.SkipWithError("refused");
+    benchmark::DoNotOptimize(pointsCoordonnees.data());
+  }
+  pointsCoordonnees.clear();
+}
+BENCHMARK(BM_ImporterPolygone100000Paires)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

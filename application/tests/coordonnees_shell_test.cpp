@@ -76,7 +76,7 @@ TEST_F(CoordonneesShell, ConvertsPastesGoesToThePointAndCopiesOnEveryDrawing) {
   std::string sortie;
   ASSERT_EQ(lancer(sortie), 0) << sortie;
   auto e = etapes(sortie);
-  ASSERT_EQ(e.size(), 11u) << sortie;
+  ASSERT_EQ(e.size(), 13u) << sortie;
   EXPECT_THAT(sortie, Not(HasSubstr("n'est pas encore disponible")));
   EXPECT_THAT(sortie, Not(HasSubstr("chec")));  // no command of the script failed
 
@@ -139,6 +139,28 @@ TEST_F(CoordonneesShell, ConvertsPastesGoesToThePointAndCopiesOnEveryDrawing) {
   // 10, 11. Without a system of the table neither the go-to nor the copy works.
   EXPECT_EQ(occurrences(e[10], kSansProjection), 2u) << e[10];
   EXPECT_EQ(occurrences(e[11], kSansProjection), 1u) << e[11];
+
+  // 12. The copied point pasted back: its WGS84 row first, then Lambert 93 within 1 mm of the
+  // picked point.
+  const auto colle = e[12].find("Dialogue 5");
+  EXPECT_NEAR(champ(e[12].substr(0, e[12].find("Dialogue 5", colle + 1)), 53), 3.0016, 1e-4) << e[12];
+  EXPECT_NEAR(champ(e[12], 51), 700123.456, 1e-3) << e[12];
+  EXPECT_NEAR(champ(e[12], 52), 6600654.321, 1e-3) << e[12];
+  EXPECT_THAT(e[12], Not(HasSubstr("[mode 2]")));
+
+  // 13. The copied rectangle pasted back sets the view's area to its box, 2 km by 1 km, centred on
+  // it, and draws the cross.
+  EXPECT_THAT(e[13], Not(HasSubstr("[mode 2]")));
+  EXPECT_THAT(e[13], Not(HasSubstr("[mode 7]")));
+  const auto zoneCollee = e[13].find("vue 1 : ");
+  ASSERT_NE(zoneCollee, std::string::npos) << e[13];
+  std::istringstream boite(e[13].substr(zoneCollee + 8));
+  boite >> x1 >> y1 >> x2 >> y2;
+  EXPECT_NEAR(x2 - x1, 2000000.0, 1000.0);
+  EXPECT_NEAR(y2 - y1, 1000000.0, 1000.0);
+  EXPECT_NEAR((x1 + x2) / 2, 701000000.0, 1000.0);
+  EXPECT_NEAR((y1 + y2) / 2, 6600500000.0, 1000.0);
+  EXPECT_EQ(occurrences(lire(dir / "collage.svg"), "class=\"transient\""), 1u);
 }
 
 }  // namespace

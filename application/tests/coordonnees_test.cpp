@@ -1,6 +1,6 @@
 // The coordinates dialog and the copy tools on working drawings in several systems: conversions
 // between rows against known points, plain-number pastes, the go-to's cross, the tools' texts on
-// the clipboard, and every failed reprojection refused with its message.
+// the clipboard, every failed reprojection refused with its message, and hostile GML pasted.
 #include "application/coordonnees.h"
 
 #include <gtest/gtest.h>
@@ -9,9 +9,11 @@
 #include <cmath>
 #include <limits>
 #include <optional>
+#include <random>
 
 #include "application/proj_application.h"
 #include "application/tests/bilan_fixture.h"
+#include "application/tests/stb_xml_fixture.h"
 #include "host/clipboard.h"
 #include "host/fixture/design_builder.h"
 #include "host/svg_view.h"
@@ -448,6 +450,45 @@ TEST_F(Coordonnees, NothingIsCopiedWithoutTheModelsSystemAPointOfPROJOrAClipboar
     host::clipboard::setUnavailable(false);
     d::close(dialogue());
   }
+}
+
+// Mutations and truncations of the clipboard's GML texts, and two large ones, pasted on a
+// Lambert 93 drawing: read or refused with its message, never a field that is not finite, a row
+// that is not one of the table, or a clipboard left open.
+TEST_F(Coordonnees, HostileGmlPastedLeavesFiniteFieldsAndAClosedClipboard) {
+  constexpr int kCollages = 400;
+  dessin(L"IGN-RGF93");
+  ouvrir();
+  const auto coller = [](const std::wstring& texte) {
+    host::clipboard::setText(texte);
+    host::messages::clearLog();
+    presser(52);
+    bool lu = true;
+    for (const std::wstring& m : messages())
+      if (m.find(L"ne peut \u00eatre interpr\u00e9t\u00e9") != std::wstring::npos) lu = false;
+    host::messages::clearLog();
+    EXPECT_FALSE(host::clipboard::isOpen());
+    for (const double v : TvkDlg.coordonnees) EXPECT_TRUE(std::isfinite(v)) << v;
+    EXPECT_GE(projectionCourante, 0);
+    EXPECT_LT(projectionCourante, static_cast<std::int32_t>(appTolvek.projections.size()));
+    return lu;
+  };
+  const std::vector<std::wstring> textes = stbxml_fixture::textesGml();
+  std::mt19937 gen(2911);
+  int lus = 0;
+  for (int i = 0; i < kCollages; ++i) {
+    if (coller(stbxml_fixture::muter(textes[i % textes.size()], gen))) ++lus;
+    if (::testing::Test::HasFailure()) FAIL() << "mutation " << i;
+  }
+  EXPECT_GT(lus, 0);
+  EXPECT_LT(lus, kCollages);
+  for (const std::wstring& texte : textes)
+    for (std::size_t n = 0; n <= texte.size(); ++n) {
+      coller(texte.substr(0, n));
+      if (::testing::Test::HasFailure()) FAIL() << "truncated at " << n;
+    }
+  EXPECT_TRUE(coller(stbxml_fixture::textePolygone(L"1,2" + stbxml_fixture::repeter(L" 3,4", 100000))));
+  EXPECT_FALSE(coller(L"<r>" + stbxml_fixture::repeter(L"<a/>", 100000) + L"</r>"));
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 // Bounded hostile inputs for the XML reader: mutations and truncations of the clipboard's GML
 // texts and a few large documents. No exception, no sanitizer report, a result of 0 or 0x8000,
 // and on 0 a tree that holds together. Fixed seed and counts, so every run is the same.
-#include <random>
 #include <string>
 #include <vector>
 
@@ -18,7 +17,8 @@ using stbxml_fixture::lignes;
 
 constexpr std::int32_t kEchec = 0x8000;
 constexpr int kMutations = 3000;
-constexpr std::size_t kTailleMax = 64 * 1024;
+using stbxml_fixture::kTailleMax;
+using stbxml_fixture::muter;
 
 // Parents before children, depths one below the parent's, within the chain, and each child
 // listed once by its parent, in order.
@@ -62,30 +62,6 @@ std::int32_t charger(const std::vector<std::wstring>& texte) {
   return charger(texte, document);
 }
 
-// Characters flipped, deleted or inserted from the reader's own syntax, line ends, NUL and
-// unpaired surrogates; now and then a slice doubled, within 64 KiB.
-std::wstring muter(std::wstring texte, std::mt19937& gen) {
-  static const std::wstring alphabet = std::wstring(L"<>/&;#\"=, \r\n") + std::wstring(1, L'\0') +
-                                       std::wstring(1, static_cast<wchar_t>(0xD800)) +
-                                       std::wstring(1, static_cast<wchar_t>(0xDFFF));
-  std::uniform_int_distribution<std::size_t> lettre(0, alphabet.size() - 1);
-  std::uniform_int_distribution<int> operation(0, 9), nombre(1, 8);
-  for (int k = nombre(gen); k > 0 && !texte.empty(); --k) {
-    const std::size_t ou = std::uniform_int_distribution<std::size_t>(0, texte.size() - 1)(gen);
-    switch (operation(gen)) {
-      case 0: case 1: case 2: texte[ou] = alphabet[lettre(gen)]; break;
-      case 3: case 4: case 5: texte.erase(ou, 1); break;
-      case 6: case 7: case 8: texte.insert(ou, 1, alphabet[lettre(gen)]); break;
-      default: {
-        const std::size_t longueur = std::uniform_int_distribution<std::size_t>(1, texte.size() - ou)(gen);
-        const std::wstring tranche = texte.substr(ou, longueur);
-        while (texte.size() + tranche.size() <= kTailleMax && operation(gen) != 0) texte.insert(ou, tranche);
-      }
-    }
-  }
-  return texte;
-}
-
 const std::wstring kTextes[] = {stbxml_fixture::textePoint(), stbxml_fixture::textePolygone()};
 
 TEST(StbXmlFuzz, MutationsOfTheClipboardTexts) {
@@ -110,12 +86,7 @@ TEST(StbXmlFuzz, EveryTruncationOfTheClipboardTexts) {
     }
 }
 
-std::wstring repeter(const std::wstring& motif, std::size_t fois) {
-  std::wstring sortie;
-  sortie.reserve(motif.size() * fois);
-  for (std::size_t i = 0; i < fois; ++i) sortie += motif;
-  return sortie;
-}
+using stbxml_fixture::repeter;
 
 TEST(StbXmlFuzz, LargeInputsEndInLinearTime) {
   constexpr std::size_t kFois = 100000;
