@@ -14,20 +14,7 @@ namespace fx = host::fixture;
 
 namespace {
 
-// The gas file's catalogue, typed from the standard.
-const std::vector<std::wstring> gazAttendu = {
-    L"CanaBrancht", L"AccNonAffBranchtGaz", L"AccAffBranchtGaz", L"TxtBranchtGaz", L"TxtAccNonAffBrtGaz",
-    L"TxtAccAffBrtGaz", L"Cote+PtConstBrtGaz", L"CanalisationBP", L"AccNonAffBP", L"AccAffBP", L"TxtCanaBP",
-    L"TxtAccNonAffBP", L"TxtAccAffBP", L"Cote+PtConstBP", L"R\u00e9sIncertainBP", L"EncartsBP", L"CanalisationMPB",
-    L"AccNonAffMPB", L"AccAffMPB", L"TxtCanaMPB", L"TxtAccNonAffMPB", L"TxtAccAffMPB", L"Cote+PtConsMPB",
-    L"R\u00e9sIncertainMPB", L"EncartsMPB", L"CanalisationMPC", L"AccNonAffMPC", L"AccAffMPC", L"TxtMPC",
-    L"TxtAccNonAffMPC", L"TxtAccAffMPC", L"Cote+PtConstMPC", L"R\u00e9sIncertainMPC", L"EncartsMPC",
-    L"C\u00e2blesPRC", L"AccNonAffPRC", L"AccAffPRC", L"TxtC\u00e2blesPRC", L"TxtAccNonAffPRC", L"TxtAccAffPRC",
-    L"Cote+PtConstPRC", L"R\u00e9sIncertainPRC", L"Encarts PRC", L"C\u00e2blesTLCGaz", L"AccNonAffTLCGaz",
-    L"AccAffTLCGaz", L"TxtC\u00e2blesTLCGaz", L"TxtAccNonAffTLCGaz", L"TxtAccAffTLCGaz", L"Cote+PtConstTLCGaz",
-    L"R\u00e9sIncertainTLCGaz", L"EncartsTLCGaz", L"Protections", L"Cote+PtConsProt", L"TxtProtections",
-    L"Drap+TxtIndiffGaz", L"EncartsIndiffGaz", L"R\u00e9seauAbandonn\u00e9Gaz", L"Cote+PtConsAbanGaz",
-    L"PTRC+TxtGaz", L"PTRL+TxtGaz", L"SansContr\u00f4les", L"CellulesEchanges"};
+const std::vector<std::wstring>& gazAttendu = pf::niveauxGaz();
 
 template <std::size_t N>
 std::vector<std::wstring> noms(const std::array<std::wstring_view, N>& catalogue) {
