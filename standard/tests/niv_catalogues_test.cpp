@@ -28,14 +28,6 @@ std::array<std::uint32_t, N> rangs() {
   return ids;
 }
 
-// A file defining the names with the ids rank + 1.
-fx::DesignBuilder fichierDe(const std::vector<std::wstring>& noms) {
-  fx::DesignBuilder b;
-  host::LevelId id = 1;
-  for (const auto& n : noms) b.level(n, id++);
-  return b;
-}
-
 TEST(NivCatalogues, NamesSlotBySlotAsTheStandardWritesThem) {
   EXPECT_EQ(noms(niv_catalogueV2()), pf::niveauxPlanUnique());
   EXPECT_EQ(noms(niv_catalogueFdp()), pf::niveauxFP2());
@@ -74,11 +66,11 @@ TEST(NivCatalogues, IrregularNamesStandAtTheirSlots) {
 TEST(NivCatalogues, SlotTablesTakeTheFileIdsAndZeroForWhatItLacks) {
   host::resetModels();
   ModeleOuvert vide(fx::DesignBuilder{}, L"vide.dgn");
-  ModeleOuvert unique(fichierDe(pf::niveauxPlanUnique()), L"unique.dgn");
-  ModeleOuvert fp2(fichierDe(pf::niveauxFP2()), L"plan.FP2");
-  ModeleOuvert el2(fichierDe(pf::niveauxEL2()), L"plan.EL2");
-  ModeleOuvert gz2(fichierDe(gazAttendu), L"plan.GZ2");
-  ModeleOuvert ar2(fichierDe(pf::niveauxAR2()), L"plan.AR2");
+  ModeleOuvert unique(fichierNiveaux(pf::niveauxPlanUnique()), L"unique.dgn");
+  ModeleOuvert fp2(fichierNiveaux(pf::niveauxFP2()), L"plan.FP2");
+  ModeleOuvert el2(fichierNiveaux(pf::niveauxEL2()), L"plan.EL2");
+  ModeleOuvert gz2(fichierNiveaux(gazAttendu), L"plan.GZ2");
+  ModeleOuvert ar2(fichierNiveaux(pf::niveauxAR2()), L"plan.AR2");
 
   verniveauxv2 v2;
   verniveauxfdp fdp;
@@ -129,7 +121,7 @@ TEST(NivCatalogues, OnlyTheOneFileDimensionSlotFallsBackToLevel58) {
     SCOPED_TRACE(c.pourquoi);
     std::vector<std::wstring> liste = pf::niveauxPlanUnique();
     if (!c.cotes) liste[8] = L"CotesFourreaux_";
-    fx::DesignBuilder b = fichierDe(liste);
+    fx::DesignBuilder b = fichierNiveaux(liste);
     if (c.n58) b.level(L"58", 500);
     ModeleOuvert m(b, std::to_wstring(n++) + L".dgn");
     verniveauxv2 t;
@@ -150,8 +142,8 @@ TEST(NivCatalogues, ANameOffByOneCharacterLeavesItsSlotEmpty) {
   std::vector<std::wstring> gaz = gazAttendu;
   gaz[28] = L"TxtCanaMPC";
   gaz[0] = L"canabrancht";  // no case folding
-  ModeleOuvert ar2(fichierDe(aut), L"plan.AR2");
-  ModeleOuvert gz2(fichierDe(gaz), L"plan.GZ2");
+  ModeleOuvert ar2(fichierNiveaux(aut), L"plan.AR2");
+  ModeleOuvert gz2(fichierNiveaux(gaz), L"plan.GZ2");
   verniveauxaut ta;
   verniveauxgaz tg;
   niv_tableAutreV3(ta, ar2.modele());

@@ -25,17 +25,6 @@ std::vector<std::wstring> catalogueDe(std::uint32_t theme) {
   return pf::niveauxAR2();
 }
 
-// A file with the names at ids rank + 1, less those left out.
-fx::DesignBuilder fichierDe(const std::vector<std::wstring>& noms, const Noms& sauf = {}) {
-  fx::DesignBuilder b;
-  host::LevelId id = 1;
-  for (const auto& n : noms) {
-    if (!sauf.contains(n)) b.level(n, id);
-    ++id;
-  }
-  return b;
-}
-
 // The names of the catalogue whose level (rank + 1) is on in the mask.
 Noms allumes(const host::LevelMask& m, const std::vector<std::wstring>& noms) {
   Noms r;
@@ -141,10 +130,10 @@ TEST(NivMasqueTable, EveryThreeFileSlotHasOneRuleOrIsNeverSwitchedOn) {
 
 TEST(NivMasque, SelectionsSwitchOnTheLevelsOfTheirFile) {
   host::resetModels();
-  ModeleOuvert unique(fichierDe(pf::niveauxPlanUnique()), L"unique.dgn");
-  ModeleOuvert el2(fichierDe(pf::niveauxEL2()), L"plan.EL2");
-  ModeleOuvert gz2(fichierDe(pf::niveauxGaz()), L"plan.GZ2");
-  ModeleOuvert ar2(fichierDe(pf::niveauxAR2()), L"plan.AR2");
+  ModeleOuvert unique(fichierNiveaux(pf::niveauxPlanUnique()), L"unique.dgn");
+  ModeleOuvert el2(fichierNiveaux(pf::niveauxEL2()), L"plan.EL2");
+  ModeleOuvert gz2(fichierNiveaux(pf::niveauxGaz()), L"plan.GZ2");
+  ModeleOuvert ar2(fichierNiveaux(pf::niveauxAR2()), L"plan.AR2");
   const struct {
     const char* cas;
     std::uint32_t type, theme, n, e, c;
@@ -208,8 +197,8 @@ TEST(NivMasque, SelectionsSwitchOnTheLevelsOfTheirFile) {
 
 TEST(NivMasque, AbsentLevelsSetNoBit) {
   host::resetModels();
-  ModeleOuvert unique(fichierDe(pf::niveauxPlanUnique(), {L"CanaBrancht", L"AccAffBranchtGaz"}), L"unique.dgn");
-  ModeleOuvert el2(fichierDe(pf::niveauxEL2(), {L"C\u00e2blesHTA"}), L"plan.EL2");
+  ModeleOuvert unique(fichierNiveaux(pf::niveauxPlanUnique(), {L"CanaBrancht", L"AccAffBranchtGaz"}), L"unique.dgn");
+  ModeleOuvert el2(fichierNiveaux(pf::niveauxEL2(), {L"C\u00e2blesHTA"}), L"plan.EL2");
 
   host::LevelMask m = niv_masqueAffichage(0, 0, 3, 0, planDe(1, 1984, unique.modele()));
   EXPECT_EQ(allumes(m, pf::niveauxPlanUnique()), (Noms{L"AccNonAffBranchtGaz"}));

@@ -202,23 +202,14 @@ TEST(NivSymbologie, ScaleOfAnUnknownScaleClassIsOne) {
 
 TEST(NivSymbologie, LevelIdsComeFromTheAlternateLevelFirst) {
   host::resetModels();
-  const auto sans = [](std::vector<std::wstring> noms, const std::vector<std::wstring>& moins) {
-    fx::DesignBuilder b;
-    host::LevelId id = 1;
-    for (const auto& n : noms) {
-      if (std::find(moins.begin(), moins.end(), n) == moins.end()) b.level(n, id);
-      ++id;
-    }
-    return b;
-  };
   const auto& v2 = pf::niveauxPlanUnique();
   const auto rang = [&v2](const std::wstring& n) {
     return static_cast<std::uint32_t>(std::find(v2.begin(), v2.end(), n) - v2.begin() + 1);
   };
-  ModeleOuvert complet(sans(v2, {}), L"complet.dgn");
-  ModeleOuvert partiel(sans(v2, {L"CanaBrancht", L"R\u00e9sIncertainPRC", L"R\u00e9sIncertainTLCGaz"}), L"partiel.dgn");
+  ModeleOuvert complet(fichierNiveaux(v2), L"complet.dgn");
+  ModeleOuvert partiel(fichierNiveaux(v2, {L"CanaBrancht", L"R\u00e9sIncertainPRC", L"R\u00e9sIncertainTLCGaz"}), L"partiel.dgn");
   ModeleOuvert vide(fx::DesignBuilder{}, L"vide.dgn");
-  ModeleOuvert el2(sans(pf::niveauxEL2(), {}), L"plan.EL2");
+  ModeleOuvert el2(fichierNiveaux(pf::niveauxEL2()), L"plan.EL2");
 
   const struct {
     const char* cas;
