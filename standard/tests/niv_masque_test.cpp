@@ -228,4 +228,15 @@ TEST(NivMasque, NoThemeModelGivesAnEmptyMaskOfItsOwn) {
   EXPECT_TRUE(m.none());
   m.setLevel(3);  // the caller's own mask
   EXPECT_TRUE(niv_masqueAffichage(65535, 65535, 15, 1, planDe(1, 1984, host::ModelRef{})).none());
+
+  // A scan of a plan file with that mask finds nothing.
+  host::resetModels();
+  fx::DesignBuilder b = fichierNiveaux(pf::niveauxEL2());
+  b.add(fx::line({0, 0, 0}, {100, 0, 0}).level(8));
+  ModeleOuvert el2(b, L"plan.EL2");
+  host::ScanCriteria critere;
+  critere.levelMask = niv_masqueAffichage(2, 7, 1, 0, planDe(2, 62, host::ModelRef{}));
+  EXPECT_TRUE(host::scan(el2.modele(), critere).empty());
+  critere.levelMask = niv_masqueAffichage(2, 7, 1, 0, planDe(2, 62, el2.modele()));
+  EXPECT_EQ(host::scan(el2.modele(), critere).size(), 1u) << "CâblesBT";
 }
