@@ -1,7 +1,9 @@
 #pragma once
 // A design file built in code, saved under the test's folder and opened as a work file for the
 // length of a test; closed on destruction.
+#include <set>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -35,3 +37,15 @@ class ModeleOuvert {
   std::wstring chemin_;
   host::ModelRef modele_;
 };
+
+// A file defining the names at the ids rank + 1, less those left out (their ids stay unused).
+inline host::fixture::DesignBuilder fichierNiveaux(const std::vector<std::wstring>& noms,
+                                                   const std::set<std::wstring>& sauf = {}) {
+  host::fixture::DesignBuilder b;
+  host::LevelId id = 1;
+  for (const auto& n : noms) {
+    if (!sauf.contains(n)) b.level(n, id);
+    ++id;
+  }
+  return b;
+}

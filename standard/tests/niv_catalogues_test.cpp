@@ -14,20 +14,7 @@ namespace fx = host::fixture;
 
 namespace {
 
-// The gas file's catalogue, typed from the standard.
-const std::vector<std::wstring> gazAttendu = {
-    L"CanaBrancht", L"AccNonAffBranchtGaz", L"AccAffBranchtGaz", L"TxtBranchtGaz", L"TxtAccNonAffBrtGaz",
-    L"TxtAccAffBrtGaz", L"Cote+PtConstBrtGaz", L"CanalisationBP", L"AccNonAffBP", L"AccAffBP", L"TxtCanaBP",
-    L"TxtAccNonAffBP", L"TxtAccAffBP", L"Cote+PtConstBP", L"R\u00e9sIncertainBP", L"EncartsBP", L"CanalisationMPB",
-    L"AccNonAffMPB", L"AccAffMPB", L"TxtCanaMPB", L"TxtAccNonAffMPB", L"TxtAccAffMPB", L"Cote+PtConsMPB",
-    L"R\u00e9sIncertainMPB", L"EncartsMPB", L"CanalisationMPC", L"AccNonAffMPC", L"AccAffMPC", L"TxtMPC",
-    L"TxtAccNonAffMPC", L"TxtAccAffMPC", L"Cote+PtConstMPC", L"R\u00e9sIncertainMPC", L"EncartsMPC",
-    L"C\u00e2blesPRC", L"AccNonAffPRC", L"AccAffPRC", L"TxtC\u00e2blesPRC", L"TxtAccNonAffPRC", L"TxtAccAffPRC",
-    L"Cote+PtConstPRC", L"R\u00e9sIncertainPRC", L"Encarts PRC", L"C\u00e2blesTLCGaz", L"AccNonAffTLCGaz",
-    L"AccAffTLCGaz", L"TxtC\u00e2blesTLCGaz", L"TxtAccNonAffTLCGaz", L"TxtAccAffTLCGaz", L"Cote+PtConstTLCGaz",
-    L"R\u00e9sIncertainTLCGaz", L"EncartsTLCGaz", L"Protections", L"Cote+PtConsProt", L"TxtProtections",
-    L"Drap+TxtIndiffGaz", L"EncartsIndiffGaz", L"R\u00e9seauAbandonn\u00e9Gaz", L"Cote+PtConsAbanGaz",
-    L"PTRC+TxtGaz", L"PTRL+TxtGaz", L"SansContr\u00f4les", L"CellulesEchanges"};
+const std::vector<std::wstring>& gazAttendu = pf::niveauxGaz();
 
 template <std::size_t N>
 std::vector<std::wstring> noms(const std::array<std::wstring_view, N>& catalogue) {
@@ -39,14 +26,6 @@ std::array<std::uint32_t, N> rangs() {
   std::array<std::uint32_t, N> ids{};
   for (std::size_t i = 0; i < N; ++i) ids[i] = static_cast<std::uint32_t>(i + 1);
   return ids;
-}
-
-// A file defining the names with the ids rank + 1.
-fx::DesignBuilder fichierDe(const std::vector<std::wstring>& noms) {
-  fx::DesignBuilder b;
-  host::LevelId id = 1;
-  for (const auto& n : noms) b.level(n, id++);
-  return b;
 }
 
 TEST(NivCatalogues, NamesSlotBySlotAsTheStandardWritesThem) {
@@ -87,11 +66,11 @@ TEST(NivCatalogues, IrregularNamesStandAtTheirSlots) {
 TEST(NivCatalogues, SlotTablesTakeTheFileIdsAndZeroForWhatItLacks) {
   host::resetModels();
   ModeleOuvert vide(fx::DesignBuilder{}, L"vide.dgn");
-  ModeleOuvert unique(fichierDe(pf::niveauxPlanUnique()), L"unique.dgn");
-  ModeleOuvert fp2(fichierDe(pf::niveauxFP2()), L"plan.FP2");
-  ModeleOuvert el2(fichierDe(pf::niveauxEL2()), L"plan.EL2");
-  ModeleOuvert gz2(fichierDe(gazAttendu), L"plan.GZ2");
-  ModeleOuvert ar2(fichierDe(pf::niveauxAR2()), L"plan.AR2");
+  ModeleOuvert unique(fichierNiveaux(pf::niveauxPlanUnique()), L"unique.dgn");
+  ModeleOuvert fp2(fichierNiveaux(pf::niveauxFP2()), L"plan.FP2");
+  ModeleOuvert el2(fichierNiveaux(pf::niveauxEL2()), L"plan.EL2");
+  ModeleOuvert gz2(fichierNiveaux(gazAttendu), L"plan.GZ2");
+  ModeleOuvert ar2(fichierNiveaux(pf::niveauxAR2()), L"plan.AR2");
 
   verniveauxv2 v2;
   verniveauxfdp fdp;
@@ -142,7 +121,7 @@ TEST(NivCatalogues, OnlyTheOneFileDimensionSlotFallsBackToLevel58) {
     SCOPED_TRACE(c.pourquoi);
     std::vector<std::wstring> liste = pf::niveauxPlanUnique();
     if (!c.cotes) liste[8] = L"CotesFourreaux_";
-    fx::DesignBuilder b = fichierDe(liste);
+    fx::DesignBuilder b = fichierNiveaux(liste);
     if (c.n58) b.level(L"58", 500);
     ModeleOuvert m(b, std::to_wstring(n++) + L".dgn");
     verniveauxv2 t;
@@ -163,8 +142,8 @@ TEST(NivCatalogues, ANameOffByOneCharacterLeavesItsSlotEmpty) {
   std::vector<std::wstring> gaz = gazAttendu;
   gaz[28] = L"TxtCanaMPC";
   gaz[0] = L"canabrancht";  // no case folding
-  ModeleOuvert ar2(fichierDe(aut), L"plan.AR2");
-  ModeleOuvert gz2(fichierDe(gaz), L"plan.GZ2");
+  ModeleOuvert ar2(fichierNiveaux(aut), L"plan.AR2");
+  ModeleOuvert gz2(fichierNiveaux(gaz), L"plan.GZ2");
   verniveauxaut ta;
   verniveauxgaz tg;
   niv_tableAutreV3(ta, ar2.modele());
