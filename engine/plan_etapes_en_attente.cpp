@@ -3,9 +3,6 @@
 // each says the calls it will make. Remove a stage from here when it is built.
 #include "engine/plan_etapes.h"
 
-// verif_verifierSignaturePlan with the Origine directory, the signature list and the flags.
-void etape_signature(verplan&, const vercontexte&, drapeauxVerification) {}
-
 // ctrl_datesReseauxMesures with the lengths of res_elementsDansClip over the whole plan (an
 // empty clip handle). Waits for the network searches: lengths of 0.0 for every network would
 // give 1110 "Plan sans réseaux %s en service" on every plan that writes a valid network date.
