@@ -5,9 +5,6 @@
 #include "engine/plan_etapes.h"
 #include "standard/regle_livresV3.h"
 
-// verif_verifierSignaturePlan with the Origine directory, the signature list and the flags.
-void etape_signature(verplan&, const vercontexte&, drapeauxVerification) {}
-
 // ctrl_datesReseauxMesures with the lengths of res_elementsDansClip over the whole plan (an
 // empty clip handle). Waits for the network searches: lengths of 0.0 for every network would
 // give 1110 "Plan sans réseaux %s en service" on every plan that writes a valid network date.

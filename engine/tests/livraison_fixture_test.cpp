@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <array>
 #include <map>
 #include <numeric>
 #include <set>
@@ -14,6 +15,7 @@
 #include "engine/halvorn.h"
 #include "host/config.h"
 #include "host/fixture/temp_folder.h"
+#include "host/paths.h"
 #include "host/views.h"
 #include "host/fixture/chemins.h"
 
@@ -85,7 +87,7 @@ TEST_F(LivraisonDemo, HoldsCleanFaultyLowerCaseAndPreviousPlansAndAParameterFold
                                    qrl + "D-23.FP2", qrl + "D-23.EL2", qrl + "D-23.AR2",
                                    qrl + "D-19.FP2", qrl + "D-19.EL2"}));
   EXPECT_EQ(noms(racine / "Livraison" / "Origine"),
-            (std::set<std::string>{"44010450.109", qrl + "D-24.FP2", qrl + "D-24.EL2", qrl + "D-24.AR2",
+            (std::set<std::string>{"44010450.109", qrl + "D-24.FP2", qrl + "D-24.EL2", qrl + "D-24.AR2", "Signature",
                                    "qrl-47-00193-01246-03-d-25.fp2", "qrl-47-00193-01246-03-d-25.el2",
                                    "qrl-47-00193-01246-03-d-25.ar2"}));
   // The previous one-file plan differs from the delivered one; the three-file plans do not.
@@ -128,6 +130,20 @@ TEST_F(LivraisonDemo, SetsUpAndVerifiesWithTheExpectedStatuses) {
     EXPECT_EQ(fs::exists(fs::path(d.plans[i].fichierErreurs)), !p.codes.empty());
   }
   EXPECT_TRUE(fs::is_regular_file(fs::path(d.fichierBilan)));
+
+  // With the signatures checked, by the demo's signature list: every previous version is valid,
+  // those of the lower-case plan included; a plan without previous version gets 1.
+  EXPECT_EQ(verif_verifierListePlan(tous, d, 0), verifSucces);
+  std::map<std::wstring, std::array<std::int32_t, 4>> signatures;
+  for (const verplan& p : d.plans) {
+    std::wstring nom = p.nom;
+    for (wchar_t& c : nom) c = host::paths::upper(c);
+    signatures[nom] = {p.statuts[2], p.statuts[3], p.statuts[4], p.statuts[5]};
+  }
+  using S = std::array<std::int32_t, 4>;
+  EXPECT_EQ(signatures.at(pf::demoPropreUnique), (S{0, -1, -1, -1}));
+  EXPECT_EQ(signatures.at(pf::demoPropreTrois), (S{-1, 0, 0, 0}));
+  EXPECT_EQ(signatures.at(L"QRL-47-00193-01246-03-D-25"), (S{-1, 0, 0, 0}));
 
   // The engine writes beside Livre and Origine, never in them.
   const auto apres = pf::empreintes({livraison / "Livre", livraison / "Origine"});

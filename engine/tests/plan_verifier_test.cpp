@@ -166,7 +166,8 @@ TEST_F(PlanVerifier, CleanPlansReachTheDrawingRulesAndCloseTheirFiles) {
       SCOPED_TRACE(testing::Message() << type << " " << mode);
       const verplan plan = verifier(nom, type, mode);
       EXPECT_TRUE(plan.erreurs.empty());
-      EXPECT_EQ(plan.statuts, (statuts{0, 2, -1, -1, -1, -1}));
+      // No Origine directory: every previous version is missing (signature status 1).
+      EXPECT_EQ(plan.statuts, (type == 1 ? statuts{0, 2, 1, -1, -1, -1} : statuts{0, 2, -1, 1, 1, 1}));
       EXPECT_EQ(host::openWorkFileCount(), ouvertsAvant_);
     }
   }
@@ -200,7 +201,7 @@ TEST_F(PlanVerifier, AThreeFilePlanAwayFromItsGridCellStopsWith1130) {
     ASSERT_EQ(codes(plan), c.attendus);
     EXPECT_EQ(plan.erreurs.back().fichier, c.nom + L".FP2");
     EXPECT_EQ(plan.erreurs.back().complement, c.nom);
-    EXPECT_EQ(plan.statuts, (statuts{1, 0, -1, -1, -1, -1}));
+    EXPECT_EQ(plan.statuts, (statuts{1, 0, -1, 1, 1, 1}));
   }
 }
 

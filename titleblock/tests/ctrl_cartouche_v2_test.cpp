@@ -210,11 +210,11 @@ TEST_F(CtrlCartoucheV2, TheDriverStopsWhereTheTitleBlockSaysSo) {
     Changement changer;
     std::array<std::int32_t, 6> statuts;
   } cas[] = {
-      {"clean", {}, {0, 2, -1, -1, -1, -1}},
-      {"a CART title block", [](pf::PlanUnique& p) { p.nomCartouche = L"CART"; }, {1, 0, -1, -1, -1, -1}},
-      {"name against the title block", champ(pf::texteRivoli, L"0451"), {1, 0, -1, -1, -1, -1}},
-      {"doubled fields apart", champ(pf::texteVoie2, L"RUE"), {1, 0, -1, -1, -1, -1}},
-      {"a future background date", champ(pf::texteDateFond, L"15/03/2099"), {1, 2, -1, -1, -1, -1}},
+      {"clean", {}, {0, 2, 1, -1, -1, -1}},
+      {"a CART title block", [](pf::PlanUnique& p) { p.nomCartouche = L"CART"; }, {1, 0, 1, -1, -1, -1}},
+      {"name against the title block", champ(pf::texteRivoli, L"0451"), {1, 0, 1, -1, -1, -1}},
+      {"doubled fields apart", champ(pf::texteVoie2, L"RUE"), {1, 0, 1, -1, -1, -1}},
+      {"a future background date", champ(pf::texteDateFond, L"15/03/2099"), {1, 2, 1, -1, -1, -1}},
   };
   for (const auto& c : cas) {
     SCOPED_TRACE(c.pourquoi);
@@ -253,7 +253,7 @@ TEST_F(CtrlCartoucheV2, APlanRecordWithAShortNameStopsWith1108) {
   EXPECT_EQ(plan.erreurs[0].fichier, L"AB.DGN");
   EXPECT_EQ(plan.erreurs[0].objet, L"Cartouche");
   EXPECT_EQ(plan.erreurs[0].complement, L"");
-  EXPECT_EQ(plan.statuts, (std::array<std::int32_t, 6>{1, 0, -1, -1, -1, -1}));
+  EXPECT_EQ(plan.statuts, (std::array<std::int32_t, 6>{1, 0, 1, -1, -1, -1}));
 }
 
 }  // namespace

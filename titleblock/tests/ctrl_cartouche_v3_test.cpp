@@ -170,14 +170,14 @@ TEST_F(CtrlCartoucheV3, TheDriverStopsOnlyOnTheCounts) {
     Changement changer;
     std::array<std::int32_t, 6> statuts;
   } cas[] = {
-      {"clean", {}, {0, 2, -1, -1, -1, -1}},
-      {"no IDVOIE", [](pf::PlanTroisFichiers& p) { p.idVoies.clear(); }, {1, 0, -1, -1, -1, -1}},
+      {"clean", {}, {0, 2, -1, 1, 1, 1}},
+      {"no IDVOIE", [](pf::PlanTroisFichiers& p) { p.idVoies.clear(); }, {1, 0, -1, 1, 1, 1}},
       {"fields empty or wrong in every file",
        [](pf::PlanTroisFichiers& p) {
          p.idFichFP2[0] = p.idFichEL2[1] = p.idFichAR2[1] = L"";
          p.idLoc[3] = L"C99";
        },
-       {1, 2, -1, -1, -1, -1}},
+       {1, 2, -1, 1, 1, 1}},
   };
   for (const auto& c : cas) {
     SCOPED_TRACE(c.pourquoi);
