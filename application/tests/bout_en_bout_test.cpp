@@ -63,12 +63,7 @@ class BoutEnBout : public ::testing::Test {
   // Runs the script from the demo's root, the folder picker's first answer queued before the
   // plug-in loads; the shell's exit status.
   int lancer(std::string& sortie) const {
-    const std::string commande = "cd '" + racine.string() + "' && " + CADHOST_SHELL_PATH +
-                                 " --cfg TOLVEK_RACINE=" + (racine / "Travail").string() +
-                                 " --cfg TOLVEK_PARAM=" + (racine / "Parametres").string() +
-                                 " -c 'pick Livraison' -c 'load " + TOLVEK_PLUGIN_PATH + "' " +
-                                 TEST_SOURCE_DIR "/bout_en_bout.cadhost";
-    return shell_lancer::lancer(commande, sortie);
+    return shell_lancer::lancerSurDossier(racine.string(), TEST_SOURCE_DIR "/bout_en_bout.cadhost", sortie);
   }
   fs::path racine;
   plan_fixture::CheminsDemo demo;

@@ -53,12 +53,7 @@ class RevueShell : public ::testing::Test {
     fs::create_directories(racine / "Travail");
   }
   int lancer(std::string& sortie) const {
-    const std::string commande = "cd '" + racine.string() + "' && " + CADHOST_SHELL_PATH +
-                                 " --cfg TOLVEK_RACINE=" + (racine / "Travail").string() +
-                                 " --cfg TOLVEK_PARAM=" + (racine / "Parametres").string() +
-                                 " -c 'pick Livraison' -c 'load " + TOLVEK_PLUGIN_PATH + "' " +
-                                 TEST_SOURCE_DIR "/revue.cadhost";
-    return shell_lancer::lancer(commande, sortie);
+    return shell_lancer::lancerSurDossier(racine.string(), TEST_SOURCE_DIR "/revue.cadhost", sortie);
   }
   fs::path racine;
   plan_fixture::CheminsDemo chemins;

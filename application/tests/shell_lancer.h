@@ -21,6 +21,16 @@ inline int lancer(const std::string& commande, std::string& sortie) {
   return WIFEXITED(statut) ? WEXITSTATUS(statut) : -1;
 }
 
+// Runs a script of the application's on a delivery folder laid out as the demo's (Livraison,
+// Parametres and Travail under `racine`), from that root, the folder picker's first answer
+// queued before the plug-in loads; the shell's exit status.
+inline int lancerSurDossier(const std::string& racine, const std::string& script, std::string& sortie) {
+  return lancer("cd '" + racine + "' && " + CADHOST_SHELL_PATH + " --cfg TOLVEK_RACINE=" + racine + "/Travail" +
+                    " --cfg TOLVEK_PARAM=" + racine + "/Parametres" + " -c 'pick Livraison' -c 'load " +
+                    TOLVEK_PLUGIN_PATH + "' " + script,
+                sortie);
+}
+
 // The bytes of a file the run wrote; empty when it is missing.
 inline std::string lire(const std::string& chemin) {
   std::ifstream f(chemin, std::ios::binary);
