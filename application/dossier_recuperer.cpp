@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "application/dossier_ouvrir.h"
+#include "engine/rapport.h"
 #include "host/model_ref.h"
 #include "toolbox/stb_date.h"
 #include "toolbox/stb_dgn.h"
@@ -31,9 +32,6 @@ constexpr std::size_t kChampDateV2 = 9;
 // Fields of an errors line and of a compare line.
 constexpr std::size_t kChampsErreur = 9;
 constexpr std::size_t kChampsEcart = 8;
-
-// UORs per master unit when the plan file's own units cannot be read: the engine's fallback.
-constexpr double kUorParMaitreNorme = 1000.0;
 
 bool chiffre(wchar_t c) { return c >= L'0' && c <= L'9'; }
 
@@ -116,7 +114,7 @@ class unitesFichiers {
   double uorParMaitre(const std::wstring& nomFichier) {
     const auto connu = unites_.find(nomFichier);
     if (connu != unites_.end()) return connu->second;
-    double unite = kUorParMaitreNorme;
+    double unite = rapport_uorParMaitreNorme;
     std::wstring chemin;
     stbFichier_composer(chemin, repLivre_, nomFichier, L"", L"");
     host::ModelRef modele;
