@@ -98,10 +98,17 @@ bool estConvexe(const std::vector<Point3d>& polygone) {
   return signe != 0;
 }
 
+// Whether a text or text node has a usable outline: a readable, non-empty string.
+bool texteLisible(const ElementHandle& texte, Point3d* origine) {
+  std::wstring chaine;
+  return stbElem_lireTexte(origine, &chaine, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, texte) == 0 &&
+         !chaine.empty();
+}
+
 // A drawn element whose range lies inside a convex polygon is reported by no rule, except a text
-// judged by its origin alone: texts are always decided by the full rules.
-bool dedansSansDoute(const host::Element& e, const std::vector<Point3d>& polygone) {
-  if (estTexte(e.type)) return false;
+// without a usable outline, judged by its origin alone.
+bool dedansSansDoute(const ElementHandle& h, const host::Element& e, const std::vector<Point3d>& polygone) {
+  if (estTexte(e.type) && !texteLisible(h, nullptr)) return false;
   const host::Range3d r = host::elementRange(e);
   if (r.isNull()) return false;
   const Point3d coins[] = {{r.low.x, r.low.y, 0.0}, {r.high.x, r.low.y, 0.0}, {r.high.x, r.high.y, 0.0},
@@ -145,10 +152,7 @@ std::uint32_t emprise_decouperElement(const ElementHandle& element, host::ModelR
     Point3d origine;
     std::vector<Point3d> contour;
     if (estTexte(e->type)) {
-      std::wstring texte;
-      if (stbElem_lireTexte(&origine, &texte, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, element) == 0 &&
-          !texte.empty())
-        stbElem_contourTexte(contour, element);
+      if (texteLisible(element, &origine)) stbElem_contourTexte(contour, element);
     } else if (estCellule(e->type)) {
       stbElem_lireCellule(&origine, nullptr, nullptr, nullptr, element);
       stbElem_contourCellule(contour, element);
@@ -212,8 +216,9 @@ std::uint32_t emprise_decouperPlan(std::vector<std::uint64_t>& dehors, const ver
   for (const host::ElementId id : ids) {
     if (std::binary_search(exemptes.begin(), exemptes.end(), id)) continue;
     if (convexe) {
-      const host::Element* e = host::readElement(modele, id);
-      if (!e || dedansSansDoute(*e, polygone)) continue;
+      const ElementHandle h(id, modele);
+      const host::Element* e = h.element();
+      if (!e || dedansSansDoute(h, *e, polygone)) continue;
     }
     if (emprise_supprimerElements(id, modele, *clip, vue, polygone, *courbe) == kDehors) dehors.push_back(id);
   }

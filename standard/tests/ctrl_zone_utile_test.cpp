@@ -107,6 +107,9 @@ TEST_F(EmpriseDecouper, TheCutOfAModelAgreesWithTheFullRules) {
     b.add(fx::rectangle(p, p + Point3d{2500, 2500, 0}));
     b.add(fx::text(L"T" + std::to_wstring(i), p));
     b.add(fx::text(L"", p));
+    b.add(fx::text(L"TOURNE" + std::to_wstring(i), p + Point3d{-1500, 0, 0}).angle(0.7));
+    b.add(fx::textNode({fx::text(L"L1", p), fx::text(L"L2", p + Point3d{0, -600, 0})}));
+    b.add(fx::cell(L"C", p + Point3d{-1000, 0, 0}, {fx::line(p, p + Point3d{1200, 1200, 0})}).angle(0.5));
     b.add(celluleCarree(L"C", p, 1500));
     b.add(fx::dimension({p, p + Point3d{0, 4000, 0}}));
     b.add(fx::arc(p, 800, 0, 3.0));
