@@ -116,6 +116,31 @@ bool dedansSansDoute(const ElementHandle& h, const host::Element& e, const std::
   return std::all_of(std::begin(coins), std::end(coins), [&](const Point3d& c) { return dansPolygone(polygone, c); });
 }
 
+// A curve element (not a text, cell or dimension) whose range lies wholly apart from the
+// polygon's range: its clip leaves it whole outside, so it is reported.
+bool dehorsSansDoute(const host::Element& e, const host::Range3d& etenduePolygone) {
+  switch (e.type) {
+    case ElementType::Line:
+    case ElementType::LineString:
+    case ElementType::Shape:
+    case ElementType::Curve:
+    case ElementType::ComplexChain:
+    case ElementType::ComplexShape:
+    case ElementType::Ellipse:
+    case ElementType::Arc:
+      break;
+    default:
+      return false;
+  }
+  const host::Range3d r = host::elementRange(e);
+  if (r.isNull() || !std::isfinite(r.low.x) || !std::isfinite(r.low.y) || !std::isfinite(r.high.x) ||
+      !std::isfinite(r.high.y))
+    return false;
+  const bool apart = r.high.x < etenduePolygone.low.x || r.low.x > etenduePolygone.high.x ||
+                     r.high.y < etenduePolygone.low.y || r.low.y > etenduePolygone.high.y;
+  return apart && host::curveOfElement(e).has_value();
+}
+
 // The elements of the plan's PTR cells and flags, sorted.
 std::vector<std::uint64_t> idsExemptes(const verplaninfo& plan) {
   std::vector<std::uint64_t> ids;
@@ -207,6 +232,8 @@ std::uint32_t emprise_decouperPlan(std::vector<std::uint64_t>& dehors, const ver
   const std::vector<std::uint64_t> exemptes = principal ? std::vector<std::uint64_t>() : idsExemptes(plan);
   const int vue = host::views::firstOpen();
   const bool convexe = estConvexe(polygone);
+  host::Range3d etendue;
+  for (const Point3d& p : polygone) etendue.extend(p);
 
   host::ScanCriteria criteres;
   criteres.drawnOnly = true;
@@ -219,6 +246,10 @@ std::uint32_t emprise_decouperPlan(std::vector<std::uint64_t>& dehors, const ver
       const ElementHandle h(id, modele);
       const host::Element* e = h.element();
       if (!e || dedansSansDoute(h, *e, polygone)) continue;
+      if (dehorsSansDoute(*e, etendue)) {
+        dehors.push_back(id);
+        continue;
+      }
     }
     if (emprise_supprimerElements(id, modele, *clip, vue, polygone, *courbe) == kDehors) dehors.push_back(id);
   }

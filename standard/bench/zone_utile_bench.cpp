@@ -1,8 +1,8 @@
 // The useful-area checks on a one-file plan of 50,000 elements, most inside the useful area and
 // a few hundred astride its border or outside: time per plan of ctrl_zoneUtile, of the cut alone
 // (emprise_decouperPlan, which passes over the ranges lying inside), of the cut by the full rules
-// on every element (each element clipped or its outline intersected with the area), and of the
-// element checks of the file.
+// on every element (each element clipped or its outline intersected with the area) and on the
+// reported elements only, and of the element checks of the file.
 #include <benchmark/benchmark.h>
 
 #include <random>
@@ -129,6 +129,25 @@ void BM_DecouperPlanReglesCompletes(benchmark::State& state) {
   state.counters["outside"] = static_cast<double>(dehors);
 }
 BENCHMARK(BM_DecouperPlanReglesCompletes)->Unit(benchmark::kMillisecond);
+
+// The full rules on the elements that the cut reports only: the clips and area intersections
+// that the cut of the plan cannot pass over.
+void BM_ReglesCompletesDehors(benchmark::State& state) {
+  PlanOuvert plan;
+  verplaninfo vue;
+  plan_copierIdentite(vue, plan.fichiers, 62);
+  std::vector<Point3d> zone;
+  cart_zoneUtile(zone, vue, true);
+  const auto clip = host::ClipVector::fromPoints(zone);
+  const auto courbe = host::CurveVector::createLinear(zone, host::CurveVector::BoundaryType::Outer);
+  std::vector<std::uint64_t> dehors;
+  emprise_decouperPlan(dehors, vue, 1, zone);
+  for (auto _ : state)
+    for (const std::uint64_t id : dehors)
+      benchmark::DoNotOptimize(emprise_supprimerElements(id, vue.modeleTheme, *clip, -1, zone, *courbe));
+  state.counters["elements"] = static_cast<double>(dehors.size());
+}
+BENCHMARK(BM_ReglesCompletesDehors)->Unit(benchmark::kMillisecond);
 
 void BM_ElementsFichier(benchmark::State& state) {
   PlanOuvert plan;

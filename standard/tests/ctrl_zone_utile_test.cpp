@@ -97,10 +97,11 @@ TEST_F(EmpriseDecouper, EachElementIsJudgedByItsOwnRule) {
 
 TEST_F(EmpriseDecouper, TheCutOfAModelAgreesWithTheFullRules) {
   // Elements inside, astride and outside the area, of every kind the cut meets; the cut (which
-  // passes over the ranges lying inside) must report exactly what the rules report one by one.
+  // passes over the ranges lying inside, and reports curves lying apart) must report exactly what
+  // the rules report one by one.
   fx::DesignBuilder b;
-  for (int i = 0; i < 12; ++i) {
-    const double x = -6000.0 + 9000.0 * i;
+  for (int i = 0; i < 16; ++i) {
+    const double x = -15000.0 + 9000.0 * i;
     const Point3d p{x, 50000, 0};
     b.add(fx::line(p, p + Point3d{3000, 2000, 0}));
     b.add(fx::lineString({p, p + Point3d{1000, 0, 0}, p + Point3d{1000, 0, 0}, p + Point3d{2000, 3000, 0}}));
@@ -116,6 +117,10 @@ TEST_F(EmpriseDecouper, TheCutOfAModelAgreesWithTheFullRules) {
     b.add(fx::chain({fx::line(p, p + Point3d{500, 0, 0}), fx::line(p + Point3d{500, 0, 0}, p + Point3d{500, 600, 0})}));
   }
   b.add(fx::line({200000, 0, 0}, {200000, 0, 0}));  // zero length, outside
+  b.add(fx::lineString({{200000, 0, 0}, {200000, 0, 0}, {200000, 0, 0}}));
+  b.add(fx::ellipse({-50000, 50000, 0}, 1000, 500));
+  b.add(fx::complexShape({fx::line({-9000, 0, 0}, {-8000, 0, 0}), fx::line({-8000, 0, 0}, {-8000, 900, 0}),
+                          fx::line({-8000, 900, 0}, {-9000, 0, 0})}));
   b.add(fx::data({1, 2}, 94));
   const ModeleOuvert m(b, L"COUPE.DGN");
   std::vector<std::uint64_t> dehors;

@@ -108,6 +108,7 @@ TEST_F(ZoneUtilePlan, CleanPlansPassAtBothScales) {
     EXPECT_EQ(verifier(pf::planUnique(version), {}), std::vector<Trouve>{});
     EXPECT_EQ(verifier(pf::planEchantillon(version), {}), std::vector<Trouve>{});
     EXPECT_EQ(verifier(pf::planTroisFichiers(version), {}), std::vector<Trouve>{});
+    EXPECT_EQ(verifier(pf::planTroisFichiersEchantillon(version), {}), std::vector<Trouve>{});
   }
 }
 
@@ -161,6 +162,45 @@ TEST_F(ZoneUtilePlan, ThreeFilePlanHasAMarginOfTen) {
     if (ecart > 10.0) attendu.push_back({1203, id});
     EXPECT_EQ(t, attendu);
   }
+}
+
+TEST_F(ZoneUtilePlan, NetworkFilesReportAgainstTheirOwnTablesWithTheirCategories) {
+  const pf::PlanTroisFichiers p = pf::planTroisFichiers();
+  const std::vector<Point3d> z = zone(p);
+  ASSERT_EQ(z.size(), 5u);
+  const Point3d dehors = z[0] + Point3d{-30'000, (z[3].y - z[0].y) / 2, 0};
+  const Point3d milieu = (z[0] + z[2]) * 0.5;
+  host::ElementId ligneEle = 0, ligneAut = 0, texteEle = 0, classeAut = 0;
+  boost::filesystem::remove_all(host::paths::toNative(contexte_.repLivre));
+  pf::PlanTroisFichiersConstruit c = pf::construire(p);
+  const host::LevelId encartEle = *c.el2.file().levelId(L"EncartsIndiffEle");
+  const host::LevelId encartAut = *c.ar2.file().levelId(L"EncartsIndiffAut");
+  ligneEle = c.el2.add(fx::line(dehors, dehors + Point3d{0, 2000, 0}).level(encartEle));
+  texteEle = c.el2.add(fx::text(L" \t", milieu).level(encartEle));
+  ligneAut = c.ar2.add(fx::line(dehors, dehors + Point3d{0, 2000, 0}).level(encartAut));
+  classeAut = c.ar2.add(fx::line(milieu, milieu + Point3d{2000, 0, 0}).level(encartAut).elementClass(2));
+  ASSERT_FALSE(pf::enregistrer(c, p.nom, contexte_.repLivre).fp2.empty());
+  verplan plan;
+  plan.nom = p.nom;
+  plan.type = 2;
+  plan.version = 1;
+  plan_verifier(plan, 1, contexte_, 0);
+  ASSERT_EQ(plan.statuts[1], 2);
+  struct Ligne {
+    std::uint32_t code;
+    std::uint64_t id;
+    std::wstring fichier, objet;
+    bool operator==(const Ligne&) const = default;
+  };
+  std::vector<Ligne> lignes;
+  for (const vererreur& e : plan.erreurs)
+    if (kCodes.contains(e.code)) lignes.push_back({e.code, e.idElement, e.fichier, e.objet});
+  const std::wstring el2 = p.nom + L".EL2", ar2 = p.nom + L".AR2";
+  const std::vector<Ligne> attendu = {{1203, ligneEle, el2, L"Encart indifférencié"},
+                                      {1203, ligneAut, ar2, L"Encart indifférencié"},
+                                      {2021, classeAut, ar2, L"Encart indifférencié"},
+                                      {2053, texteEle, el2, L"Encart indifférencié"}};
+  EXPECT_EQ(lignes, attendu);
 }
 
 }  // namespace
