@@ -41,12 +41,6 @@ std::optional<double> attendu(const verTailleAttendue& t, std::uint32_t classeEc
   return std::nullopt;
 }
 
-void signaler(std::vector<vererreur>& erreurs, const verfichier& fichier, const verelement& e, std::uint32_t code,
-              const std::wstring& complement) {
-  erreur_ajouter(erreurs, fichier.chemin, e.idElement, static_cast<std::uint32_t>(e.symbologie.type), code, nullptr,
-                 e.categorie, complement);
-}
-
 // The cell-scale check on the given levels; `exemptes` are cell names left out (without case).
 template <std::size_t N, std::size_t M>
 void controlerEchelles(std::vector<vererreur>& erreurs, std::uint32_t classeEchelle, const verfichier& fichier,
@@ -65,7 +59,7 @@ void controlerEchelles(std::vector<vererreur>& erreurs, std::uint32_t classeEche
     if (exemptes && parmiSansCasse(*exemptes, s.nomCellule)) continue;
     const host::Point3d& k = s.echelleCellule;
     if (!stbGeom_egalTolerance(k.x, k.y, tolerance) || !stbGeom_egalTolerance(k.x, *echelle, tolerance))
-      signaler(erreurs, fichier, e, codeEchelleCellule, s.nomCellule);
+      element_signaler(erreurs, fichier, e, codeEchelleCellule, s.nomCellule);
   }
 }
 
@@ -78,11 +72,11 @@ void controlerTextes(std::vector<vererreur>& erreurs, std::uint32_t classeEchell
   for (const verelement& e : fichier.elements) {
     const versymbologie& s = e.symbologie;
     if (!estTexte(s.type) || !aControler(e) || !parmiSansCasse(niveaux, s.nomNiveau)) continue;
-    if (s.police != police) signaler(erreurs, fichier, e, codePolice, s.texte);
+    if (s.police != police) element_signaler(erreurs, fichier, e, codePolice, s.texte);
     if (hauteur && largeur &&
         !(stbGeom_egalTolerance(s.hauteurTexte, *hauteur, tailleHauteurTexte.tolerance) &&
           stbGeom_egalTolerance(s.largeurTexte, *largeur, tailleLargeurTexte.tolerance)))
-      signaler(erreurs, fichier, e, codeTailleTexte, s.texte);
+      element_signaler(erreurs, fichier, e, codeTailleTexte, s.texte);
   }
 }
 
@@ -105,7 +99,7 @@ void ctrl_texteVide(std::vector<vererreur>& erreurs, const verfichier& fichier) 
   for (const host::ElementId id : ids) {
     if (!ctrl_sansBlancs(stbElem_texte(texte, host::ElementHandle(id, fichier.modele))).empty()) continue;
     const std::int32_t i = element_rechercherParId(fichier.elements, id);
-    if (i >= 0) signaler(erreurs, fichier, fichier.elements[static_cast<std::size_t>(i)], codeTexteVide, L"");
+    if (i >= 0) element_signaler(erreurs, fichier, fichier.elements[static_cast<std::size_t>(i)], codeTexteVide, L"");
   }
 }
 

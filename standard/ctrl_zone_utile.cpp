@@ -36,12 +36,6 @@ constexpr double kFormeMinimale = 10.0;       // area and length, UORs
 constexpr std::uint32_t kLargeurDebut = 8;    // line-style modifier bits
 constexpr std::uint32_t kLargeurFin = 16;
 
-void signaler(std::vector<vererreur>& erreurs, const verfichier& fichier, const verelement& e, std::uint32_t code,
-              const std::wstring& complement = std::wstring()) {
-  erreur_ajouter(erreurs, fichier.chemin, e.idElement, static_cast<std::uint32_t>(e.symbologie.type), code, nullptr,
-                 e.categorie, complement);
-}
-
 // One cut of the plan: each id that the file's table holds is one 1203.
 void signalerDehors(std::vector<vererreur>& erreurs, const verfichier& fichier, const verplaninfo& vue,
                     std::uint32_t mode, const std::vector<host::Point3d>& zone) {
@@ -49,7 +43,7 @@ void signalerDehors(std::vector<vererreur>& erreurs, const verfichier& fichier, 
   if (emprise_decouperPlan(dehors, vue, mode, zone) != 0) return;
   for (const std::uint64_t id : dehors) {
     const std::int32_t i = element_rechercherParId(fichier.elements, id);
-    if (i >= 0) signaler(erreurs, fichier, fichier.elements[static_cast<std::size_t>(i)], codeHorsZone);
+    if (i >= 0) element_signaler(erreurs, fichier, fichier.elements[static_cast<std::size_t>(i)], codeHorsZone);
   }
 }
 
@@ -115,13 +109,13 @@ void ctrl_elementsFichier(std::vector<vererreur>& erreurs, verfichier& fichier) 
     }
   };
   passe([&](const verelement& r, const ElementHandle& h, const Element& e) {
-    if (!classeAcceptee(classeDe(r, h, e))) signaler(erreurs, fichier, r, codeClasse);
+    if (!classeAcceptee(classeDe(r, h, e))) element_signaler(erreurs, fichier, r, codeClasse);
   });
   passe([&](const verelement& r, const ElementHandle&, const Element& e) {
     if (!estComplexe(e.type)) return;
     const auto it = std::find_if(e.children.begin(), e.children.end(),
                                  [](const Element& c) { return !composantAccepte(c.type); });
-    if (it != e.children.end()) signaler(erreurs, fichier, r, codeTypeComplexe, std::to_wstring(it->type));
+    if (it != e.children.end()) element_signaler(erreurs, fichier, r, codeTypeComplexe, std::to_wstring(it->type));
   });
   passe([&](const verelement& r, const ElementHandle&, const Element& e) {
     bool trouve = false;
@@ -130,14 +124,14 @@ void ctrl_elementsFichier(std::vector<vererreur>& erreurs, verfichier& fichier) 
     } else if (estComplexe(e.type)) {
       trouve = std::any_of(e.children.begin(), e.children.end(), discontinu);
     }
-    if (trouve) signaler(erreurs, fichier, r, codeDiscontinuite);
+    if (trouve) element_signaler(erreurs, fichier, r, codeDiscontinuite);
   });
   passe([&](const verelement& r, const ElementHandle& h, const Element& e) {
     if (!estComplexe(e.type)) return;
     const SymbologieComposant entete = symbologieDe(h, modele);
     for (const Element& c : e.children) {
       if (symbologiesDifferent(entete, symbologieDe(ElementHandle(c, modele), modele))) {
-        signaler(erreurs, fichier, r, codeSymbologieComplexe);
+        element_signaler(erreurs, fichier, r, codeSymbologieComplexe);
         return;
       }
     }
@@ -148,14 +142,14 @@ void ctrl_elementsFichier(std::vector<vererreur>& erreurs, verfichier& fichier) 
     if (!courbe) return;
     const double aire = std::abs(courbe->signedAreaXY());
     const double longueur = std::abs(courbe->length());
-    if (aire < kFormeMinimale && longueur < kFormeMinimale) signaler(erreurs, fichier, r, codeFormeFermee);
+    if (aire < kFormeMinimale && longueur < kFormeMinimale) element_signaler(erreurs, fichier, r, codeFormeFermee);
   });
   passe([&](const verelement& r, const ElementHandle& h, const Element&) {
     if (stbElem_estSignificatif(h) != 0) return;
     std::wstring nom;
     host::LineStyleParams parametres;
     if (stbElem_styleLigne(nom, &parametres, h, modele) != 0 || nom.empty()) return;
-    if ((parametres.modifiers & (kLargeurDebut | kLargeurFin)) != 0) signaler(erreurs, fichier, r, codeLargeurStyle);
+    if ((parametres.modifiers & (kLargeurDebut | kLargeurFin)) != 0) element_signaler(erreurs, fichier, r, codeLargeurStyle);
   });
 }
 
