@@ -52,10 +52,3 @@ void etape_groupesGraphiques(std::vector<vererreur>&, vercontexte&, verplaninfo&
 
 // ctrl_levelAudit on the plan file.
 std::int32_t etape_levelAudit(const std::wstring&) { return 0; }
-
-// cartouche_calculerQuadrigramme with the code, the folder, the plan and the flags. Until then
-// verif_actualiserCartouche refuses (0x8000) every plan whose arguments pass.
-std::int32_t etape_quadrigramme(std::wstring& code, verdossier&, verplan&, drapeauxVerification) {
-  code.clear();
-  return 0x8000;
-}

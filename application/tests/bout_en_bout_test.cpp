@@ -128,11 +128,12 @@ TEST_F(BoutEnBout, OpenVerifyRecordCodesReopenShowAndDetach) {
   for (const auto& c : erreurs)
     EXPECT_THAT(lire(rapport / "Erreur" / (std::string(c.plan) + "_Erreurs.csv")), HasSubstr(c.code)) << c.plan;
 
-  // 3. Title-block codes of every plan: the library has no code to give yet, so each is "Non".
+  // 3. Title-block codes of every plan: a plan without a validly signed previous version gets the
+  // producer code; the clean plans, signed in Origine with the code QR44 on both sides, get none.
   EXPECT_EQ(lire(rapport / "Quadrigramme.csv"),
-            "Plan;Actualiser;Valeur\n44010450.109;Non;\n44010451.109;Non;\n44010452.109;Non;\n"
-            "QRL-47-00193-01246-03-D-19;Non;\nQRL-47-00193-01246-03-D-23;Non;\nQRL-47-00193-01246-03-D-24;Non;\n"
-            "QRL-47-00193-01246-03-D-25;Non;\nQRL-47-00193-01246-03-D-D;Non;\n44010453.109;Non;\n");
+            "Plan;Actualiser;Valeur\n44010450.109;Non;\n44010451.109;Oui;TALV\n44010452.109;Oui;TALV\n"
+            "QRL-47-00193-01246-03-D-19;Oui;TALV\nQRL-47-00193-01246-03-D-23;Oui;TALV\nQRL-47-00193-01246-03-D-24;Non;\n"
+            "QRL-47-00193-01246-03-D-25;Non;\nQRL-47-00193-01246-03-D-D;Oui;TALV\n44010453.109;Oui;TALV\n");
 
   // 4. The folder opened again: the results are read back from the CSV files, none verified again.
   EXPECT_THAT(e[4], HasSubstr("[barre] 100 % R\u00e9cup\u00e9ration de la v\u00e9rification pr\u00e9c\u00e9dente"));
