@@ -31,9 +31,6 @@ void etape_textesVides(std::vector<vererreur>&, verplanfichiers&) {}
 // ctrl_groupesPTRL with the pass number.
 void etape_groupesPTRL(std::vector<vererreur>&, verplanfichiers&, std::int32_t) {}
 
-// plan_comparer into the plan's comparison list.
-void etape_comparaison(std::vector<verecart>&, verplanfichiers&, vercontexte&) {}
-
 // encart_collecter and encart_remplirAgenda; every element of the network file's table whose
 // check status is not 1 and that encart_contientElement finds inside an inset gets status 1.
 void etape_encarts(verplaninfo&, verfichier&) {}
