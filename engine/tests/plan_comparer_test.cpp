@@ -37,7 +37,7 @@ const std::wstring nomUnique = L"44010450.109";
 // RéseauBT, the text on TxtRéseauBT (the rule book labels them), the others on SymbolesFixes.
 struct Ajouts {
   ElementId cellule = 0, texte = 0, ligne1 = 0, ligne2 = 0, ligneStyle = 0, ligneSeule = 0, partage = 0;
-  ElementId cotation = 0, cotationLongue = 0, noeud = 0, celluleVide = 0;
+  ElementId cotation = 0, cotationLongue = 0, noeud = 0, celluleVide = 0, texteVide = 0;
 };
 
 Ajouts ajouter(fx::DesignBuilder& b, const plan_fixture::PlanUnique& plan) {
@@ -61,6 +61,7 @@ Ajouts ajouter(fx::DesignBuilder& b, const plan_fixture::PlanUnique& plan) {
   a.cotationLongue = b.add(fx::dimension(points).level(niveau));
   a.noeud = b.add(fx::textNode({fx::text(L"L1", p(0, 16000)), fx::text(L"L2", p(0, 15500))}).level(niveau));
   a.celluleVide = b.add(fx::cell(L"VIDE", p(8000, 4000), {}).level(niveau));
+  a.texteVide = b.add(fx::text(L"", p(8000, 8000)).level(texteBT));
   return a;
 }
 
@@ -237,6 +238,9 @@ TEST_F(PlanComparer, OneChangeAtATimeInBothModes) {
       EXPECT_NE(r.supprime(a.cotationLongue), nullptr);
       EXPECT_EQ(r.livre(a.noeud)->statut, 1u);
       EXPECT_EQ(r.livre(a.celluleVide)->statut, 1u);
+      if (const verecart* vide = r.livre(a.texteVide)) {  // a text without characters, when listed
+        EXPECT_EQ(vide->statut, 1u);
+      }
       // Nor is a shared cell ever matched: its previous element is listed as removed too.
       EXPECT_NE(r.supprime(a.partage), nullptr);
       EXPECT_EQ(r.nombre(2, 3), (c.supprime ? 3u : 2u));
