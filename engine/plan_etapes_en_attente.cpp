@@ -1,23 +1,13 @@
 // The stages of the verification whose checks are not built yet: the one list of them. Each
 // passes over the plan (no finding, no status, result 0) until its checks land; the comment of
-// each says the calls it will make. Remove a stage from here when it is built. The rule-book
-// drivers and books still waiting stand here too, doing nothing.
+// each says the calls it will make. Remove a stage from here when it is built.
 #include "engine/plan_etapes.h"
-#include "standard/regle_livresV3.h"
 
 // ctrl_datesReseauxMesures with the lengths of res_elementsDansClip over the whole plan (an
 // empty clip handle). Waits for the network searches: lengths of 0.0 for every network would
 // give 1110 "Plan sans réseaux %s en service" on every plan that writes a valid network date.
 void etape_datesReseaux(std::vector<vererreur>&, const verfichier&, std::uint64_t, const verplaninfo&,
                         const std::vector<std::pair<std::wstring, std::wstring>>&) {}
-
-// The electricity (EL2) and other-networks (AR2) rule books, which ctrl_elementsElecV3 and
-// ctrl_elementsAutreV3 walk; until they land the elements keep code 0 and no category, and the
-// drawing-rule stage calls neither driver.
-void regle_classerElementElecV3(verelement&, const verniveauxele&, const std::vector<vercouple>&, std::int32_t,
-                                const verfichier&) {}
-void regle_classerElementAutreV3(verelement&, const verniveauxaut&, const std::vector<vercouple>&, std::int32_t,
-                                 const verfichier&) {}
 
 // ctrl_zoneUtile on the file set.
 void etape_zoneUtile(std::vector<vererreur>&, verplanfichiers&) {}
