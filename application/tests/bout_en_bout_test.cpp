@@ -103,10 +103,10 @@ TEST_F(BoutEnBout, OpenVerifyRecordCodesReopenShowAndDetach) {
       " OK | 44010450.109 | 0 | 0 | 0",
       " NOK | 44010451.109 | 1 | 0 | 0",                // 3D file
       " NOK | 44010452.109 | 1 | 0 | 0",                // units
-      " OK | QRL-47-00193-01246-03-D-19 | 0 | 5 | 0",   // no previous version: its cells are new
+      " OK | QRL-47-00193-01246-03-D-19 | 0 | 7 | 0",   // no previous version: FP2 and EL2 cells new
       " NOK | QRL-47-00193-01246-03-D-23 | 4 | 0 | 0",  // cells and frame of another sheet
-      " OK | QRL-47-00193-01246-03-D-24 | 0 | 0 | 2",   // the EL2 elements without a table yet
-      " OK | QRL-47-00193-01246-03-D-25 | 0 | 0 | 2",   // delivered in lower case
+      " OK | QRL-47-00193-01246-03-D-24 | 0 | 0 | 0",
+      " OK | QRL-47-00193-01246-03-D-25 | 0 | 0 | 0",   // delivered in lower case
       " NOK | QRL-47-00193-01246-03-D-D | 1 | 0 | 0",   // gas file beside it
       " NOK | 44010453.109 | 2 | 0 | 0",                // no drawing: file and level checks
   };
@@ -115,7 +115,7 @@ TEST_F(BoutEnBout, OpenVerifyRecordCodesReopenShowAndDetach) {
   const fs::path rapport = host::paths::toNative(demo.livraison) / "Rapport";
   const std::string bilan = lire(rapport / "Livraison_Bilan.csv");
   EXPECT_THAT(bilan, HasSubstr("\n44010451.109;0;1;0;0;"));
-  EXPECT_THAT(bilan, HasSubstr("\nQRL-47-00193-01246-03-D-25;2;0;0;2;"));
+  EXPECT_THAT(bilan, HasSubstr("\nQRL-47-00193-01246-03-D-25;2;0;0;0;"));
   const struct {
     const char* plan;
     const char* code;
@@ -142,8 +142,6 @@ TEST_F(BoutEnBout, OpenVerifyRecordCodesReopenShowAndDetach) {
   // plan has: the list verification wrote none.
   std::vector<std::string> recuperes = verifies;
   recuperes[3] = " OK | QRL-47-00193-01246-03-D-19 | 0 | 0 | 0";
-  recuperes[5] = " OK | QRL-47-00193-01246-03-D-24 | 0 | 0 | 0";
-  recuperes[6] = " OK | QRL-47-00193-01246-03-D-25 | 0 | 0 | 0";
   EXPECT_EQ(lignesBilan(e[4]), recuperes);
 
   // 5. The lower-case plan's footprint fills view 1, zoomed out by 1.2 about its centre: the

@@ -7,11 +7,10 @@
 
 #include <sys/resource.h>
 
-#include <random>
-
 #include <boost/filesystem.hpp>
 
 #include "engine/fixture/livraison_fixture.h"
+#include "engine/fixture/plan_fixture_generes.h"
 #include "engine/plan_comparer.h"
 #include "engine/plan_verifier.h"
 #include "host/fixture/design_builder.h"
@@ -31,20 +30,6 @@ double picMegaoctets() {
   return static_cast<double>(r.ru_maxrss) / 1024.0;  // kilobytes on Linux
 }
 
-fx::Spec genere(std::mt19937& rng, const host::Point3d& coin, int i, const std::vector<host::LevelId>& niveaux) {
-  std::uniform_real_distribution<double> at(0, kCote), petit(100, 5000);
-  const host::Point3d p{coin.x + at(rng), coin.y + at(rng), 0};
-  const host::Point3d q{p.x + petit(rng), p.y + petit(rng), 0};
-  fx::Spec s = i % 10 == 0   ? fx::text(L"Texte " + std::to_wstring(i), p)
-               : i % 10 == 1 ? fx::cell(L"POTKRV", p, {fx::rectangle(p, q), fx::line(p, q)}, 2.0)
-               : i % 10 == 2 ? fx::arc(p, petit(rng), 0, 2)
-               : i % 10 == 3 ? fx::rectangle(p, q)
-               : i % 10 == 4 ? fx::line(p, q)
-                             : fx::lineString({p, {q.x, p.y, 0}, q, {p.x, q.y, 0}});
-  s.level(niveaux[static_cast<std::size_t>(i % 60)]).colour(static_cast<std::uint32_t>(i % 7));
-  return s;
-}
-
 // The folder with the plan in Livre and its previous version in Origine, written once.
 const boost::filesystem::path& dossier() {
   static const boost::filesystem::path d = [] {
@@ -54,21 +39,25 @@ const boost::filesystem::path& dossier() {
     const plan_fixture::PlanUnique propre = plan_fixture::planUnique();
     plan_fixture::PlanUniqueConstruit construit = plan_fixture::construire(propre);
     fx::DesignBuilder& b = construit.fichier;
-    std::vector<host::LevelId> niveaux;
-    for (int l = 1; l <= 60; ++l) niveaux.push_back(b.level(L"Niveau" + std::to_wstring(l)));
+    std::vector<std::wstring> niveaux;
+    for (int l = 1; l <= 60; ++l) niveaux.push_back(L"Niveau" + std::to_wstring(l));
+    for (const std::wstring& n : niveaux) b.level(n);
     const host::Point3d coin = plan_fixture::uor(propre.origineCadre) + host::Point3d{0, -kCote, 0};
-    std::mt19937 rng(42);
+    host::Model& m = b.file().models[0];
+    const std::size_t avant = m.size();
+    plan_fixture::ajouterElementsGeneres(b, niveaux, {L"POTKRV"}, {}, kElements, coin, kCote, 42);
     std::vector<host::ElementId> ids;
-    for (int i = 0; i < kElements; ++i) ids.push_back(b.add(genere(rng, coin, i, niveaux)));
+    for (const host::Element* e : m.elements()) ids.push_back(e->id);
+    ids.erase(ids.begin(), ids.begin() + static_cast<std::ptrdiff_t>(avant));
     plan_fixture::sauver(b, host::paths::fromNative(racine / "Origine") + L"/" + propre.nomFichier);
     plan_fixture::ecrireListeSignature(host::paths::fromNative(racine / "Origine"));
-    host::Model& m = b.file().models[0];
+    // A third of the changes moves an element by 5 m, a third deletes one, a third is added.
     for (int k = 0; k < kChangements; ++k) {
       const host::ElementId id = ids[static_cast<std::size_t>(k) * (kElements / kChangements)];
       if (k % 3 == 0) m.replace(host::transformed(*m.find(id), host::Transform{{}, {5000, 0, 0}}));
       else if (k % 3 == 1) m.remove(id);
-      else b.add(genere(rng, coin, k, niveaux));
     }
+    plan_fixture::ajouterElementsGeneres(b, niveaux, {L"POTKRV"}, {}, kChangements / 3, coin, kCote, 7);
     plan_fixture::sauver(b, host::paths::fromNative(racine / "Livre") + L"/" + propre.nomFichier);
     return racine;
   }();
