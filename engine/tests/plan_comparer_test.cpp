@@ -491,3 +491,62 @@ TEST(PlanComparerDemo, TheDemoListsItsNewElementsAndItsRemovedBuilding) {
 }
 
 }  // namespace
+
+namespace {
+
+// The late checks of the driver (cell scales, fonts and text sizes) look only at what the
+// comparison found new: a POTKRV at scale 1.0 and a text in "working" 0.4 x 0.3 are reported
+// when they changed since a valid previous version, or when there is none, never when unchanged.
+TEST_F(PlanComparer, LateChecksSeeOnlyTheNewElements) {
+  ASSERT_TRUE(plan_fixture::parametrerContexte(contexte, contexte.repertoire + L"Parametres"));
+  const struct {
+    const char* pourquoi;
+    bool changer;
+    bool signer;
+    std::vector<std::uint32_t> attendus;
+  } cas[] = {
+      {"unchanged since a signed previous version", false, true, {}},
+      {"moved and turned since a signed previous version", true, true, {2042, 2051, 2052}},
+      {"previous version not signed", false, false, {2042, 2051, 2052}},
+  };
+  for (const auto& c : cas) {
+    for (const std::int32_t mode : {1, 2}) {
+      SCOPED_TRACE(testing::Message() << c.pourquoi << ", mode " << mode);
+      fs::remove_all(origine);
+      fs::create_directories(origine);
+      ElementId cellule = 0, texte = 0;
+      livrerUnique([&](fx::DesignBuilder& b, const Ajouts&) {
+        // Added to both versions: livrerUnique saves Origine before calling us, so the elements
+        // are added to the previous version by saving it again first.
+        const plan_fixture::PlanUnique plan = plan_fixture::planUnique();
+        const Point3d o = plan_fixture::uor(plan.origineCadre + Point3d{40, -20, 0});
+        cellule = b.add(fx::cell(L"POTKRV", o, {fx::line(o, o + Point3d{500, 0, 0})}, 1.0).level(b.level(L"SymbolesFixes")));
+        texte = b.add(fx::text(L"FAUX", o + Point3d{0, 3000, 0}, 400.0, 300.0, L"working")
+                          .level(b.level(L"TxtR\u00e9seauBT")));
+        EXPECT_TRUE(plan_fixture::sauver(b, fx::large(origine / nomUnique)));
+        if (c.changer) {
+          deplacer(b, cellule, 1.2);
+          tourner(b, texte, 0.2);
+        }
+      });
+      if (c.signer) {
+        ASSERT_TRUE(plan_fixture::ecrireListeSignature(fx::large(origine)));
+      }
+      verplan plan;
+      plan.nom = nomUnique;
+      plan.type = 1;
+      plan.version = 1;
+      plan_verifier(plan, mode, contexte, 0);
+      EXPECT_EQ(plan.statuts[2] == 0, c.signer);
+      std::vector<std::uint32_t> tardifs;
+      for (const vererreur& e : plan.erreurs)
+        if ((e.idElement == cellule || e.idElement == texte) && (e.code == 2042 || e.code == 2051 || e.code == 2052))
+          tardifs.push_back(e.code);
+      std::ranges::sort(tardifs);
+      EXPECT_EQ(tardifs, c.attendus);
+      EXPECT_EQ(fichiersTemp(), std::vector<std::string>{});
+    }
+  }
+}
+
+}  // namespace
