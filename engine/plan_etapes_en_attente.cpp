@@ -23,9 +23,6 @@ void etape_noeudsSurLimite(std::vector<vererreur>&, verplanfichiers&) {}
 // ctrl_groupesPTRL with the pass number.
 void etape_groupesPTRL(std::vector<vererreur>&, verplanfichiers&, std::int32_t) {}
 
-// plan_comparer into the plan's comparison list.
-void etape_comparaison(std::vector<verecart>&, verplanfichiers&, vercontexte&) {}
-
 // encart_collecter and encart_remplirAgenda; every element of the network file's table whose
 // check status is not 1 and that encart_contientElement finds inside an inset gets status 1.
 void etape_encarts(verplaninfo&, verfichier&) {}
@@ -39,10 +36,3 @@ void etape_groupesGraphiques(std::vector<vererreur>&, vercontexte&, verplaninfo&
 
 // ctrl_levelAudit on the plan file.
 std::int32_t etape_levelAudit(const std::wstring&) { return 0; }
-
-// cartouche_calculerQuadrigramme with the code, the folder, the plan and the flags. Until then
-// verif_actualiserCartouche refuses (0x8000) every plan whose arguments pass.
-std::int32_t etape_quadrigramme(std::wstring& code, verdossier&, verplan&, drapeauxVerification) {
-  code.clear();
-  return 0x8000;
-}
