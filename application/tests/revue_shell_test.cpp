@@ -1,10 +1,12 @@
-// The errors dialog and the locate-element command through the host's shell, driven by the
-// script application/tests/revue.cadhost on a reviewed folder: the demo folder with the last
-// verification's CSV reports written beforehand and recovered at start-up.
+// The errors dialog, the locate-element command and the description dialog through the host's
+// shell, driven by the script application/tests/revue.cadhost on a reviewed folder: the demo
+// folder with the last verification's CSV reports written beforehand and recovered at start-up.
 #include <gtest/gtest.h>
 #include <gmock/gmock.h>
 
+#include <algorithm>
 #include <boost/filesystem.hpp>
+#include <cmath>
 #include <fstream>
 #include <map>
 #include <sstream>
@@ -36,6 +38,43 @@ std::vector<std::string> dessins(const std::string& svg, const std::string& clas
   return r;
 }
 
+// The points of a drawing's opening tag (its "points" attribute), as x, y pairs.
+std::vector<std::pair<double, double>> points(const std::string& balise) {
+  std::vector<std::pair<double, double>> r;
+  const std::size_t debut = balise.find("points=\"");
+  if (debut == std::string::npos) return r;
+  std::string texte = balise.substr(debut + 8, balise.find('"', debut + 8) - debut - 8);
+  std::replace(texte.begin(), texte.end(), ',', ' ');
+  std::istringstream in(texte);
+  for (double x = 0, y = 0; in >> x >> y;) r.emplace_back(x, y);
+  return r;
+}
+
+// A numeric attribute of the picture's <svg> tag.
+double attribut(const std::string& svg, const std::string& nom) {
+  const std::size_t debut = svg.find(nom + "=\"", svg.find("<svg"));
+  return debut == std::string::npos ? -1.0 : std::stod(svg.substr(debut + nom.size() + 2));
+}
+
+// The drawings of the one-file plan's versions in that stroke colour.
+std::vector<std::string> duPlanUnique(const std::string& svg, const std::string& couleur) {
+  std::vector<std::string> r;
+  for (const std::string& b : dessins(svg, "reference"))
+    if (b.find("stroke=\"" + couleur + "\"") != std::string::npos && b.find("data-file=\"44010450.109\"") != std::string::npos)
+      r.push_back(b);
+  return r;
+}
+
+// The area lines that "views" printed for that view, in order.
+std::vector<std::string> zones(const std::string& etape, int vue) {
+  std::vector<std::string> r;
+  const std::string marque = "vue " + std::to_string(vue) + " : ";
+  std::istringstream in(etape);
+  for (std::string l; std::getline(in, l);)
+    if (l.rfind(marque, 0) == 0) r.push_back(l.substr(marque.size()));
+  return r;
+}
+
 class RevueShell : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -60,13 +99,13 @@ class RevueShell : public ::testing::Test {
   revue_fixture::Ids ids;
 };
 
-TEST_F(RevueShell, ErrorsDialogAndLocateCommandOnAReviewedFolder) {
+TEST_F(RevueShell, ErrorsDialogLocateCommandAndDescriptionDialogOnAReviewedFolder) {
   const auto livreAvant = plan_fixture::empreintes({chemins.livre}),
              origineAvant = plan_fixture::empreintes({chemins.origine});
   std::string sortie;
   ASSERT_EQ(lancer(sortie), 0) << sortie;
   auto e = etapes(sortie);
-  ASSERT_EQ(e.size(), 7u) << sortie;
+  ASSERT_EQ(e.size(), 10u) << sortie;
   EXPECT_THAT(sortie, Not(HasSubstr("[mode 5]")));
   EXPECT_THAT(sortie, Not(HasSubstr("n'est pas encore disponible")));
   const auto fichier = [this](const std::string& svg) { return lire(racine / svg); };
@@ -121,6 +160,59 @@ TEST_F(RevueShell, ErrorsDialogAndLocateCommandOnAReviewedFolder) {
   // 7. An id above 32 bits, typed in the summary, is selected and highlighted.
   EXPECT_THAT(e[7], HasSubstr(unique));
   EXPECT_THAT(e[7], HasSubstr(" id 4294967297\n"));
+
+  // 8. The summary's compare button compares the one-file plan with its previous version and
+  // opens the description: its whole content is new, and one building was removed since. Both
+  // versions are attached.
+  EXPECT_THAT(e[8], HasSubstr("Dialogue 4 \u00ab Description de la comparaison \u00bb"));
+  EXPECT_THAT(e[8], HasSubstr("\u00ab Plan \u00bb = \u00ab 44010450.109 \u00bb"));
+  EXPECT_THAT(e[8], HasSubstr("| Statut | Description (7) |\n    0 | Ajout | Limite [Lin\u00e9aire] | [0]\n"
+                              "    1 | Ajout | B\u00e2ti [Polygone] | [1]\n"));
+  EXPECT_THAT(e[8], HasSubstr("    3 | Ajout | Route [Lin\u00e9aire] | [3]\n"));
+  EXPECT_THAT(e[8], HasSubstr("    5 | Ajout | Limite [Lin\u00e9aire] | [5]\n    6 | Suppression | B\u00e2ti [Polygone] | [6]\n"));
+  EXPECT_THAT(e[8], testing::ContainsRegex("r\u00e9f\u00e9rence VERLIV44010450109 [^\n]*/Livraison/Livre/44010450\\.109\n"));
+  EXPECT_THAT(e[8], testing::ContainsRegex("r\u00e9f\u00e9rence VERORI44010450109 [^\n]*/Livraison/Origine/44010450\\.109\n"));
+
+  // 9. In substitute colours, the six added elements (the two lines with large ids among them)
+  // are green and the removed building red; a double click frames the row's element in view 1,
+  // with the zoom factor's margin on either side.
+  const std::string supprime = fichier("description_supprime.svg"), route = fichier("description_route.svg");
+  EXPECT_EQ(duPlanUnique(supprime, "#00ff00").size(), 6u);
+  const auto rouges = duPlanUnique(supprime, "#ff0000");
+  ASSERT_EQ(rouges.size(), 1u);
+  const double largeur = attribut(supprime, "width"), hauteur = attribut(supprime, "height");
+  const double marge = (1.0 - 1.0 / 1.2) / 2.0;
+  for (const auto& [x, y] : points(rouges[0])) {
+    EXPECT_NEAR(std::min(x, largeur - x), largeur * marge, 1.0);
+    EXPECT_NEAR(std::min(y, hauteur - y), hauteur * marge, 1.0);
+  }
+  EXPECT_THAT(e[9], HasSubstr("| Statut | Description (6) |"));
+  EXPECT_THAT(e[9], Not(HasSubstr("| Suppression |")));
+  std::size_t routes = 0;
+  for (const std::string& b : duPlanUnique(route, "#00ff00")) {
+    const auto p = points(b);
+    if (p.size() == 2 && std::abs(std::min(p[0].first, p[1].first) - attribut(route, "width") * marge) < 1.0 &&
+        std::abs(std::max(p[0].first, p[1].first) - attribut(route, "width") * (1.0 - marge)) < 1.0)
+      ++routes;
+  }
+  EXPECT_EQ(routes, 1u);
+
+  // 10. Filtered on removals, the only row is still the removed building's; side by side, view 8
+  // shows view 1's height about its centre; closing detaches both versions and closes view 8.
+  EXPECT_THAT(e[10], HasSubstr("| Statut | Description (1) |\n    0 | Suppression | B\u00e2ti [Polygone] | [6]\n"));
+  const auto vue1 = zones(e[10], 1), vue8 = zones(e[10], 8);
+  ASSERT_EQ(vue1.size(), 3u);
+  ASSERT_EQ(zones(e[9], 1).size(), 1u);
+  EXPECT_EQ(vue1[0], zones(e[9], 1)[0]);
+  ASSERT_EQ(vue8.size(), 1u);
+  double a[4], b[4];
+  std::istringstream(vue1[1]) >> a[0] >> a[1] >> a[2] >> a[3];
+  std::istringstream(vue8[0]) >> b[0] >> b[1] >> b[2] >> b[3];
+  EXPECT_NEAR(a[0] + a[2], b[0] + b[2], 1.0);
+  EXPECT_NEAR(a[1], b[1], 1.0);
+  EXPECT_NEAR(a[3], b[3], 1.0);
+  EXPECT_THAT(e[10], Not(HasSubstr("VERLIV")));
+  EXPECT_THAT(e[10], Not(HasSubstr("VERORI")));
 
   // What was delivered was only read.
   EXPECT_TRUE(plan_fixture::empreintes({chemins.livre}) == livreAvant);
