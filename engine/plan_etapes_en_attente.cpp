@@ -34,10 +34,6 @@ void etape_groupesPTRL(std::vector<vererreur>&, verplanfichiers&, std::int32_t) 
 // plan_comparer into the plan's comparison list.
 void etape_comparaison(std::vector<verecart>&, verplanfichiers&, vercontexte&) {}
 
-// encart_collecter and encart_remplirAgenda; every element of the network file's table whose
-// check status is not 1 and that encart_contientElement finds inside an inset gets status 1.
-void etape_encarts(verplaninfo&, verfichier&) {}
-
 // ctrl_topologieCables with the plan record (theme mask 62, its footprint) and the network file.
 void etape_topologieCables(std::vector<vererreur>&, std::vector<verecart>&, vercontexte&, verplaninfo&, verfichier&) {}
 
@@ -49,9 +45,6 @@ void etape_echellesEtTextes(std::vector<vererreur>&, verplanfichiers&) {}
 // drap_collecterDrapeaux, drap_marquerAControler on the network file, ctrl_groupesGraphiques,
 // ctrl_texteSymbologie with the context's text prefixes; the flag list is then freed.
 void etape_groupesGraphiques(std::vector<vererreur>&, vercontexte&, verplaninfo&, verfichier&) {}
-
-// ctrl_levelAudit on the plan file.
-std::int32_t etape_levelAudit(const std::wstring&) { return 0; }
 
 // cartouche_calculerQuadrigramme with the code, the folder, the plan and the flags. Until then
 // verif_actualiserCartouche refuses (0x8000) every plan whose arguments pass.
