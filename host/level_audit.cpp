@@ -1,17 +1,11 @@
 #include "host/level_audit.h"
 
-#include <fstream>
-
-#include <boost/filesystem/operations.hpp>
-
 #include "host/application.h"
 #include "host/commands.h"
 #include "host/model_ref.h"
 #include "host/modes.h"
 #include "host/paths.h"
 #include "host/text.h"
-
-namespace fs = boost::filesystem;
 
 namespace host::level_audit {
 namespace {
@@ -33,22 +27,7 @@ State& state() {
 // The log, written whole through a temporary file renamed over it; nothing when it cannot be.
 void writeLog(const std::wstring& path, const std::string& text) {
   try {
-    const fs::path target = paths::resolveForWriting(path);
-    const fs::path temp = paths::temporaryBeside(target);
-    {
-      std::ofstream out(temp.string(), std::ios::binary | std::ios::trunc);
-      out.write(text.data(), static_cast<std::streamsize>(text.size()));
-      out.flush();
-      if (!out) {
-        out.close();
-        boost::system::error_code ignored;
-        fs::remove(temp, ignored);
-        return;
-      }
-    }
-    boost::system::error_code ec;
-    fs::rename(temp, target, ec);
-    if (ec) fs::remove(temp, ec);
+    paths::writeReplacing(paths::resolveForWriting(path), text);
   } catch (...) {
   }
 }

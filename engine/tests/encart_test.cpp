@@ -8,6 +8,8 @@
 
 #include "engine/fixture/plan_fixture_encarts.h"
 #include "engine/plan_etapes.h"
+#include "engine/plan_verifier.h"
+#include "host/clock.h"
 #include "host/model_ref.h"
 #include "host/paths.h"
 
@@ -179,6 +181,41 @@ TEST_F(Encarts, TheStepSetsBackToOneTheNewElementsInsideAnInset) {
   sansTheme.modeleTheme = {};
   etape_encarts(sansTheme, reseau);
   EXPECT_EQ(reseau.elements.front().etatControle, 2u);
+}
+
+// The clean plans with their insets pass the driver without a finding: the insets follow the
+// rule books and lie in the useful area.
+TEST(EncartsPilote, PlansWithInsetsVerifyClean) {
+  host::resetModels();
+  const boost::filesystem::path racine = boost::filesystem::current_path() / "EncartsPilote";
+  boost::filesystem::remove_all(racine);
+  vercontexte contexte;
+  contexte.repertoire = host::paths::fromNative(racine) + L"/";
+  contexte.repLivre = contexte.repertoire + L"Livre/";
+  ASSERT_TRUE(pf::parametrerContexte(contexte, contexte.repertoire + L"Parametres"));
+  ASSERT_TRUE(host::clock::setFixed(2026, 6, 1, 12, 0, 0));
+
+  const pf::PlanUnique unique = pf::planUnique();
+  pf::PlanUniqueConstruit c1 = pf::construire(unique);
+  pf::ajouterEncarts(c1, unique);
+  ASSERT_TRUE(pf::sauver(c1.fichier, contexte.repLivre + unique.nomFichier));
+  const pf::PlanTroisFichiers trois = pf::planTroisFichiers();
+  pf::PlanTroisFichiersConstruit c3 = pf::construire(trois);
+  pf::ajouterEncart(c3, trois);
+  ASSERT_FALSE(pf::enregistrer(c3, trois.nom, contexte.repLivre).el2.empty());
+
+  for (const auto& [nom, type] : {std::pair{unique.nomFichier, 1}, std::pair{trois.nom, 2}}) {
+    verplan plan;
+    plan.nom = nom;
+    plan.type = type;
+    plan.version = 1;
+    plan_verifier(plan, 1, contexte, 0);
+    EXPECT_TRUE(plan.erreurs.empty()) << type << " " << (plan.erreurs.empty() ? 0 : plan.erreurs[0].code);
+    EXPECT_EQ(plan.statuts[1], 2) << type;
+  }
+  host::clock::useSystem();
+  EXPECT_EQ(host::openWorkFileCount(), 0u);
+  boost::filesystem::remove_all(racine);
 }
 
 }  // namespace
