@@ -87,6 +87,7 @@ std::int32_t dossier_initialiser(vercontexte& ctx, std::wstring& message, verdos
   if (const auto rc = dossier_creerRepertoire(message, ctx.repComparaison)) return rc;
   ctx.repTemp = dossier_joindre(repertoire, L"Temp");
   if (const auto rc = dossier_creerRepertoire(message, ctx.repTemp)) return rc;
+  ctx.fichierEmprises = ctx.repTemp + L"Emprises.dgn";
   // Temporary files of a run killed between writing and renaming.
   if (scan == dossierLister)
     for (const std::wstring* rep : {&ctx.repRapport, &ctx.repErreur, &ctx.repComparaison, &ctx.repTemp})
@@ -119,7 +120,7 @@ std::int32_t dossier_initialiser(vercontexte& ctx, std::wstring& message, verdos
 
   ctx.planInfos.clear();
   if (scan == dossierLister) {
-    dossier_listerFichiers(ctx.planInfos, ctx.repLivre);
+    dossier_listerFichiers(ctx.planInfos, ctx.repLivre, emprise_polygonesUtiles(ctx.fichierEmprises));
     dossier_listerPlans(ctx.planInfos, ctx.repLivre);
     dossier_ecarterHomonymes(ctx.planInfos, ctx.repLivre);
   } else {
@@ -150,7 +151,6 @@ std::int32_t dossier_initialiser(vercontexte& ctx, std::wstring& message, verdos
   // Origine is neither required nor created here.
   ctx.repOrigine = dossier_joindre(repertoire, L"Origine");
   ctx.fichierSignature = ctx.repOrigine + L"Signature/Signature.json";
-  ctx.fichierEmprises = ctx.repTemp + L"Emprises.dgn";
 
   if (scan == dossierLister) {
     if (dossier_controlerProjections(ctx, message) != 0) return verifErreurDossier;

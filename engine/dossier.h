@@ -4,6 +4,7 @@
 // folder record; the application's folder record is filled from it. Messages are French and go
 // to the caller's `message`; results are 0, -1 (parameters) or -2 (folder).
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -27,8 +28,10 @@ std::int32_t dossier_charger(verdossier& dossier, std::wstring& message, const s
 std::int32_t dossier_initialiser(vercontexte& ctx, std::wstring& message, verdossier& dossier, std::uint8_t scan);
 
 // The frame pass: one record per plan file of Livre whose frame reads and agrees with its
-// extension, with the frame's data and the file's range.
-void dossier_listerFichiers(std::vector<verplaninfo>& plans, const std::wstring& livre);
+// extension, with the frame's data and the file's range, and the footprint polygon of a
+// georeferenced plan whose file `polygoneUtile` accepts, worked out while the file is loaded.
+void dossier_listerFichiers(std::vector<verplaninfo>& plans, const std::wstring& livre,
+                            const std::function<bool(const std::wstring& chemin)>& polygoneUtile = {});
 
 // Files of Livre that name one plan file (names equal without case, or once decoded) would be
 // read one in place of the other: their plans are taken out of the list, and the user is told

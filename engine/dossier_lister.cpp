@@ -1,5 +1,6 @@
 // The two passes that list the plans of a Livre directory, and the files of it that clash.
 #include <algorithm>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -7,6 +8,7 @@
 #include <boost/filesystem/operations.hpp>
 
 #include "engine/dossier.h"
+#include "engine/emprise_polygone.h"
 #include "engine/plan_fichier.h"
 #include "host/element_handle.h"
 #include "host/paths.h"
@@ -37,7 +39,8 @@ bool dossier_entreePlan(std::wstring& chemin, std::wstring& nomPlan, std::wstrin
 
 }  // namespace
 
-void dossier_listerFichiers(std::vector<verplaninfo>& plans, const std::wstring& livre) {
+void dossier_listerFichiers(std::vector<verplaninfo>& plans, const std::wstring& livre,
+                            const std::function<bool(const std::wstring&)>& polygoneUtile) {
   std::vector<std::wstring> entrees;
   stbFichier_lister(entrees, livre, L"*.*");
   for (const std::wstring& entree : entrees) {
@@ -60,6 +63,17 @@ void dossier_listerFichiers(std::vector<verplaninfo>& plans, const std::wstring&
     host::Point3d origine;
     if (garde && idCadre != 0)
       stbElem_lireCellule(&origine, nullptr, nullptr, nullptr, host::ElementHandle(idCadre, modele));
+    // The footprint pass then needs no second load of the file (and works it out itself when this
+    // failed).
+    std::optional<std::pair<std::uint32_t, std::vector<host::Point3d>>> polygone;
+    if (garde && georeference && polygoneUtile && polygoneUtile(chemin)) {
+      try {
+        polygone.emplace();
+        polygone->first = emprise_calculerPolygone(polygone->second, modele);
+      } catch (...) {
+        polygone.reset();
+      }
+    }
     stbDgn_fermerFichier(modele);  // the host's active model is left open
     if (!garde) continue;
     verplaninfo info;
@@ -74,6 +88,7 @@ void dossier_listerFichiers(std::vector<verplaninfo>& plans, const std::wstring&
     info.projection.codeCourt = codeProjection;
     info.origineCadre = origine;
     info.etendue = etendue;
+    info.polygoneEmprise = std::move(polygone);
     plans.push_back(std::move(info));
   }
 }

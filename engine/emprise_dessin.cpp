@@ -2,6 +2,7 @@
 #include "engine/emprise_dessin.h"
 
 #include <algorithm>
+#include <functional>
 
 #include "engine/emprise_lecture.h"
 #include "engine/emprise_polygone.h"
@@ -55,13 +56,20 @@ void avertir(const verplaninfo& plan) {
 
 // The plan's footprint is outdated when its file's last write cannot be read or is later than
 // the drawing's.
-bool perimee(const verplaninfo& plan, const std::wstring& dateDessin, const std::wstring& heureDessin) {
+bool perimee(const std::wstring& cheminPlan, const std::wstring& dateDessin, const std::wstring& heureDessin) {
   std::wstring date, heure;
-  if (stbFichier_dateModification(&date, &heure, 0, plan.chemin) != 0) return true;
+  if (stbFichier_dateModification(&date, &heure, 0, cheminPlan) != 0) return true;
   return stbDate_comparer(dateDessin, date, heureDessin, heure) == -1;
 }
 
 }  // namespace
+
+std::function<bool(const std::wstring&)> emprise_polygonesUtiles(const std::wstring& cheminDessin) {
+  std::wstring date, heure;
+  if (!stbFichier_existe(cheminDessin) || stbFichier_dateModification(&date, &heure, 0, cheminDessin) != 0)
+    return [](const std::wstring&) { return true; };
+  return [date, heure](const std::wstring& chemin) { return perimee(chemin, date, heure); };
+}
 
 std::int32_t emprise_mettreAJour(std::vector<veremprise>& emprises, const std::wstring& chemin,
                                  const versymbologie& symbologieForme, const versymbologie& symbologieLibelle,
@@ -78,7 +86,7 @@ std::int32_t emprise_mettreAJour(std::vector<veremprise>& emprises, const std::w
     for (int k = 1; k <= n; ++k) {
       verplaninfo& plan = plans[static_cast<std::size_t>(k - 1)];
       const std::int32_t existante = emprise_chercher(plan.libelleEmprise, emprises);
-      if (existante >= 0 && !perimee(plan, dateDessin, heureDessin)) continue;
+      if (existante >= 0 && !perimee(plan.chemin, dateDessin, heureDessin)) continue;
       if (!plan.georeference) continue;  // an outdated footprint of it stays
       const host::ModelRef modele = dessin.modele();
       if (!modele) {
@@ -102,7 +110,14 @@ std::int32_t emprise_mettreAJour(std::vector<veremprise>& emprises, const std::w
         emprises.erase(emprises.begin() + existante);
       }
       std::vector<host::Point3d> polygone;
-      if (emprise_calculerPolygone(polygone, plan.chemin) != 0) {
+      std::uint32_t calcul = 0;
+      if (plan.polygoneEmprise) {
+        calcul = plan.polygoneEmprise->first;
+        polygone = plan.polygoneEmprise->second;
+      } else {
+        calcul = emprise_calculerPolygone(polygone, plan.chemin);
+      }
+      if (calcul != 0) {
         avertir(plan);
         continue;
       }

@@ -216,6 +216,10 @@ std::uint32_t emprise_calculerPolygone(std::vector<host::Point3d>& polygone, con
   const fichierOuvert fichier(chemin);
   const host::ModelRef modele = fichier.modele();
   if (!modele) return kEchec;
+  return emprise_calculerPolygone(polygone, modele);
+}
+
+std::uint32_t emprise_calculerPolygone(std::vector<host::Point3d>& polygone, host::ModelRef modele) {
   // Coordinates in other units would place the plan far from the others (and a view fitted to
   // the drawing would show nothing): its position is unknown, it gets no footprint.
   if (!ctrl_unitesNorme(modele)) return kEchec;

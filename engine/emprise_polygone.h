@@ -21,6 +21,8 @@ host::LevelMask emprise_masqueNiveaux();
 // stroking to exactly five points. The file, when opened here, is closed on every
 // path unless it is the host's active model.
 std::uint32_t emprise_calculerPolygone(std::vector<host::Point3d>& polygone, const std::wstring& chemin);
+// The same from the plan file's model, open.
+std::uint32_t emprise_calculerPolygone(std::vector<host::Point3d>& polygone, host::ModelRef modele);
 
 // Appends the rectangle whose opposite corners are a and c and whose first side leaves a in the
 // direction `angle` (radians): a, the corner along, c, the corner across, a again.

@@ -1,7 +1,6 @@
 // The drawing-rule stage of the driver: the one-file plan's file through the one-file book, or
-// the background file through the background book. The electricity and other-networks drivers
-// (ctrl_elementsElecV3 on EL2, ctrl_elementsAutreV3 on AR2, when those files exist) join once
-// their books land.
+// the three files of a three-file plan through their books (the electricity and other-networks
+// files when they exist).
 #include "engine/plan_etapes.h"
 #include "standard/ctrl_elementsV3.h"
 #include "standard/regle_v2.h"
@@ -13,4 +12,6 @@ void etape_elements(std::vector<vererreur>& erreurs, verplanfichiers& fichiers) 
   }
   if (fichiers.type != 2) return;
   ctrl_elementsFdpV3(erreurs, fichiers.fichiers[0], fichiers);
+  if (fichiers.fichiers[1].existe) ctrl_elementsElecV3(erreurs, fichiers.fichiers[1], fichiers);
+  if (fichiers.fichiers[2].existe) ctrl_elementsAutreV3(erreurs, fichiers.fichiers[2], fichiers);
 }

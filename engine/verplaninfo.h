@@ -2,7 +2,9 @@
 // One plan of the folder during one engine call. The model references are not owned: whoever
 // opens a work file closes it.
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/veremprise.h"
@@ -31,6 +33,9 @@ struct verplaninfo {
   std::vector<host::Point3d> points;         // carried, not filled by the engine
   host::Range3d etendue;          // range of all drawn elements of the main file, UORs; empty when unknown
   std::vector<std::wstring> enregistrements;  // carried, not filled by the engine
+  // The footprint polygon and emprise_calculerPolygone's result, worked out by the frame pass
+  // while it had the file loaded when the footprint pass was to need them; unset otherwise.
+  std::optional<std::pair<std::uint32_t, std::vector<host::Point3d>>> polygoneEmprise;
   std::vector<std::uint64_t> encarts;  // element ids of the plan's insets in the theme model, in scan order
   host::ModelRef modelePrincipal;
   host::ModelRef modeleTheme;  // the theme file opened by plan_ouvrir

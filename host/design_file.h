@@ -121,6 +121,10 @@ class Model {
   std::uint32_t lastPosition_ = 0;
   std::unique_ptr<Index> index_;
 
+  // The index's parts, each built on its first use.
+  Index& idIndex() const;
+  Index& keyIndex() const;
+  Index& treeIndex() const;
   void indexSlot(std::size_t slot);
   void unindexSlot(std::size_t slot);
   std::optional<std::size_t> slotOf(ElementId id) const;

@@ -40,12 +40,15 @@ void eraseSorted(std::vector<std::size_t>& list, std::size_t slot) {
 
 }  // namespace
 
+// Each part is built on its first use from the slots (a loaded model that is only walked never
+// pays for them), and kept up to date by edits once built.
 struct Model::Index {
   std::unordered_map<ElementId, std::size_t> byId;
   std::unordered_map<std::uint32_t, std::vector<std::size_t>> byGroup;
   std::unordered_map<LevelId, std::vector<std::size_t>> byLevel;
   std::unordered_map<int, std::vector<std::size_t>> byType;
   Tree tree;
+  bool idsBuilt = false, keysBuilt = false, treeBuilt = false;
 };
 
 bool passes(const ScanCriteria& c, const Element& e, const Range3d& range) {
@@ -117,9 +120,49 @@ std::vector<const Element*> Model::elements() const {
   return out;
 }
 
+Model::Index& Model::idIndex() const {
+  Index& x = *index_;
+  if (!x.idsBuilt) {
+    x.byId.reserve(liveCount_);
+    for (std::size_t slot = 0; slot < slots_.size(); ++slot)
+      if (slots_[slot].type != 0) x.byId.emplace(slots_[slot].id, slot);
+    x.idsBuilt = true;
+  }
+  return x;
+}
+
+Model::Index& Model::keyIndex() const {
+  Index& x = *index_;
+  if (!x.keysBuilt) {
+    for (std::size_t slot = 0; slot < slots_.size(); ++slot) {
+      const Element& e = slots_[slot];
+      if (e.type == 0) continue;
+      x.byGroup[e.graphicGroup].push_back(slot);
+      x.byLevel[e.level].push_back(slot);
+      x.byType[e.type].push_back(slot);
+    }
+    x.keysBuilt = true;
+  }
+  return x;
+}
+
+Model::Index& Model::treeIndex() const {
+  Index& x = *index_;
+  if (!x.treeBuilt) {
+    std::vector<TreeValue> boxes;
+    boxes.reserve(liveCount_);
+    for (std::size_t slot = 0; slot < slots_.size(); ++slot)
+      if (slots_[slot].type != 0 && !ranges_[slot].isNull()) boxes.emplace_back(toBox(ranges_[slot]), slot);
+    x.tree = Tree(boxes.begin(), boxes.end());  // packed: faster to build and to query
+    x.treeBuilt = true;
+  }
+  return x;
+}
+
 std::optional<std::size_t> Model::slotOf(ElementId id) const {
-  auto it = index_->byId.find(id);
-  if (it == index_->byId.end()) return std::nullopt;
+  const Index& x = idIndex();
+  auto it = x.byId.find(id);
+  if (it == x.byId.end()) return std::nullopt;
   return it->second;
 }
 
@@ -142,20 +185,26 @@ Range3d Model::rangeOf(ElementId id) const {
 
 void Model::indexSlot(std::size_t slot) {
   const Element& e = slots_[slot];
-  index_->byId[e.id] = slot;
-  insertSorted(index_->byGroup[e.graphicGroup], slot);
-  insertSorted(index_->byLevel[e.level], slot);
-  insertSorted(index_->byType[e.type], slot);
-  if (!ranges_[slot].isNull()) index_->tree.insert({toBox(ranges_[slot]), slot});
+  Index& x = *index_;
+  if (x.idsBuilt) x.byId[e.id] = slot;
+  if (x.keysBuilt) {
+    insertSorted(x.byGroup[e.graphicGroup], slot);
+    insertSorted(x.byLevel[e.level], slot);
+    insertSorted(x.byType[e.type], slot);
+  }
+  if (x.treeBuilt && !ranges_[slot].isNull()) x.tree.insert({toBox(ranges_[slot]), slot});
 }
 
 void Model::unindexSlot(std::size_t slot) {
   const Element& e = slots_[slot];
-  index_->byId.erase(e.id);
-  eraseSorted(index_->byGroup[e.graphicGroup], slot);
-  eraseSorted(index_->byLevel[e.level], slot);
-  eraseSorted(index_->byType[e.type], slot);
-  if (!ranges_[slot].isNull()) index_->tree.remove(TreeValue{toBox(ranges_[slot]), slot});
+  Index& x = *index_;
+  if (x.idsBuilt) x.byId.erase(e.id);
+  if (x.keysBuilt) {
+    eraseSorted(x.byGroup[e.graphicGroup], slot);
+    eraseSorted(x.byLevel[e.level], slot);
+    eraseSorted(x.byType[e.type], slot);
+  }
+  if (x.treeBuilt && !ranges_[slot].isNull()) x.tree.remove(TreeValue{toBox(ranges_[slot]), slot});
 }
 
 void Model::append(Element e) {
@@ -170,21 +219,8 @@ void Model::assign(std::vector<Element> elements) {
   slots_ = std::move(elements);
   ranges_.clear();
   ranges_.reserve(slots_.size());
-  auto index = std::make_unique<Index>();
-  index->byId.reserve(slots_.size());
-  std::vector<TreeValue> boxes;
-  boxes.reserve(slots_.size());
-  for (std::size_t slot = 0; slot < slots_.size(); ++slot) {
-    const Element& e = slots_[slot];
-    ranges_.push_back(elementRange(e));
-    index->byId.emplace(e.id, slot);
-    index->byGroup[e.graphicGroup].push_back(slot);
-    index->byLevel[e.level].push_back(slot);
-    index->byType[e.type].push_back(slot);
-    if (!ranges_.back().isNull()) boxes.emplace_back(toBox(ranges_.back()), slot);
-  }
-  index->tree = Tree(boxes.begin(), boxes.end());  // packed: faster to build and to query
-  index_ = std::move(index);
+  for (const Element& e : slots_) ranges_.push_back(elementRange(e));
+  index_ = std::make_unique<Index>();  // built as it is used
   liveCount_ = slots_.size();
   lastPosition_ = slots_.empty() ? 0 : slots_.back().filePosition;
 }
@@ -230,27 +266,29 @@ std::vector<const Element*> Model::scan(const ScanCriteria& c) const {
     return out;
   };
   if (c.graphicGroup) {
-    auto it = index_->byGroup.find(*c.graphicGroup);
-    if (it != index_->byGroup.end()) candidates = it->second;
+    const Index& x = keyIndex();
+    auto it = x.byGroup.find(*c.graphicGroup);
+    if (it != x.byGroup.end()) candidates = it->second;
     narrowed = true;
   } else if (c.range) {
     if (!c.range->isNull()) {
-      index_->tree.query(bgi::intersects(toBox(*c.range)), boost::make_function_output_iterator([&](const TreeValue& v) {
+      treeIndex().tree.query(bgi::intersects(toBox(*c.range)), boost::make_function_output_iterator([&](const TreeValue& v) {
                            candidates.push_back(v.second);
                          }));
       std::sort(candidates.begin(), candidates.end());
     }
     narrowed = true;
   } else if (!c.levels.empty() || c.levelMask || !c.types.empty()) {
+    const Index& x = keyIndex();
     std::optional<std::vector<std::size_t>> byLevel, byType;
     if (!c.levels.empty() || c.levelMask) {
-      std::vector<LevelId> keys = c.levels;
+      std::vector<LevelId> wanted = c.levels;
       if (c.levelMask)
-        for (const auto& [level, list] : index_->byLevel)
-          if (!list.empty() && c.levelMask->testLevel(level)) keys.push_back(level);
-      byLevel = unionOf(index_->byLevel, keys);
+        for (const auto& [level, list] : x.byLevel)
+          if (!list.empty() && c.levelMask->testLevel(level)) wanted.push_back(level);
+      byLevel = unionOf(x.byLevel, wanted);
     }
-    if (!c.types.empty()) byType = unionOf(index_->byType, c.types);
+    if (!c.types.empty()) byType = unionOf(x.byType, c.types);
     if (byLevel && byType) candidates = byLevel->size() <= byType->size() ? std::move(*byLevel) : std::move(*byType);
     else candidates = byLevel ? std::move(*byLevel) : std::move(*byType);
     narrowed = true;

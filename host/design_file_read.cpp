@@ -139,19 +139,22 @@ std::optional<Number> numberOf(od::value& v) {
   while (!token.empty() && (token.back() == ' ' || token.back() == '\n' || token.back() == '\r' || token.back() == '\t'))
     token.remove_suffix(1);
   if (token.size() <= 19) {
-    Number n;
-    bool integer = true;
-    for (char c : token) integer = integer && c != '.' && c != 'e' && c != 'E';
-    if (!integer) {
-      if (v.get_double().get(n.d) == simdjson::SUCCESS) return n;
-    } else if (token.front() == '-') {
-      if (v.get_int64().get(n.i) == simdjson::SUCCESS) {
-        n.kind = n.i == 0 ? Number::Unsigned : Number::Signed;
-        return n;
+    od::number x;
+    if (v.get_number().get(x) == simdjson::SUCCESS) {
+      Number n;
+      switch (x.get_number_type()) {
+        case od::number_type::floating_point_number: n.d = x.get_double(); return n;
+        case od::number_type::signed_integer:
+          // Not negative (minus zero too): unsigned, as the format reads them.
+          n.i = x.get_int64();
+          n.kind = n.i < 0 ? Number::Signed : Number::Unsigned;
+          if (n.i >= 0) n.u = static_cast<std::uint64_t>(n.i);
+          return n;
+        case od::number_type::unsigned_integer:
+          n.kind = Number::Unsigned;
+          n.u = x.get_uint64();
+          return n;
       }
-    } else if (v.get_uint64().get(n.u) == simdjson::SUCCESS) {
-      n.kind = Number::Unsigned;
-      return n;
     }
   }
   // The grammar of a JSON number: -?(0|[1-9][0-9]*)(.[0-9]+)?([eE][+-]?[0-9]+)?
@@ -658,7 +661,31 @@ Element readElement(od::value v, int depth, Slot<ElementId>* id, Slot<std::uint3
 
 // ---- document ----
 
-std::vector<Element> readTopElements(od::value v, std::size_t m, std::unordered_set<ElementId>& ids, ElementId& highest) {
+// The element ids met so far in a document. Files written by the host number their elements in
+// increasing order: while each id is above the last one, it is new and a list keeps it; the first
+// id that is not moves them all into a set that answers from then on.
+class SeenIds {
+ public:
+  // False when the id was met before.
+  bool insert(ElementId id) {
+    if (set_.empty()) {
+      if (list_.empty() || id > list_.back()) {
+        list_.push_back(id);
+        return true;
+      }
+      set_.reserve(list_.size() * 2);
+      set_.insert(list_.begin(), list_.end());
+      list_ = {};
+    }
+    return set_.insert(id).second;
+  }
+
+ private:
+  std::vector<ElementId> list_;  // increasing
+  std::unordered_set<ElementId> set_;
+};
+
+std::vector<Element> readTopElements(od::value v, std::size_t m, SeenIds& ids, ElementId& highest) {
   std::vector<Element> elements;
   std::uint32_t lastPosition = 0;
   std::size_t i = 0;
@@ -670,7 +697,7 @@ std::vector<Element> readTopElements(od::value v, std::size_t m, std::unordered_
       e.id = required(id, "id");
       e.filePosition = required(pos, "pos");
       if (e.id == 0) fail("element id 0");
-      if (!ids.insert(e.id).second) fail("duplicate element id " + std::to_string(e.id));
+      if (!ids.insert(e.id)) fail("duplicate element id " + std::to_string(e.id));
       if (e.filePosition <= lastPosition) fail("file positions do not increase");
       lastPosition = e.filePosition;
       highest = std::max(highest, e.id);
@@ -740,7 +767,7 @@ ReferenceAttachment readReference(od::value v) {
   return a;
 }
 
-Model readModel(od::value v, std::size_t m, const std::vector<Model>& earlier, std::unordered_set<ElementId>& ids,
+Model readModel(od::value v, std::size_t m, const std::vector<Model>& earlier, SeenIds& ids,
                 ElementId& highest) {
   Slot<std::wstring> name;
   Slot<std::vector<Element>> elements;
@@ -859,7 +886,7 @@ DesignFile readDocument(od::document& doc) {
     else if (key == "models")
       fill(models, [&] {
         ModelsRead read;
-        std::unordered_set<ElementId> ids;
+        SeenIds ids;
         eachItem(x, "models", [&](od::value m) {
           read.models.push_back(readModel(m, read.models.size(), read.models, ids, read.highest));
         });

@@ -167,3 +167,9 @@ std::int32_t element_indiceCouple(std::uint64_t idElement, std::int32_t type, co
   }
   return -1;
 }
+
+void element_signaler(std::vector<vererreur>& erreurs, const verfichier& fichier, const verelement& e,
+                      std::uint32_t code, const std::wstring& complement) {
+  erreur_ajouter(erreurs, fichier.chemin, e.idElement, static_cast<std::uint32_t>(e.symbologie.type), code, nullptr,
+                 e.categorie, complement);
+}

@@ -26,6 +26,11 @@ struct vercouple {
 void element_construireTable(verfichier& fichier);
 
 // Index of the record of that id in a table sorted by id, or -1.
+// Appends one finding of an element of the file's table: its id, its element type as extra value, no
+// position, its category label as object, and the complement given.
+void element_signaler(std::vector<vererreur>& erreurs, const verfichier& fichier, const verelement& e,
+                      std::uint32_t code, const std::wstring& complement = std::wstring());
+
 std::int32_t element_rechercherParId(const std::vector<verelement>& table, std::uint64_t idElement);
 
 // 0 when the model has a level of that exact name with an id other than 0; otherwise appends

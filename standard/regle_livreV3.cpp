@@ -1,6 +1,7 @@
 #include "standard/regle_livreV3.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 
 #include "standard/regle_communV3.h"
@@ -20,10 +21,47 @@ const regle_slotV3* slotDuNiveau(const regle_livreV3& livre, std::span<const std
   return nullptr;
 }
 
-const regle_brancheV3* brancheDuType(const regle_slotV3& slot, std::int32_t type, bool annotation) {
-  for (const regle_brancheV3& b : slot.branches) {
-    if (!b.tousTypes && element_typeAccepte(type, b.masque) != 0) continue;
+// The branches that a slot's pattern stands for, made for one element from the slot's labels.
+class Motif {
+ public:
+  explicit Motif(const regle_slotV3& slot)
+      : lignes_{{{slot.libelles[0], slot.couleur, 0, 0, L"~", regle_gabarit::petit},
+                 {slot.libelles[1], 0, 0, 0, L"~", regle_gabarit::petit, 0.0, {}, true}}} {
+    if (slot.genre == regle_genreV3::cotation) {
+      branches_[n_++] = {.masque = kCotations, .lignes = lignes_};
+      return;
+    }
+    branches_[n_++] = {.masque = kTextes, .categorie = slot.libelles[0], .lignes = slot.lignes};
+    branches_[n_++] = {.masque = kCellules, .annotationSeule = true, .annotation = slot.libelles[1], .lignes = slot.lignes};
+    branches_[n_++] = {.masque = kCotations, .categorie = slot.libelles[2], .lignes = slot.lignes};
+    if (!slot.libelles[3].empty())
+      branches_[n_++] = {.masque = kTraits, .categorie = slot.libelles[3], .lignes = slot.lignes};
+  }
+  Motif(const Motif&) = delete;
+  Motif& operator=(const Motif&) = delete;
+  std::span<const regle_brancheV3> branches() const { return {branches_.data(), n_}; }
+
+ private:
+  static constexpr std::uint8_t kCellules = 1, kTraits = 2, kTextes = 32, kCotations = 64;
+  std::array<regle_ligne, 2> lignes_;
+  std::array<regle_brancheV3, 4> branches_{};
+  std::size_t n_ = 0;
+};
+
+bool styleAdmis(const regle_brancheV3& b, const std::wstring& nomStyle) {
+  switch (b.siStyle) {
+    case regle_siStyle::egal: return nomStyle == b.nomStyle;
+    case regle_siStyle::different: return nomStyle != b.nomStyle;
+    case regle_siStyle::tous: break;
+  }
+  return true;
+}
+
+const regle_brancheV3* brancheDuType(std::span<const regle_brancheV3> branches, const versymbologie& s, bool annotation) {
+  for (const regle_brancheV3& b : branches) {
+    if (!b.tousTypes && element_typeAccepte(s.type, b.masque) != 0) continue;
     if (b.annotationSeule && !annotation) continue;
+    if (!styleAdmis(b, s.nomStyle)) continue;
     return &b;
   }
   return nullptr;
@@ -56,7 +94,9 @@ void regle_classerV3(verelement& element, const regle_livreV3& livre, std::span<
     return;
   }
   const bool annotation = cellule && element_indiceCouple(element.idElement, kCellule, couples) >= 0;
-  const regle_brancheV3* branche = brancheDuType(*slot, s.type, annotation);
+  std::optional<Motif> motif;
+  if (slot->genre != regle_genreV3::branches) motif.emplace(*slot);
+  const regle_brancheV3* branche = brancheDuType(motif ? motif->branches() : slot->branches, s, annotation);
   if (!branche) {
     element.codeErreur = 2032;
     return;

@@ -4,6 +4,7 @@
 // 2031); in the slot, branches by element type (none admits the type: 2032); in a branch, the
 // annotations (cells of an unnamed-cell pair), the listed cells (another name: 2041) or the
 // children rows of a listed cell (2043); then the rows, tried in order, and the final step.
+// Two slot patterns of the network books are kinds of slot with their labels (regle_genreV3).
 // A book is data (a table file of its own) walked by regle_classerV3.
 #include <array>
 #include <cstdint>
@@ -27,6 +28,10 @@ struct regle_celluleV3 {
   std::span<const regle_enfant> enfants = {};
 };
 
+// A branch that takes an element by its line-style name too: any name, only that name, or only
+// another name.
+enum class regle_siStyle : std::uint8_t { tous, egal, different };
+
 // The elements of a slot that one set of rules takes, by type.
 struct regle_brancheV3 {
   std::uint8_t masque = 0;          // element_typeAccepte's mask
@@ -38,13 +43,33 @@ struct regle_brancheV3 {
   std::wstring_view sansNom = {};   // ...unless it has no name and this category is given
   std::span<const regle_ligne> lignes = {};
   regle_essai essai = regle_essai::meilleur;
+  regle_siStyle siStyle = regle_siStyle::tous;
+  std::wstring_view nomStyle = {};  // the line-style name that `siStyle` compares (exactly)
 };
 
-// A slot of the chain: the level's name in the file's catalogue, and its branches in order.
+// How a slot gives its rules: its own branches, or one of the two patterns of the network books.
+// - texte (T): a text (mask 32) takes the category libelles[0]; otherwise a cell of an
+//   unnamed-cell pair libelles[1]; otherwise a dimension libelles[2]; otherwise, when libelles[3]
+//   is given, a line (mask 2) takes it; any other element (an unpaired cell too) gets 2032. The
+//   category is set before the slot's rows `lignes`.
+// - cotation (D): dimensions only, else 2032; rows libelles[0] `couleur` / 0 / 0 small, then
+//   libelles[1] 0 / 0 / 0 small, italic.
+enum class regle_genreV3 : std::uint8_t { branches, texte, cotation };
+
+// A slot of the chain: the level's name in the file's catalogue, and its branches in order or its
+// pattern with the pattern's labels.
 struct regle_slotV3 {
   std::wstring_view niveau;
-  std::span<const regle_brancheV3> branches;
+  std::span<const regle_brancheV3> branches = {};
+  regle_genreV3 genre = regle_genreV3::branches;
+  std::array<std::wstring_view, 4> libelles = {};
+  std::span<const regle_ligne> lignes = {};  // T's rows
+  std::int32_t couleur = 0;                  // D's colour of the raised row
 };
+
+// The components of the PTRL cells of the network files: a complex shape of weight 2, a line
+// string and a complex chain, all colour 0 and line style 0.
+inline constexpr std::array<regle_enfant, 3> regle_enfantsPTRL = {{{14, 0, 2, 0}, {4, 0, 0, 0}, {12, 0, 0, 0}}};
 
 // A book ready to walk: its slots with the catalogue index of each (-1: the catalogue lacks the
 // name, the slot never matches), and its text templates.

@@ -25,3 +25,6 @@ void regle_classerElementElecV3(verelement& element, const verniveauxele& niveau
                                 std::int32_t classeEchelle, const verfichier& fichier);
 void regle_classerElementAutreV3(verelement& element, const verniveauxaut& niveaux, const std::vector<vercouple>& couples,
                                  std::int32_t classeEchelle, const verfichier& fichier);
+// The two books' slots in test order (regle_livreElecV3_table.cpp, regle_livreAutreV3_table.cpp).
+std::span<const regle_slotV3> regle_livreElecV3();
+std::span<const regle_slotV3> regle_livreAutreV3();

@@ -316,6 +316,19 @@ int stbFichier_supprimerProvisoires(const std::wstring& dossier) {
   return supprimes;
 }
 
+int stbFichier_attributsNormaux(const std::wstring& chemin) {
+  try {
+    if (!nomme(chemin)) return kEchec;
+    const fs::path p = host::paths::resolve(chemin);
+    if (typeDe(p) != fs::regular_file) return kEchec;
+    boost::system::error_code ec;
+    fs::permissions(p, fs::add_perms | fs::owner_write, ec);
+    if (!ec) return 0;
+  } catch (...) {
+  }
+  return kEchec;
+}
+
 int stbFichier_supprimer(const std::wstring& chemin) {
   try {
     if (chemin.empty()) return 0;  // nothing to remove

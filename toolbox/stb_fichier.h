@@ -58,6 +58,10 @@ int stbFichier_copier(const std::wstring& source, const std::wstring& cible, int
 // folder, left by a run killed between writing and renaming; nothing else. The number removed.
 int stbFichier_supprimerProvisoires(const std::wstring& dossier);
 
+// Gives an existing regular file its owner's write bit (the platform's "normal" attributes: the
+// read-only attribute cleared), other mode bits kept: 0, or 0x8000 for a missing file, a folder
+// or a failure.
+int stbFichier_attributsNormaux(const std::wstring& chemin);
 // Removes a file (or an empty folder); a missing path is no failure: 0, or 0x8000.
 int stbFichier_supprimer(const std::wstring& chemin);
 

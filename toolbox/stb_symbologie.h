@@ -11,6 +11,8 @@
 
 // The host's tolerance on lengths and scales.
 constexpr double fc_epsilon = 0.00001;
+// The host's chord tolerance when curves are stroked into points, UORs.
+constexpr double fc_1 = 1.0;
 
 struct versymbologie {
   std::wstring libelle;                       // name of a rule row or of a drawn object

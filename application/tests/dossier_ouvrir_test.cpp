@@ -184,7 +184,8 @@ TEST_F(OuvertureDossier, ReopeningAFolderRecoversWhatTheEngineVerified) {
       EXPECT_NEAR(r.erreurs[k].position.y, a.erreurs[k].position.y, 1e-3);
     }
     desErreurs = desErreurs || !a.erreurs.empty();
-    EXPECT_EQ(r.ecarts.size(), a.ecarts.size()) << a.nom;
+    // A comparison list is recovered from a compare CSV, which only the compared plan has.
+    EXPECT_EQ(r.ecarts.size(), i == 0 ? a.ecarts.size() : 0u) << a.nom;
   }
   EXPECT_TRUE(desErreurs);
 

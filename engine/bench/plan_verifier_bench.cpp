@@ -2,6 +2,7 @@
 // built: time per plan, and the process's peak memory. The first plan has the standard's levels
 // but no frame nor title block (the title-block stage stops it at its counts); the second is the
 // clean plan of the fixture with the same elements added, so that every built stage runs through.
+// The third is the clean three-file plan with 20,000 generated elements in each of its files.
 #include <benchmark/benchmark.h>
 
 #include <sys/resource.h>
@@ -11,6 +12,8 @@
 #include <boost/filesystem.hpp>
 
 #include "engine/fixture/plan_fixture.h"
+#include "engine/fixture/plan_fixture_generes.h"
+#include "engine/fixture/plan_fixture_niveaux.h"
 #include "engine/plan_verifier.h"
 #include "host/fixture/design_builder.h"
 #include "host/paths.h"
@@ -21,6 +24,8 @@ namespace {
 
 constexpr int kElements = 50'000;
 constexpr double kCote = 140'000.0;  // a 1:200 sheet of 140 m, in UORs
+constexpr int kElementsParFichier = 20'000;  // each file of the three-file plan
+constexpr double kCoteFeuille = 100'000.0;   // inside the three-file sheet of 140 x 100 m
 
 double picMegaoctets() {
   rusage r{};
@@ -62,12 +67,25 @@ const boost::filesystem::path& dossier() {
     plan_fixture::PlanUniqueConstruit construit = plan_fixture::construire(propre);
     ajouterElements(construit.fichier, plan_fixture::uor(propre.origineCadre) + host::Point3d{0, -kCote, 0});
     plan_fixture::sauver(construit.fichier, livre + propre.nomFichier);
+    // The clean three-file plan with 20,000 elements in each file, over every level of its
+    // catalogue, inside the sheet.
+    const plan_fixture::PlanTroisFichiers trois = plan_fixture::planTroisFichiers();
+    plan_fixture::PlanTroisFichiersConstruit r = plan_fixture::construire(trois);
+    const host::Point3d coin = plan_fixture::uor(trois.contour.front());
+    plan_fixture::ajouterElementsGeneres(r.fp2, plan_fixture::niveauxFP2(), {L"FARBRE", L"RACSEC", L"", L"PT", L"XYZ"},
+                                         {L"ST_FDP_LCHAUS", L"ST_EAU"}, kElementsParFichier, coin, kCoteFeuille, 1);
+    plan_fixture::ajouterElementsGeneres(r.el2, plan_fixture::niveauxEL2(),
+                                         {L"1RJONC", L"1RCO", L"ERPTAS", L"DRAP3", L"", L"PT", L"EAR2AB", L"XYZ"},
+                                         {L"ST_BT_CLA_V3", L"ST_HTA", L"ST_PROT_TERRE"}, kElementsParFichier, coin, kCoteFeuille, 2);
+    plan_fixture::ajouterElementsGeneres(r.ar2, plan_fixture::niveauxAR2(), {L"ERJONC", L"VRTELE", L"ARPTRL", L"", L"PT"},
+                                         {L"ST_EP", L"ST_VDC"}, kElementsParFichier, coin, kCoteFeuille, 3);
+    plan_fixture::enregistrer(r, trois.nom, livre);
     return racine;
   }();
   return d;
 }
 
-void verifier(benchmark::State& state, const std::wstring& nom) {
+void verifier(benchmark::State& state, const std::wstring& nom, std::int32_t type = 1) {
   vercontexte contexte;
   contexte.repLivre = host::paths::fromNative(dossier() / "Livre") + L"/";
   plan_fixture::parametrerContexte(contexte, host::paths::fromNative(dossier() / "Parametres"));
@@ -75,13 +93,13 @@ void verifier(benchmark::State& state, const std::wstring& nom) {
   for (auto _ : state) {
     verplan plan;
     plan.nom = nom;
-    plan.type = 1;
+    plan.type = type;
     plan.version = 1;
     plan_verifier(plan, 1, contexte, 0);
     erreurs += plan.erreurs.size();
     benchmark::DoNotOptimize(plan.statuts);
   }
-  state.counters["elements"] = kElements;
+  state.counters["elements"] = type == 1 ? kElements : 3 * kElementsParFichier;
   state.counters["errors"] = static_cast<double>(erreurs) / static_cast<double>(state.iterations());
   state.counters["peak_RSS_MB"] = picMegaoctets();
 }
@@ -91,6 +109,11 @@ BENCHMARK(BM_PlanVerifierUnFichier)->Unit(benchmark::kMillisecond);
 
 void BM_PlanVerifierUnFichierPropre(benchmark::State& state) { verifier(state, L"44010450.109"); }
 BENCHMARK(BM_PlanVerifierUnFichierPropre)->Unit(benchmark::kMillisecond);
+
+void BM_PlanVerifierTroisFichiers(benchmark::State& state) {
+  verifier(state, plan_fixture::planTroisFichiers().nom, 2);
+}
+BENCHMARK(BM_PlanVerifierTroisFichiers)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

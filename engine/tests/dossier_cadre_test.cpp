@@ -2,9 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
+#include <fstream>
 #include <string>
 
+#include "engine/emprise_dessin.h"
+#include "engine/emprise_polygone.h"
 #include "engine/fixture/plan_fixture.h"
 #include "host/design_file.h"
 #include "host/fixture/chemins.h"
@@ -54,6 +58,45 @@ TEST(DossierListerFichiers, CleanPlansCarryTheirFrameData) {
   EXPECT_EQ(trois.type, 2u);
   EXPECT_EQ(trois.version, 1u);
   EXPECT_EQ(trois.projection.codeCourt, L"C47");
+}
+
+// The frame pass works out the footprint polygon of the plans the footprint pass is to draw, so
+// that the file is loaded once: the polygon and the result are those of the file read alone.
+TEST(DossierListerFichiers, FootprintPolygonsOfTheWantedPlansAsTheFileGivesThem) {
+  const DossierPlans d("polygones");
+  ASSERT_FALSE(plan_fixture::enregistrer(plan_fixture::planUnique(), host::fixture::large(d.livre)).empty());
+  ASSERT_FALSE(plan_fixture::enregistrer(plan_fixture::planTroisFichiers(), host::fixture::large(d.livre)).fp2.empty());
+  const std::wstring livre = host::fixture::large(d.livre) + L"/";
+  std::vector<verplaninfo> plans;
+  dossier_listerFichiers(plans, livre, [](const std::wstring& chemin) { return chemin.find(L"FP2") == std::wstring::npos; });
+  ASSERT_EQ(plans.size(), 2u);
+  ASSERT_TRUE(plans[0].polygoneEmprise.has_value());
+  std::vector<host::Point3d> seul;
+  EXPECT_EQ(plans[0].polygoneEmprise->first, emprise_calculerPolygone(seul, plans[0].chemin));
+  EXPECT_EQ(plans[0].polygoneEmprise->second, seul);
+  EXPECT_EQ(seul.size(), 5u);
+  EXPECT_FALSE(plans[1].polygoneEmprise.has_value()) << "not wanted";
+  plans.clear();
+  dossier_listerFichiers(plans, livre);
+  ASSERT_EQ(plans.size(), 2u);
+  EXPECT_FALSE(plans[0].polygoneEmprise.has_value()) << "none wanted";
+}
+
+// Which plans the footprint pass is to draw, by the drawing's date: all with no drawing, else
+// those changed since it was written.
+TEST(EmprisePolygonesUtiles, WantedByTheDrawingsDate) {
+  const DossierPlans d("dates");
+  const fs::path dessin = d.dossier / "Emprises.dgn", ancien = d.livre / "ANCIEN.109", recent = d.livre / "RECENT.109";
+  for (const fs::path& f : {ancien, recent}) std::ofstream(f) << "{}";
+  const auto utiles = [&] { return emprise_polygonesUtiles(host::fixture::large(dessin)); };
+  EXPECT_TRUE(utiles()(host::fixture::large(ancien)));
+  std::ofstream(dessin) << "{}";
+  const auto maintenant = fs::last_write_time(dessin);
+  fs::last_write_time(ancien, maintenant - std::chrono::hours(2));
+  fs::last_write_time(recent, maintenant + std::chrono::hours(2));
+  EXPECT_FALSE(utiles()(host::fixture::large(ancien)));
+  EXPECT_TRUE(utiles()(host::fixture::large(recent)));
+  EXPECT_TRUE(utiles()(host::fixture::large(d.livre / "ABSENT.109"))) << "a date that cannot be read";
 }
 
 TEST(DossierListerFichiers, AFrameOfTheOtherKindLeavesThePlanToTheCompletionPass) {

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <boost/filesystem.hpp>
 
 #include "engine/fixture/plan_fixture_encarts.h"

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -258,7 +259,7 @@ TEST_F(Verif, SinglePlanOperationsFindThePlanAfterUpperCasing) {
   EXPECT_NE(verif_verifierPlan(plan, dossier, 0), verifErreurPlan);
 }
 
-TEST_F(Verif, ActualiserCartoucheChecksItsArgumentsThenWaitsForTheTitleBlockCode) {
+TEST_F(Verif, ActualiserCartoucheChecksItsArgumentsThenGivesTheTitleBlockCode) {
   initialiser();
   std::wstring code = L"ABCD";
   verplan plan = dossier.plans[0];
@@ -269,13 +270,13 @@ TEST_F(Verif, ActualiserCartoucheChecksItsArgumentsThenWaitsForTheTitleBlockCode
   plan.nom = L"11111111.DGN";
   EXPECT_EQ(verif_actualiserCartouche(code, plan, dossier, 0), verifRefus);
 
-  // Arguments that pass (the name matches without case): the title-block code is still staged.
+  // Arguments that pass (the name matches without case): the plan file is no drawing (no code)
+  // and has no previous version (signature status 1), so it gets the producer code.
   plan = dossier.plans[0];
   plan.nom = L"12345678.dgn";
-  const auto statuts = plan.statuts;
-  EXPECT_EQ(verif_actualiserCartouche(code, plan, dossier, 0), verifRefus);
-  EXPECT_TRUE(code.empty());
-  EXPECT_EQ(plan.statuts, statuts);
+  EXPECT_EQ(verif_actualiserCartouche(code, plan, dossier, 0), 0);
+  EXPECT_EQ(code, L"TALV");
+  EXPECT_EQ(plan.statuts, (std::array<std::int32_t, 6>{-1, -1, 1, -1, -1, -1}));
 }
 
 }  // namespace

@@ -174,6 +174,35 @@ TEST(DesignFile, RefusesDocumentsThatAreNotValidDesignFiles) {
   }
 }
 
+// Ids need not increase, but a repeated one is refused where it comes, in whichever model.
+TEST(DesignFile, DuplicateIdsFoundInAnyOrder) {
+  const auto element = [](int id, int pos) {
+    return R"({"id":)" + std::to_string(id) + R"(,"pos":)" + std::to_string(pos) + R"(,"type":3,"points":[[0,0],[1,1]]})";
+  };
+  const auto twoModels = [&](const std::string& first, const std::string& second) {
+    std::string text = document(first);
+    return text.insert(text.size() - 2, R"(,{"name":"B","elements":[)" + second + "]}");
+  };
+  const struct {
+    std::string text;
+    const char* error;  // empty: valid
+  } cases[] = {
+      {document(element(5, 1) + "," + element(3, 2) + "," + element(4, 3)), ""},
+      {document(element(5, 1) + "," + element(3, 2) + "," + element(5, 3)), "model 0, element 2: duplicate element id 5"},
+      {document(element(2, 1) + "," + element(9, 2) + "," + element(1, 3) + "," + element(2, 4)),
+       "model 0, element 3: duplicate element id 2"},
+      {twoModels(element(1, 1) + "," + element(2, 2), element(3, 1)), ""},
+      {twoModels(element(1, 1) + "," + element(2, 2), element(7, 1) + "," + element(2, 2)),
+       "model 1, element 1: duplicate element id 2"},
+  };
+  for (const auto& c : cases) {
+    std::string error;
+    const auto file = DesignFile::parse(c.text, &error);
+    EXPECT_EQ(file.has_value(), std::string(c.error).empty()) << c.text;
+    EXPECT_EQ(error, c.error) << c.text;
+  }
+}
+
 TEST(DesignFile, AddGivesNewIdsAndPositionsThatSurviveDeletion) {
   fx::DesignBuilder b;
   const ElementId a = b.add(fx::line({0, 0, 0}, {1, 1, 0}));

@@ -58,6 +58,40 @@ TEST_F(CtrlElementsV3, TheSamplerOfTheCleanBackgroundTakesItsCategoriesAtBothSca
   }
 }
 
+TEST_F(CtrlElementsV3, TheNetworkSamplersTakeTheirCategoriesAtBothScales) {
+  for (const std::uint32_t version : {1u, 2u}) {
+    SCOPED_TRACE(version);
+    const pf::PlanTroisFichiersConstruit r = pf::construire(pf::planTroisFichiersEchantillon(version));
+    ModeleOuvert el2(r.el2, L"plan.EL2");
+    ModeleOuvert ar2(r.ar2, L"plan.AR2");
+    verplanfichiers fichiers;
+    fichiers.version = static_cast<std::int32_t>(version);
+    verfichier e, a;
+    e.modele = el2.modele();
+    e.role = roleElectricite;
+    a.modele = ar2.modele();
+    a.role = roleAutres;
+    std::vector<vererreur> erreurs;
+    ctrl_elementsElecV3(erreurs, e, fichiers);
+    ctrl_elementsAutreV3(erreurs, a, fichiers);
+    EXPECT_TRUE(erreurs.empty());
+    const pf::EchantillonEL2& s = r.echantillonEL2;
+    const std::pair<host::ElementId, std::wstring> attendusEL2[] = {
+        {r.idEle, L"Cartouche - IDELE"},        {s.cableBT, L"Câble BT Classe A"},
+        {s.jonctionBT, L"Jonction BT"},         {s.texteBT, L"Texte câble BT"},
+        {s.coteBT, L"Cote levée BT"},           {s.cableHTA, L"Câble HTA Classe A"},
+        {s.ptrlSource, L"PTRL source"},         {s.drapeauHTA, L"Drapeau 2 entrées (HTA)"},
+    };
+    for (const auto& [id, categorie] : attendusEL2) EXPECT_EQ(ligneDe(e, id).categorie, categorie);
+    const pf::EchantillonAR2& t = r.echantillonAR2;
+    const std::pair<host::ElementId, std::wstring> attendusAR2[] = {
+        {r.idAut, L"Cartouche - IDAUT"}, {t.cableEP, L"Câble EP"}, {t.cableVDC, L"Câble VDC"},
+        {t.jonctionEP, L"Jonction EP"},  {t.ptrl, L"PTRL publié"},
+    };
+    for (const auto& [id, categorie] : attendusAR2) EXPECT_EQ(ligneDe(a, id).categorie, categorie);
+  }
+}
+
 // A background file with three faults: a wrong cell, a wrong road, a text on Réservé_4.
 struct FondFautif {
   fx::DesignBuilder b;

@@ -7,20 +7,11 @@
 
 #include "standard/ctrl_elementsV3.h"
 #include "standard/regle_livresV3.h"
+#include "standard/tests/harnais_regles.h"
 
 namespace {
 
-// The FP2 level table of a file defining every level of the catalogue, with the ids rank + 1.
-verniveauxfdp niveauxRangs() {
-  verniveauxfdp n;
-  for (std::size_t i = 0; i < n.id.size(); ++i) n.id[i] = static_cast<std::uint32_t>(i + 1);
-  return n;
-}
-
-std::uint32_t idDe(const verniveauxfdp& n, std::wstring_view niveau) {
-  const std::int32_t slot = niv_slot(niv_catalogueFdp(), niveau);
-  return slot < 0 ? 999 : n.id[static_cast<std::size_t>(slot)];
-}
+verniveauxfdp niveauxRangs() { return ::niveauxRangs<verniveauxfdp>(); }
 
 const regle_slotV3& slotDe(std::wstring_view niveau) {
   for (const regle_slotV3& s : regle_livreFdpV3())
@@ -117,40 +108,10 @@ TEST(RegleLivreFdpV3, RowsOfTheSlots) {
   verbatim(lignes(L"CellulesEchanges", 1).front(), L"Cartouche", 0, 0, -1, L"~", -1.0);
 }
 
-// One element as the table gives it: a level, a type and the items compared.
-struct Element {
-  std::wstring_view niveau;
-  std::int32_t type;
-  std::uint32_t couleur = 0, epaisseur = 0;
-  std::int32_t style = 0;
-  std::wstring nomStyle = L"~";
-  double echelleStyle = 0.0;
-  std::wstring nomCellule = L"~";
-  double echelleCellule = 0.0;
-};
+using Element = ElementRegle;
 
 verelement construire(const Element& d, const verniveauxfdp& niveaux) {
-  verelement e;
-  e.idElement = 50;
-  versymbologie& s = e.symbologie;
-  s.idNiveau = idDe(niveaux, d.niveau);
-  s.nomNiveau = std::wstring(d.niveau);
-  s.type = d.type;
-  s.couleur = d.couleur;
-  s.epaisseur = d.epaisseur;
-  s.style = d.style;
-  s.nomStyle = d.nomStyle;
-  s.echelleStyle = d.echelleStyle;
-  if (d.type == 2) {
-    s.nomCellule = d.nomCellule;
-    s.echelleCellule = {d.echelleCellule, d.echelleCellule, d.echelleCellule};
-  }
-  if (d.type == 17 || d.type == 7) {
-    s.police = L"INTL_ENGINEERING";
-    s.hauteurTexte = 0.4;
-    s.largeurTexte = 0.28;
-  }
-  return e;
+  return construireElement(d, niveaux, niv_catalogueFdp());
 }
 
 TEST(RegleLivreFdpV3, EdgeCases) {

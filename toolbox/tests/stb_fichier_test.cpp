@@ -266,6 +266,21 @@ TEST_F(StbFichier, CopierShowsItsMessageInTheModeAsked) {
   EXPECT_EQ(log[0].brief, L"Impossible de copier le fichier " + chemin(L"absent") + L" en " + chemin(L"b") + L".");
 }
 
+// A read-only copy of a previous version is made writable again: the owner's write bit only.
+TEST_F(StbFichier, AttributsNormauxGivesTheOwnerTheWriteBit) {
+  ecrire(L"Lu.dgn", "x");
+  fs::permissions(natif(L"Lu.dgn"), fs::owner_read | fs::group_read);
+  ASSERT_TRUE(stbFichier_lectureSeule(chemin(L"Lu.dgn")));
+  EXPECT_EQ(stbFichier_attributsNormaux(chemin(L"LU.DGN")), 0);  // found without case
+  EXPECT_FALSE(stbFichier_lectureSeule(chemin(L"Lu.dgn")));
+  EXPECT_EQ(fs::status(natif(L"Lu.dgn")).permissions() & fs::all_all, fs::owner_read | fs::owner_write | fs::group_read);
+  EXPECT_EQ(stbFichier_attributsNormaux(chemin(L"Lu.dgn")), 0);  // already writable
+  dossier(L"Dossier");
+  EXPECT_EQ(stbFichier_attributsNormaux(chemin(L"Dossier")), 0x8000);
+  EXPECT_EQ(stbFichier_attributsNormaux(chemin(L"absent")), 0x8000);
+  EXPECT_EQ(stbFichier_attributsNormaux(L""), 0x8000);
+}
+
 TEST_F(StbFichier, Supprimer) {
   ecrire(L"a.txt", "a");
   ecrire(L"Plein/f", "f");

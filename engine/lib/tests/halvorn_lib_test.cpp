@@ -114,8 +114,10 @@ TEST(HalvornLib, FolderSetUpAndVerificationThroughTheLibrary) {
   EXPECT_TRUE(fs::exists(fs::path(dossier.fichierBilan)));
   EXPECT_TRUE(fs::exists(fs::path(dossier.plans[0].fichierErreurs)));
   EXPECT_EQ(verif_verifierPlan(dossier.plans[0], dossier, 0), verifErreursTrouvees);
+  // No code in a file that is no drawing, no previous version: the producer code.
   std::wstring code;
-  EXPECT_EQ(verif_actualiserCartouche(code, dossier.plans[0], dossier, 0), verifRefus);
+  EXPECT_EQ(verif_actualiserCartouche(code, dossier.plans[0], dossier, 0), verifSucces);
+  EXPECT_EQ(code, L"TALV");
   host::config::unset(L"TOLVEK_PARAM");
 }
 
