@@ -23,10 +23,6 @@ void etape_noeudsSurLimite(std::vector<vererreur>&, verplanfichiers&) {}
 // ctrl_groupesPTRL with the pass number.
 void etape_groupesPTRL(std::vector<vererreur>&, verplanfichiers&, std::int32_t) {}
 
-// encart_collecter and encart_remplirAgenda; every element of the network file's table whose
-// check status is not 1 and that encart_contientElement finds inside an inset gets status 1.
-void etape_encarts(verplaninfo&, verfichier&) {}
-
 // ctrl_topologieCables with the plan record (theme mask 62, its footprint) and the network file.
 void etape_topologieCables(std::vector<vererreur>&, std::vector<verecart>&, vercontexte&, verplaninfo&, verfichier&) {}
 
@@ -34,5 +30,3 @@ void etape_topologieCables(std::vector<vererreur>&, std::vector<verecart>&, verc
 // ctrl_texteSymbologie with the context's text prefixes; the flag list is then freed.
 void etape_groupesGraphiques(std::vector<vererreur>&, vercontexte&, verplaninfo&, verfichier&) {}
 
-// ctrl_levelAudit on the plan file.
-std::int32_t etape_levelAudit(const std::wstring&) { return 0; }

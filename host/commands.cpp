@@ -2,9 +2,11 @@
 
 #include <deque>
 #include <map>
+#include <optional>
 #include <sstream>
 
 #include "host/application.h"
+#include "host/level_audit.h"
 #include "host/paths.h"
 
 namespace host::commands {
@@ -130,8 +132,40 @@ bool execute(std::uint64_t number, const std::wstring& argument) {
   return executeFrom(number, argument, id, id);
 }
 
-bool keyin(const std::wstring& line, std::wstring& error) {
-  const auto typed = words(line);
+namespace {
+
+// The rest of a key-in line after its first `count` words, as typed (blanks at its ends removed).
+std::wstring restAfterWords(const std::wstring& line, std::size_t count) {
+  std::size_t at = 0;
+  for (std::size_t i = 0; i < count; ++i) {
+    at = line.find_first_not_of(L" \t", at);
+    if (at == std::wstring::npos) return {};
+    at = line.find_first_of(L" \t", at);
+    if (at == std::wstring::npos) return {};
+  }
+  const std::size_t start = line.find_first_not_of(L" \t", at);
+  if (start == std::wstring::npos) return {};
+  return line.substr(start, line.find_last_not_of(L" \t") - start + 1);
+}
+
+// The host's own key-ins: "mdl load NAME [ARG...]" (a built-in application by its name, else a
+// plug-in's path) and "mdl unload NAME". None when the line is not one of them.
+std::optional<bool> hostKeyin(const std::vector<std::wstring>& typed, std::wstring& error) {
+  if (typed.size() < 2 || !paths::equalNoCase(typed[0], L"mdl")) return std::nullopt;
+  const bool load = paths::equalNoCase(typed[1], L"load");
+  if (!load && !paths::equalNoCase(typed[1], L"unload")) return std::nullopt;
+  if (typed.size() < 3) {
+    error = load ? L"usage : mdl load APPLICATION [ARG...]" : L"usage : mdl unload APPLICATION";
+    return false;
+  }
+  if (!load) return application::unload(typed[2], application::reasonRequest, error);
+  if (paths::equalNoCase(typed[2], level_audit::kName)) return level_audit::load() != 0;
+  const std::vector<std::wstring> arguments(typed.begin() + 3, typed.end());
+  return application::load(typed[2], arguments, error) != 0;
+}
+
+// The application key-in that a line starts with: the longest match wins.
+const Keyin* matchKeyin(const std::vector<std::wstring>& typed) {
   const Keyin* best = nullptr;
   for (const Keyin& k : state().keyins) {
     if (k.words.size() > typed.size() || (best && best->words.size() >= k.words.size())) continue;
@@ -139,18 +173,30 @@ bool keyin(const std::wstring& line, std::wstring& error) {
     for (std::size_t i = 0; i < k.words.size() && match; ++i) match = paths::equalNoCase(k.words[i], typed[i]);
     if (match) best = &k;
   }
+  return best;
+}
+
+bool runKeyin(const std::wstring& line, std::wstring& error, bool now) {
+  const auto typed = words(line);
+  if (auto done = hostKeyin(typed, error)) return *done;
+  const Keyin* best = matchKeyin(typed);
   if (!best) {
     error = L"commande inconnue : " + line;
     return false;
   }
-  std::wstring argument;
-  for (std::size_t i = best->words.size(); i < typed.size(); ++i) argument += (argument.empty() ? L"" : L" ") + typed[i];
+  const std::wstring argument = restAfterWords(line, best->words.size());
   const std::uint64_t number = best->number;
   const int owner = best->owner;
-  if (running()) state().queue.push_back({number, argument, application::currentId(), owner});
-  else executeFrom(number, argument, 0, owner);
+  if (!now && running()) state().queue.push_back({number, argument, application::currentId(), owner});
+  else executeFrom(number, argument, application::currentId(), owner);
   return true;
 }
+
+}  // namespace
+
+bool keyin(const std::wstring& line, std::wstring& error) { return runKeyin(line, error, false); }
+
+bool sendSynchronizedKeyin(const std::wstring& line, std::wstring& error) { return runKeyin(line, error, true); }
 
 void queue(bool inFront, std::uint64_t number, const std::wstring& argument, bool) {
   const int id = application::currentId();

@@ -44,9 +44,17 @@ void unregisterOwnedBy(int owner);
 // Commands queued meanwhile wait for the queue to be run.
 bool execute(std::uint64_t number, const std::wstring& argument);
 
-// Runs a key-in line: the longest key-in word that starts the line (words compared without regard
-// to case), the rest of the line as the argument. False and an error when no key-in matches.
+// Runs a key-in line: the host's own key-ins ("mdl load APPLICATION [ARG...]", a built-in
+// application such as levelaudit by its name or a plug-in by its path; "mdl unload APPLICATION")
+// at once; else the longest application key-in that starts the line (words compared without
+// regard to case), with the rest of the line as typed (blanks at its ends removed) as the
+// argument, queued while a command runs. False and an error when nothing matches or the host's
+// key-in fails.
 bool keyin(const std::wstring& line, std::wstring& error);
+
+// Sends a key-in and waits for it: as keyin(), but an application's key-in runs before the call
+// returns even while a command runs.
+bool sendSynchronizedKeyin(const std::wstring& line, std::wstring& error);
 
 // Queues a command; in front of the queue or at its end.
 void queue(bool inFront, std::uint64_t number, const std::wstring& argument, bool fromKeyin);

@@ -30,29 +30,7 @@ std::optional<DesignFile> DesignFile::load(const fs::path& path, std::string* er
 
 bool DesignFile::save(const fs::path& path, std::string* error) const {
   try {
-    const std::string text = toJson();
-    const fs::path temp = paths::temporaryBeside(path);
-    {
-      std::ofstream out(temp.string(), std::ios::binary | std::ios::trunc);
-      out.write(text.data(), static_cast<std::streamsize>(text.size()));
-      out.flush();
-      if (!out) {
-        out.close();
-        boost::system::error_code ignored;
-        fs::remove(temp, ignored);
-        if (error) *error = "cannot write " + temp.string();
-        return false;
-      }
-    }
-    boost::system::error_code ec;
-    fs::rename(temp, path, ec);
-    if (ec) {
-      boost::system::error_code ignored;
-      fs::remove(temp, ignored);
-      if (error) *error = "cannot replace " + path.string() + ": " + ec.message();
-      return false;
-    }
-    return true;
+    return paths::writeReplacing(path, toJson(), error);
   } catch (const std::exception& bad) {
     if (error) *error = bad.what();
     return false;

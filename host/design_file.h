@@ -29,6 +29,7 @@ struct FileHeader {
   Point3d globalOrigin;          // UORs
   std::optional<std::wstring> coordinateSystem;
   std::uint32_t nextGraphicGroup = 1;
+  std::uint32_t masterLevelTables = 1;  // master level tables the file holds (the LevelAudit tool reads it)
   friend bool operator==(const FileHeader&, const FileHeader&) = default;
 };
 

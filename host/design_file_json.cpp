@@ -101,6 +101,7 @@ std::string DesignFile::toJson() const {
             {"subPerMaster", header.subPerMaster}, {"globalOrigin", pointJson(header.globalOrigin)},
             {"nextGraphicGroup", header.nextGraphicGroup}, {"nextElementId", nextId_}};
   if (header.coordinateSystem) h["coordinateSystem"] = text::toUtf8(*header.coordinateSystem);
+  if (header.masterLevelTables != 1) h["masterLevelTables"] = header.masterLevelTables;
   doc["header"] = std::move(h);
   json lv = json::array();
   for (const auto& l : levels) lv.push_back({{"id", l.id}, {"name", text::toUtf8(l.name)}});

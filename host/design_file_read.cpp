@@ -794,7 +794,7 @@ Model readModel(od::value v, std::size_t m, const std::vector<Model>& earlier, S
 }
 
 struct HeaderSlots {
-  Slot<std::uint32_t> fileFormat, nextGraphicGroup;
+  Slot<std::uint32_t> fileFormat, nextGraphicGroup, masterLevelTables;
   Slot<bool> is3d;
   Slot<double> uorPerSub, subPerMaster;
   Slot<Point3d> globalOrigin;
@@ -812,6 +812,7 @@ HeaderSlots readHeader(od::value v) {
     else if (key == "globalOrigin") fill(h.globalOrigin, [&] { return pointOf(x, "globalOrigin"); });
     else if (key == "coordinateSystem") fill(h.coordinateSystem, [&] { return stringOf(x, "coordinateSystem"); });
     else if (key == "nextGraphicGroup") fill(h.nextGraphicGroup, [&] { return uint32Of(x, "nextGraphicGroup"); });
+    else if (key == "masterLevelTables") fill(h.masterLevelTables, [&] { return uint32Of(x, "masterLevelTables"); });
     else if (key == "nextElementId")
       fill(h.nextElementId, [&] { return unsignedOf(x, "nextElementId", std::numeric_limits<std::uint64_t>::max()); });
     else return false;
@@ -907,6 +908,8 @@ DesignFile readDocument(od::document& doc) {
   if (auto p = optional(h.globalOrigin)) file.header.globalOrigin = *p;
   if (auto p = optional(h.coordinateSystem)) file.header.coordinateSystem = *p;
   if (auto p = optional(h.nextGraphicGroup)) file.header.nextGraphicGroup = *p;
+  if (auto p = optional(h.masterLevelTables)) file.header.masterLevelTables = *p;
+  if (file.header.masterLevelTables == 0) fail("masterLevelTables is 0");
   if (optional(levels)) file.levels = std::move(levels.value);
   if (optional(lineStyles)) file.lineStyles = std::move(lineStyles.value);
   required(models, "models");

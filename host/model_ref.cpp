@@ -43,6 +43,10 @@ struct State {
   std::uint64_t next = 1;
   std::uint64_t active = 0;
   std::uint32_t currentGroup = 1;
+  // The active file that the last switch put aside, kept whole (handle, changes, references)
+  // until it is made active again or another switch puts the next one aside; 0: none.
+  std::uint64_t parked = 0;
+  std::uint32_t parkedGroup = 1;
 };
 
 State& state() {
@@ -286,21 +290,52 @@ void loadReferences(std::uint64_t handle) {
 
 // ---- active file ----
 
+namespace {
+
+// The file on disk when the active file was put aside: it comes back only while the file is the
+// same, else it is read again.
+std::optional<FileStamp>& parkedStamp() {
+  static std::optional<FileStamp> stamp;
+  return stamp;
+}
+
+}  // namespace
+
 int openActiveFile(const std::wstring& path, std::string* error) {
+  State& s = state();
   const fs::path resolved = paths::resolve(path);
+  if (Entry* p = entryOf(ModelRef{s.parked}); p && p->path == resolved && parkedStamp() && stampOf(resolved) == parkedStamp()) {
+    // The file put aside comes back as it was left; the one it replaces is dropped unsaved.
+    const std::uint64_t back = s.parked;
+    s.parked = 0;
+    closeActiveFile();
+    s.active = back;
+    s.currentGroup = s.parkedGroup;
+    return kSuccess;
+  }
   const bool readOnly = !hasWriteBit(resolved);
   int status = 0;
   auto file = loadFile(resolved, readOnly, &status, error);
   if (!file) return status;
-  closeActiveFile();
+  Entry* current = entryOf(ModelRef{s.active});
+  if (current && current->path == resolved) {
+    // The active file opened again is read again; the file put aside stays.
+    closeActiveFile();
+  } else {
+    if (s.parked) eraseEntry(s.parked);
+    s.parked = s.active;
+    s.parkedGroup = s.currentGroup;
+    parkedStamp() = current ? stampOf(current->path) : std::nullopt;
+    s.active = 0;
+  }
   Entry e;
   e.kind = Kind::Active;
   e.file = std::move(file);
   e.modelIndex = 0;
   e.path = resolved;
   e.readOnly = readOnly;
-  state().currentGroup = e.file->header.nextGraphicGroup;
-  state().active = addEntry(std::move(e));
+  s.currentGroup = e.file->header.nextGraphicGroup;
+  s.active = addEntry(std::move(e));
   return kSuccess;
 }
 
@@ -662,6 +697,7 @@ void resetModels() {
   state().entries.clear();
   state().active = 0;
   state().currentGroup = 1;
+  state().parked = 0;
 }
 
 }  // namespace host

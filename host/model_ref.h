@@ -39,8 +39,13 @@ enum Status : int {
 // ---- the active design file ----
 
 // Opens a design file as the active file (its default model is the active model); a file that
-// has no write bit is opened read-only. Closes the previous active file without saving.
+// has no write bit is opened read-only. Nothing is saved. The previous active file is put aside
+// whole, with its handle, unsaved changes and references, and opening its path again brings it
+// back as it was while the file on disk is unchanged (the file it replaces is then dropped); the
+// host keeps one such file, the one put aside last. Opening the active file's own path reads it
+// again. A file that does not open leaves the active file as it was.
 int openActiveFile(const std::wstring& path, std::string* error = nullptr);
+// Drops the active file without saving (the file put aside stays aside).
 void closeActiveFile();
 ModelRef activeModel();
 std::wstring activeFileName();  // the active file's path as opened (resolved), or empty

@@ -165,6 +165,31 @@ fs::path temporaryBeside(const fs::path& target) {
   return target.has_parent_path() ? target.parent_path() / temporary : temporary;
 }
 
+bool writeReplacing(const fs::path& target, std::string_view bytes, std::string* error) {
+  const fs::path temp = temporaryBeside(target);
+  {
+    std::ofstream out(temp.string(), std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.flush();
+    if (!out) {
+      out.close();
+      boost::system::error_code ignored;
+      fs::remove(temp, ignored);
+      if (error) *error = "cannot write " + temp.string();
+      return false;
+    }
+  }
+  boost::system::error_code ec;
+  fs::rename(temp, target, ec);
+  if (ec) {
+    boost::system::error_code ignored;
+    fs::remove(temp, ignored);
+    if (error) *error = "cannot replace " + target.string() + ": " + ec.message();
+    return false;
+  }
+  return true;
+}
+
 bool isTemporaryName(const std::string& name) {
   const auto hexadecimal = [&name](std::size_t from) {
     return from + 8 <= name.size() &&

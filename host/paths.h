@@ -8,6 +8,7 @@
 #include <optional>
 #include <vector>
 #include <string>
+#include <string_view>
 
 #include <boost/filesystem/path.hpp>
 
@@ -31,6 +32,11 @@ boost::filesystem::path resolveForWriting(const std::wstring& path);
 // "." + name + "." + 8 hexadecimal digits + ".tmp", the name cut at a character boundary when
 // needed so that the whole stays within the file system's 255 bytes of a name.
 boost::filesystem::path temporaryBeside(const boost::filesystem::path& target);
+
+// Writes `bytes` as the whole file `target`: into a temporary file beside it, renamed over it, so
+// that the target is replaced only by a complete file. False, the target as it was and the
+// temporary file removed, on failure, with the reason in `error` (when given).
+bool writeReplacing(const boost::filesystem::path& target, std::string_view bytes, std::string* error = nullptr);
 
 // Whether a file name is one that temporaryBeside gives, or the form "<name>.tmp-" + 8
 // hexadecimal digits that design files were once saved through: a writer's own leftover when a

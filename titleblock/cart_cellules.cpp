@@ -2,10 +2,11 @@
 
 #include <algorithm>
 
-#include "host/geometry.h"
+#include "engine/encart.h"
 #include "titleblock/cart_modele.h"
 #include "toolbox/stb_dgn.h"
 #include "toolbox/stb_elem.h"
+#include "toolbox/stb_elem_creation.h"
 #include "toolbox/stb_str.h"
 
 namespace {
@@ -26,19 +27,6 @@ bool aChampSaisie(const host::Element& texte) {
                      [](const host::TextRun& r) { return r.kind == host::RunKind::EnterData; });
 }
 
-// The cell's range lies wholly inside the shape of that id.
-bool dansEncart(const host::Range3d& etendue, host::ModelRef modele, std::uint64_t idEncart) {
-  const host::Element* encart = host::readElement(modele, idEncart);
-  if (!encart || encart->points.size() < 3) return false;
-  if (!host::elementRange(*encart).intersectsXY(etendue)) return false;
-  const host::Point3d coins[] = {etendue.low,
-                                 {etendue.high.x, etendue.low.y, 0.0},
-                                 etendue.high,
-                                 {etendue.low.x, etendue.high.y, 0.0}};
-  return std::all_of(std::begin(coins), std::end(coins),
-                     [&](const host::Point3d& p) { return host::pointInPolygonXY(encart->points, p, 0.0); });
-}
-
 }  // namespace
 
 void cart_collecterCellules(std::vector<vercellule>& cellules, host::ModelRef modele,
@@ -47,6 +35,9 @@ void cart_collecterCellules(std::vector<vercellule>& cellules, host::ModelRef mo
   criteres.types = {host::ElementType::Cell};
   std::vector<host::ElementId> ids;
   stbDgn_scanner(ids, criteres, modele);
+  host::ElementAgenda agendaEncarts;
+  for (std::uint64_t e : encarts)
+    if (host::readElement(modele, e)) stbElem_insererReference(e, agendaEncarts, modele);
   for (host::ElementId id : ids) {
     const host::ElementHandle element(id, modele);
     vercellule c;
@@ -54,12 +45,7 @@ void cart_collecterCellules(std::vector<vercellule>& cellules, host::ModelRef mo
     if (!noms.empty() &&
         std::none_of(noms.begin(), noms.end(), [&](const std::wstring& n) { return stbStr_comparer(n, c.nom, true) == 0; }))
       continue;
-    if (!encarts.empty()) {
-      const host::Range3d etendue = host::elementRangeOf(modele, id);
-      if (std::any_of(encarts.begin(), encarts.end(),
-                      [&](std::uint64_t e) { return dansEncart(etendue, modele, e); }))
-        continue;
-    }
+    if (!agendaEncarts.empty() && encart_contientElement(element, agendaEncarts) == 0) continue;
     c.elementId = id;
     if (const host::Element* e = element.element()) c.groupe = e->graphicGroup;
     cellules.push_back(std::move(c));

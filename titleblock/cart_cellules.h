@@ -13,7 +13,8 @@
 
 // Every cell (type 2) of the model whose name is in `noms` (exact, case-sensitive; an empty list
 // keeps every cell), in scan order, with name, id, origin, rotation, scale and graphic group. A
-// cell lying wholly inside one of the `encarts` shapes (element ids of the model) is left out.
+// cell inside one of the `encarts` shapes (element ids of the model; the inset test of
+// encart_contientElement) is left out.
 void cart_collecterCellules(std::vector<vercellule>& cellules, host::ModelRef modele,
                             const std::vector<std::wstring>& noms, const std::vector<std::uint64_t>& encarts);
 

@@ -12,7 +12,9 @@
 
 #include "application/tests/shell_lancer.h"
 #include "engine/fixture/livraison_fixture.h"
+#include "host/design_file.h"
 #include "host/fixture/chemins.h"
+#include "host/paths.h"
 
 namespace fs = boost::filesystem;
 using ::testing::HasSubstr;
@@ -54,7 +56,8 @@ std::vector<double> zoneVue1(const std::string& etape) {
 class BoutEnBout : public ::testing::Test {
  protected:
   void SetUp() override {
-    racine = fs::current_path() / "bout_en_bout";
+    // Tests run in parallel processes: each has a folder of its own.
+    racine = fs::current_path() / "bout_en_bout" / ::testing::UnitTest::GetInstance()->current_test_info()->name();
     fs::remove_all(racine);
     std::wstring message;
     ASSERT_TRUE(plan_fixture::ecrireDemo(host::fixture::large(racine), demo, message)) << host::text::toUtf8(message);
@@ -62,8 +65,9 @@ class BoutEnBout : public ::testing::Test {
   }
   // Runs the script from the demo's root, the folder picker's first answer queued before the
   // plug-in loads; the shell's exit status.
-  int lancer(std::string& sortie) const {
-    return shell_lancer::lancerSurDossier(racine.string(), TEST_SOURCE_DIR "/bout_en_bout.cadhost", sortie);
+  int lancer(std::string& sortie, const std::string& environnement = "") const {
+    return shell_lancer::lancerSurDossier(racine.string(), TEST_SOURCE_DIR "/bout_en_bout.cadhost", sortie,
+                                          environnement);
   }
   fs::path racine;
   plan_fixture::CheminsDemo demo;
@@ -163,6 +167,40 @@ TEST_F(BoutEnBout, OpenVerifyRecordCodesReopenShowAndDetach) {
   // What was delivered was only read.
   EXPECT_TRUE(plan_fixture::empreintes({demo.livre}) == livreAvant);
   EXPECT_TRUE(plan_fixture::empreintes({demo.origine}) == origineAvant);
+}
+
+// The same road with LevelAudit on (TOLVEK_LEVELAUDIT=1): every verified plan is made the active
+// design file for the tool and the working drawing made active again, with its footprint drawing
+// attached, so that showing and detaching a plan work as before. The one-file plan 44010450.109
+// is delivered with two master level tables.
+TEST_F(BoutEnBout, LevelAuditRunsOnEveryPlanAndTheWorkingDrawingStays) {
+  const fs::path plan = host::paths::toNative(demo.livre) / "44010450.109";
+  std::string erreur;
+  auto fichier = host::DesignFile::parse(lire(plan), &erreur);
+  ASSERT_TRUE(fichier) << erreur;
+  fichier->header.masterLevelTables = 2;
+  ASSERT_TRUE(fichier->save(plan));
+  const auto livreAvant = plan_fixture::empreintes({demo.livre});
+  fs::create_directories(racine / "tmp");
+  std::string sortie;
+  ASSERT_EQ(lancer(sortie, "TMPDIR='" + (racine / "tmp").string() + "' TOLVEK_LEVELAUDIT=1"), 0) << sortie;
+  auto e = etapes(sortie);
+  ASSERT_EQ(e.size(), 7u) << sortie;
+
+  const std::vector<std::string> lignes = lignesBilan(e[2]);
+  ASSERT_EQ(lignes.size(), 9u) << e[2];
+  EXPECT_EQ(lignes[0], " NOK | 44010450.109 | 1 | 0 | 0");
+  EXPECT_EQ(lignes[5], " OK | QRL-47-00193-01246-03-D-24 | 0 | 0 | 0");
+  const fs::path rapport = host::paths::toNative(demo.livraison) / "Rapport";
+  EXPECT_THAT(lire(rapport / "Erreur" / "44010450.109_Erreurs.csv"), HasSubstr(";2013;"));
+  EXPECT_THAT(lire(racine / "tmp" / "LevelAudit_Log.txt"), HasSubstr("MESSAGE : audit du fichier "));
+
+  for (const char* ext : {"fp2", "el2", "ar2"})
+    EXPECT_THAT(e[6], HasSubstr("/Livre/qrl-47-00193-01246-03-d-25." + std::string(ext))) << ext;
+  EXPECT_THAT(e[6], HasSubstr("r\u00e9f\u00e9rence VERIFEmprisesdgn "));
+  EXPECT_THAT(e[7], Not(HasSubstr("VERLIV")));
+  EXPECT_THAT(e[7], HasSubstr("r\u00e9f\u00e9rence VERIFEmprisesdgn "));
+  EXPECT_TRUE(plan_fixture::empreintes({demo.livre}) == livreAvant);
 }
 
 }  // namespace

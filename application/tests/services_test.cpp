@@ -5,6 +5,7 @@
 #include <type_traits>
 
 #include "engine/emprise_lecture.h"
+#include "engine/encart.h"
 #include "engine/erreur.h"
 #include "engine/halvorn.h"
 #include "engine/plan_construire.h"
@@ -129,6 +130,8 @@ SIGNATURE(emprise_localiserFichier, std::int32_t (*)(bool&, ModelRef&, const W&)
 SIGNATURE(emprise_formeDuGroupe, std::uint64_t (*)(std::uint32_t, ModelRef));
 SIGNATURE(emprise_chercherDansZone, std::int32_t (*)(std::vector<veremprise>&, ModelRef, const W&, const host::ElementHandle&,
                                                      const std::vector<W>&));
+SIGNATURE(encart_remplirAgenda, void (*)(host::ElementAgenda&, const verplaninfo&));
+SIGNATURE(encart_contientElement, std::int32_t (*)(const host::ElementHandle&, const host::ElementAgenda&));
 
 // Title block.
 SIGNATURE(cart_codeZoneProjection, const W& (*)(W&, const W&));

@@ -23,9 +23,11 @@ inline int lancer(const std::string& commande, std::string& sortie) {
 
 // Runs a script of the application's on a delivery folder laid out as the demo's (Livraison,
 // Parametres and Travail under `racine`), from that root, the folder picker's first answer
-// queued before the plug-in loads; the shell's exit status.
-inline int lancerSurDossier(const std::string& racine, const std::string& script, std::string& sortie) {
-  return lancer("cd '" + racine + "' && " + CADHOST_SHELL_PATH + " --cfg TOLVEK_RACINE=" + racine + "/Travail" +
+// queued before the plug-in loads; the shell's exit status. `environnement` ("NOM=valeur ...")
+// is given to the shell's process.
+inline int lancerSurDossier(const std::string& racine, const std::string& script, std::string& sortie,
+                            const std::string& environnement = "") {
+  return lancer("cd '" + racine + "' && " + environnement + (environnement.empty() ? "" : " ") + CADHOST_SHELL_PATH + " --cfg TOLVEK_RACINE=" + racine + "/Travail" +
                     " --cfg TOLVEK_PARAM=" + racine + "/Parametres" + " -c 'pick Livraison' -c 'load " +
                     TOLVEK_PLUGIN_PATH + "' " + script,
                 sortie);

@@ -9,9 +9,11 @@
 #include "host/completion_bar.h"
 #include "host/desktop.h"
 #include "host/file_list.h"
+#include "host/level_audit.h"
 #include "host/locate.h"
 #include "host/messages.h"
 #include "host/model_ref.h"
+#include "host/modes.h"
 #include "host/transients.h"
 #include "host/view_display.h"
 #include "host/views.h"
@@ -22,6 +24,8 @@ class EtatHotePropre : public ::testing::EmptyTestEventListener {
   void OnTestStart(const ::testing::TestInfo&) override {
     host::application::unloadAll();
     host::resetModels();
+    host::resetGlobalModes();
+    host::level_audit::reset();
     host::views::reset();
     host::views::resetDisplay();
     host::locate::clearHilite();
