@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include <boost/algorithm/string/split.hpp>
 #include <boost/filesystem.hpp>
 
 #include "engine/fixture/plan_fixture.h"
@@ -17,6 +16,7 @@
 #include "host/clock.h"
 #include "host/model_ref.h"
 #include "host/paths.h"
+#include "standard/tests/harnais_plan.h"
 #include "toolbox/stb_fichier.h"
 
 namespace fx = host::fixture;
@@ -27,59 +27,21 @@ namespace {
 
 bool codeDuLivre(std::uint32_t code) { return code >= 2031 && code <= 2052; }
 
-std::vector<std::wstring> champs(const std::wstring& ligne) {
-  std::vector<std::wstring> c;
-  boost::algorithm::split(c, ligne, [](wchar_t x) { return x == L';'; });
-  return c;
-}
+using harnais::champs;
 
-class RegleReseauxV3Plan : public ::testing::Test {
+class RegleReseauxV3Plan : public harnais::PlanLivre {
  protected:
-  void SetUp() override {
-    host::resetModels();
-    const std::string test = ::testing::UnitTest::GetInstance()->current_test_info()->name();
-    racine_ = boost::filesystem::current_path() / "RegleReseauxV3Plan" / test;
-    boost::filesystem::remove_all(racine_);
-    boost::filesystem::create_directories(racine_ / "Livre");
-    contexte_.repertoire = host::paths::fromNative(racine_) + L"/";
-    contexte_.repLivre = contexte_.repertoire + L"Livre/";
-    ASSERT_TRUE(pf::parametrerContexte(contexte_, contexte_.repertoire + L"Parametres"));
-    ASSERT_TRUE(host::clock::setFixed(2026, 6, 1, 12, 0, 0));
-  }
-  void TearDown() override {
-    host::clock::useSystem();
-    EXPECT_EQ(host::openWorkFileCount(), 0u) << "a file was left open";
-    boost::filesystem::remove_all(racine_);
-  }
-
   struct Resultat {
     verplan plan;
     std::vector<std::wstring> lignes;  // the errors CSV without its header
   };
   // The plan built, changed by `changer`, delivered alone and verified; its errors CSV read back.
   Resultat verifier(const pf::PlanTroisFichiers& p, const std::function<void(pf::PlanTroisFichiersConstruit&)>& changer = {}) {
-    boost::filesystem::remove_all(host::paths::toNative(contexte_.repLivre));
-    pf::PlanTroisFichiersConstruit r = pf::construire(p);
-    if (changer) changer(r);
-    Resultat res;
-    if (pf::enregistrer(r, p.nom, contexte_.repLivre).fp2.empty()) {
-      ADD_FAILURE() << "plan not saved";
-      return res;
-    }
-    res.plan.nom = p.nom;
-    res.plan.type = 2;
-    res.plan.version = static_cast<std::int32_t>(p.version);
-    plan_verifier(res.plan, 1, contexte_, 0);
-    rapport_ecrireErreurs(res.plan, contexte_.repertoire);
-    if (!res.plan.erreurs.empty()) {
-      stbFichier_lireLignes(res.lignes, res.plan.fichierErreurs);
-      if (!res.lignes.empty()) res.lignes.erase(res.lignes.begin());
-    }
-    return res;
+    Resultat r;
+    r.plan = livrer(p, changer);
+    r.lignes = lignesErreurs(r.plan);
+    return r;
   }
-
-  boost::filesystem::path racine_;
-  vercontexte contexte_;
 };
 
 // Edits one element of a built file in place.

@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include <boost/algorithm/string/split.hpp>
 #include <boost/filesystem.hpp>
 
 #include "engine/fixture/plan_fixture.h"
@@ -16,6 +15,7 @@
 #include "host/clock.h"
 #include "host/model_ref.h"
 #include "host/paths.h"
+#include "standard/tests/harnais_plan.h"
 #include "toolbox/stb_fichier.h"
 
 namespace fx = host::fixture;
@@ -25,32 +25,10 @@ namespace {
 
 bool codeDuLivre(std::uint32_t code) { return code >= 2031 && code <= 2052; }
 
-// A row of the errors CSV, as its fields.
-std::vector<std::wstring> champs(const std::wstring& ligne) {
-  std::vector<std::wstring> c;
-  boost::algorithm::split(c, ligne, [](wchar_t x) { return x == L';'; });
-  return c;
-}
+using harnais::champs;
 
-class RegleV2Plan : public ::testing::Test {
+class RegleV2Plan : public harnais::PlanLivre {
  protected:
-  void SetUp() override {
-    host::resetModels();
-    const std::string test = ::testing::UnitTest::GetInstance()->current_test_info()->name();
-    racine_ = boost::filesystem::current_path() / "RegleV2Plan" / test;
-    boost::filesystem::remove_all(racine_);
-    boost::filesystem::create_directories(racine_ / "Livre");
-    contexte_.repertoire = host::paths::fromNative(racine_) + L"/";
-    contexte_.repLivre = contexte_.repertoire + L"Livre/";
-    ASSERT_TRUE(pf::parametrerContexte(contexte_, contexte_.repertoire + L"Parametres"));
-    ASSERT_TRUE(host::clock::setFixed(2026, 6, 1, 12, 0, 0));
-  }
-  void TearDown() override {
-    host::clock::useSystem();
-    EXPECT_EQ(host::openWorkFileCount(), 0u) << "a file was left open";
-    boost::filesystem::remove_all(racine_);
-  }
-
   // The plan built, changed by `changer`, delivered and verified; its errors CSV read back.
   struct Resultat {
     verplan plan;
@@ -58,27 +36,11 @@ class RegleV2Plan : public ::testing::Test {
   };
   Resultat verifier(const pf::PlanUnique& description,
                     const std::function<void(pf::PlanUniqueConstruit&)>& changer = {}) {
-    pf::PlanUniqueConstruit construit = pf::construire(description);
-    if (changer) changer(construit);
     Resultat r;
-    if (!pf::sauver(construit.fichier, contexte_.repLivre + description.nomFichier)) {
-      ADD_FAILURE() << "plan not saved";
-      return r;
-    }
-    r.plan.nom = description.nomFichier;
-    r.plan.type = 1;
-    r.plan.version = static_cast<std::int32_t>(description.version);
-    plan_verifier(r.plan, 1, contexte_, 0);
-    rapport_ecrireErreurs(r.plan, contexte_.repertoire);
-    if (!r.plan.erreurs.empty()) {
-      stbFichier_lireLignes(r.lignes, r.plan.fichierErreurs);
-      if (!r.lignes.empty()) r.lignes.erase(r.lignes.begin());
-    }
+    r.plan = livrer(description, changer);
+    r.lignes = lignesErreurs(r.plan);
     return r;
   }
-
-  boost::filesystem::path racine_;
-  vercontexte contexte_;
 };
 
 // Edits one element of a built plan in place.

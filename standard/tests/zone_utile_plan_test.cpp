@@ -13,6 +13,7 @@
 #include "engine/plan_verifier.h"
 #include "host/model_ref.h"
 #include "host/paths.h"
+#include "standard/tests/harnais_plan.h"
 #include "titleblock/cart_zone_utile.h"
 
 namespace fx = host::fixture;
@@ -30,22 +31,8 @@ struct Trouve {
 };
 std::ostream& operator<<(std::ostream& o, const Trouve& t) { return o << t.code << "@" << t.id; }
 
-class ZoneUtilePlan : public ::testing::Test {
+class ZoneUtilePlan : public harnais::PlanLivre {
  protected:
-  void SetUp() override {
-    host::resetModels();
-    const std::string test = ::testing::UnitTest::GetInstance()->current_test_info()->name();
-    racine_ = boost::filesystem::current_path() / "ZoneUtilePlan" / test;
-    boost::filesystem::remove_all(racine_);
-    contexte_.repertoire = host::paths::fromNative(racine_) + L"/";
-    contexte_.repLivre = contexte_.repertoire + L"Livre/";
-    ASSERT_TRUE(pf::parametrerContexte(contexte_, contexte_.repertoire + L"Parametres"));
-  }
-  void TearDown() override {
-    EXPECT_EQ(host::openWorkFileCount(), 0u);
-    boost::filesystem::remove_all(racine_);
-  }
-
   // The findings of this check family, in order.
   static std::vector<Trouve> trouves(const verplan& plan) {
     std::vector<Trouve> t;
@@ -55,30 +42,13 @@ class ZoneUtilePlan : public ::testing::Test {
   }
 
   std::vector<Trouve> verifier(const pf::PlanUnique& p, const std::function<void(pf::PlanUniqueConstruit&)>& changer) {
-    boost::filesystem::remove_all(host::paths::toNative(contexte_.repLivre));
-    pf::PlanUniqueConstruit c = pf::construire(p);
-    if (changer) changer(c);
-    EXPECT_TRUE(pf::sauver(c.fichier, contexte_.repLivre + p.nomFichier));
-    verplan plan;
-    plan.nom = p.nomFichier;
-    plan.type = 1;
-    plan.version = static_cast<std::int32_t>(p.version);
-    plan_verifier(plan, 1, contexte_, 0);
-    EXPECT_EQ(plan.statuts[1], 2) << "the plan reached the drawing rules";
-    return trouves(plan);
+    return atteint(livrer(p, changer));
   }
-
   std::vector<Trouve> verifier(const pf::PlanTroisFichiers& p,
                                const std::function<void(pf::PlanTroisFichiersConstruit&)>& changer) {
-    boost::filesystem::remove_all(host::paths::toNative(contexte_.repLivre));
-    pf::PlanTroisFichiersConstruit c = pf::construire(p);
-    if (changer) changer(c);
-    EXPECT_FALSE(pf::enregistrer(c, p.nom, contexte_.repLivre).fp2.empty());
-    verplan plan;
-    plan.nom = p.nom;
-    plan.type = 2;
-    plan.version = static_cast<std::int32_t>(p.version);
-    plan_verifier(plan, 1, contexte_, 0);
+    return atteint(livrer(p, changer));
+  }
+  static std::vector<Trouve> atteint(const verplan& plan) {
     EXPECT_EQ(plan.statuts[1], 2) << "the plan reached the drawing rules";
     return trouves(plan);
   }
@@ -97,9 +67,6 @@ class ZoneUtilePlan : public ::testing::Test {
     EXPECT_EQ(cart_zoneUtileFichier(z, chemins.fp2, 2, p.version, true), 0u);
     return z;
   }
-
-  boost::filesystem::path racine_;
-  vercontexte contexte_;
 };
 
 TEST_F(ZoneUtilePlan, CleanPlansPassAtBothScales) {
