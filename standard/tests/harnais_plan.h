@@ -53,16 +53,7 @@ class PlanLivre : public ::testing::Test {
     boost::filesystem::remove_all(host::paths::toNative(contexte_.repLivre));
     plan_fixture::PlanUniqueConstruit c = plan_fixture::construire(p);
     if (changer) changer(c);
-    verplan plan;
-    plan.nom = p.nomFichier;
-    plan.type = 1;
-    plan.version = static_cast<std::int32_t>(p.version);
-    if (!plan_fixture::sauver(c.fichier, contexte_.repLivre + p.nomFichier)) {
-      ADD_FAILURE() << "plan not saved";
-      return plan;
-    }
-    plan_verifier(plan, 1, contexte_, 0);
-    return plan;
+    return verifier(p.nomFichier, 1, p.version, plan_fixture::sauver(c.fichier, contexte_.repLivre + p.nomFichier));
   }
 
   // The three-file plan built, changed by `changer`, delivered alone and verified in mode 1.
@@ -71,31 +62,42 @@ class PlanLivre : public ::testing::Test {
     boost::filesystem::remove_all(host::paths::toNative(contexte_.repLivre));
     plan_fixture::PlanTroisFichiersConstruit c = plan_fixture::construire(p);
     if (changer) changer(c);
+    return verifier(p.nom, 2, p.version, !plan_fixture::enregistrer(c, p.nom, contexte_.repLivre).fp2.empty());
+  }
+
+  // A delivered plan with its errors CSV read back, without its header.
+  struct Verifie {
     verplan plan;
-    plan.nom = p.nom;
-    plan.type = 2;
-    plan.version = static_cast<std::int32_t>(p.version);
-    if (plan_fixture::enregistrer(c, p.nom, contexte_.repLivre).fp2.empty()) {
+    std::vector<std::wstring> lignes;
+  };
+  template <typename Plan, typename Changer>
+  Verifie livrerAvecErreurs(const Plan& p, const Changer& changer) {
+    Verifie v;
+    v.plan = livrer(p, changer);
+    rapport_ecrireErreurs(v.plan, contexte_.repertoire);
+    if (!v.plan.erreurs.empty()) {
+      stbFichier_lireLignes(v.lignes, v.plan.fichierErreurs);
+      if (!v.lignes.empty()) v.lignes.erase(v.lignes.begin());
+    }
+    return v;
+  }
+
+  boost::filesystem::path racine_;
+  vercontexte contexte_;
+
+ private:
+  verplan verifier(const std::wstring& nom, std::int32_t type, std::uint32_t version, bool livre) {
+    verplan plan;
+    plan.nom = nom;
+    plan.type = type;
+    plan.version = static_cast<std::int32_t>(version);
+    if (!livre) {
       ADD_FAILURE() << "plan not saved";
       return plan;
     }
     plan_verifier(plan, 1, contexte_, 0);
     return plan;
   }
-
-  // The plan's errors CSV written and read back, without its header.
-  std::vector<std::wstring> lignesErreurs(verplan& plan) {
-    std::vector<std::wstring> lignes;
-    rapport_ecrireErreurs(plan, contexte_.repertoire);
-    if (!plan.erreurs.empty()) {
-      stbFichier_lireLignes(lignes, plan.fichierErreurs);
-      if (!lignes.empty()) lignes.erase(lignes.begin());
-    }
-    return lignes;
-  }
-
-  boost::filesystem::path racine_;
-  vercontexte contexte_;
 };
 
 }  // namespace harnais

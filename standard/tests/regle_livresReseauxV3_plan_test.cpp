@@ -31,16 +31,9 @@ using harnais::champs;
 
 class RegleReseauxV3Plan : public harnais::PlanLivre {
  protected:
-  struct Resultat {
-    verplan plan;
-    std::vector<std::wstring> lignes;  // the errors CSV without its header
-  };
-  // The plan built, changed by `changer`, delivered alone and verified; its errors CSV read back.
+  using Resultat = Verifie;
   Resultat verifier(const pf::PlanTroisFichiers& p, const std::function<void(pf::PlanTroisFichiersConstruit&)>& changer = {}) {
-    Resultat r;
-    r.plan = livrer(p, changer);
-    r.lignes = lignesErreurs(r.plan);
-    return r;
+    return livrerAvecErreurs(p, changer);
   }
 };
 

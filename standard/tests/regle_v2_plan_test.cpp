@@ -29,17 +29,9 @@ using harnais::champs;
 
 class RegleV2Plan : public harnais::PlanLivre {
  protected:
-  // The plan built, changed by `changer`, delivered and verified; its errors CSV read back.
-  struct Resultat {
-    verplan plan;
-    std::vector<std::wstring> lignes;  // the errors CSV without its header
-  };
-  Resultat verifier(const pf::PlanUnique& description,
-                    const std::function<void(pf::PlanUniqueConstruit&)>& changer = {}) {
-    Resultat r;
-    r.plan = livrer(description, changer);
-    r.lignes = lignesErreurs(r.plan);
-    return r;
+  using Resultat = Verifie;
+  Resultat verifier(const pf::PlanUnique& p, const std::function<void(pf::PlanUniqueConstruit&)>& changer = {}) {
+    return livrerAvecErreurs(p, changer);
   }
 };
 
