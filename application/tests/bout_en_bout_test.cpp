@@ -53,6 +53,17 @@ std::vector<double> zoneVue1(const std::string& etape) {
   return zone;
 }
 
+// Steps 6 and 7 of the script: picking the lower-case plan's label attaches its three delivered
+// files beside the footprint drawing; picking it in the detach command takes them away again and
+// the footprint drawing stays.
+void attacheEtDetache(std::map<int, std::string>& e) {
+  for (const char* ext : {"fp2", "el2", "ar2"})
+    EXPECT_THAT(e[6], HasSubstr("/Livre/qrl-47-00193-01246-03-d-25." + std::string(ext))) << ext;
+  EXPECT_THAT(e[6], HasSubstr("r\u00e9f\u00e9rence VERIFEmprisesdgn "));
+  EXPECT_THAT(e[7], Not(HasSubstr("VERLIV")));
+  EXPECT_THAT(e[7], HasSubstr("r\u00e9f\u00e9rence VERIFEmprisesdgn "));
+}
+
 class BoutEnBout : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -155,14 +166,8 @@ TEST_F(BoutEnBout, OpenVerifyRecordCodesReopenShowAndDetach) {
   ASSERT_EQ(zoom.size(), 4u) << e[5];
   for (std::size_t i = 0; i < 4; ++i) EXPECT_NEAR(zoom[i], attendue[i], 1.0) << i;
 
-  // 6. Picking its label attaches its three delivered files beside the footprint drawing.
-  for (const char* ext : {"fp2", "el2", "ar2"})
-    EXPECT_THAT(e[6], HasSubstr("/Livre/qrl-47-00193-01246-03-d-25." + std::string(ext))) << ext;
-  EXPECT_THAT(e[6], HasSubstr("r\u00e9f\u00e9rence VERIFEmprisesdgn "));
-
-  // 7. Picking it in the detach command takes them away again; the footprint drawing stays.
-  EXPECT_THAT(e[7], Not(HasSubstr("VERLIV")));
-  EXPECT_THAT(e[7], HasSubstr("r\u00e9f\u00e9rence VERIFEmprisesdgn "));
+  // 6 and 7. Showing and detaching the lower-case plan.
+  attacheEtDetache(e);
 
   // What was delivered was only read.
   EXPECT_TRUE(plan_fixture::empreintes({demo.livre}) == livreAvant);
@@ -195,11 +200,7 @@ TEST_F(BoutEnBout, LevelAuditRunsOnEveryPlanAndTheWorkingDrawingStays) {
   EXPECT_THAT(lire(rapport / "Erreur" / "44010450.109_Erreurs.csv"), HasSubstr(";2013;"));
   EXPECT_THAT(lire(racine / "tmp" / "LevelAudit_Log.txt"), HasSubstr("MESSAGE : audit du fichier "));
 
-  for (const char* ext : {"fp2", "el2", "ar2"})
-    EXPECT_THAT(e[6], HasSubstr("/Livre/qrl-47-00193-01246-03-d-25." + std::string(ext))) << ext;
-  EXPECT_THAT(e[6], HasSubstr("r\u00e9f\u00e9rence VERIFEmprisesdgn "));
-  EXPECT_THAT(e[7], Not(HasSubstr("VERLIV")));
-  EXPECT_THAT(e[7], HasSubstr("r\u00e9f\u00e9rence VERIFEmprisesdgn "));
+  attacheEtDetache(e);
   EXPECT_TRUE(plan_fixture::empreintes({demo.livre}) == livreAvant);
 }
 
