@@ -20,7 +20,7 @@ void cartouche_lireChamp(std::wstring& sortie, const std::wstring& cheminPlan, h
                          std::int32_t type) {
   sortie.clear();
   if (type != 1 && type != 2) return;
-  const cart_modele lecture(modele, modele ? std::wstring() : cheminPlan);
+  const cart_modele lecture(modele, cheminPlan);
   if (!lecture) return;
   if (type == 1) {
     vercartouche cartouche;
@@ -28,7 +28,7 @@ void cartouche_lireChamp(std::wstring& sortie, const std::wstring& cheminPlan, h
     return;
   }
   std::uint64_t idFich = 0;
-  if (cart_cellulesIdentification(&idFich, nullptr, nullptr, nullptr, lecture.get(), L"") != 0 || idFich == 0) return;
+  if (cart_cellulesIdentification(&idFich, nullptr, nullptr, nullptr, lecture.get(), L"") != 0) return;
   veridfich id;
   if (cart_lireIdFich(id, idFich, lecture.get(), L"") == 0) sortie = id.textes[3];
 }

@@ -93,13 +93,11 @@ bool memeGeometrie(const host::ElementHandle& a, const host::Element& ea, const 
 }  // namespace
 
 std::int32_t comparer_cleGeometrie(const host::ElementHandle& a, const versymbologie& sa, const host::ElementHandle& b,
-                                   host::ModelRef modeleB) {
+                                   const versymbologie& sb) {
   const host::Element* ea = a.element();
   const host::Element* eb = b.element();
   if (!ea || !eb || ea->type != eb->type) return comparaisonType;
   if (!memeGeometrie(a, *ea, b, *eb)) return comparaisonGeometrie;
-  versymbologie sb;
-  stbElem_lireSymbologie(sb, b, modeleB);
   if (sa.idNiveau != sb.idNiveau || sa.couleur != sb.couleur || sa.epaisseur != sb.epaisseur)
     return comparaisonSymbologie;
   if (sa.nomStyle == L"~" && sb.nomStyle == L"~" ? sa.style != sb.style : sa.nomStyle != sb.nomStyle)

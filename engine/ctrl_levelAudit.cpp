@@ -1,12 +1,9 @@
 #include "engine/ctrl_levelAudit.h"
 
-#include <boost/filesystem/operations.hpp>
-
 #include "engine/plan_etapes.h"
 #include "host/commands.h"
 #include "host/model_ref.h"
 #include "host/modes.h"
-#include "host/paths.h"
 #include "toolbox/stb_fichier.h"
 
 namespace {
@@ -17,19 +14,6 @@ constexpr std::size_t kOctetMode = 5;
 void envoyer(const std::wstring& commande) {
   std::wstring erreur;
   host::commands::sendSynchronizedKeyin(commande, erreur);
-}
-
-bool commencePar(const std::wstring& ligne, const wchar_t* debut) { return ligne.starts_with(debut); }
-
-// Something (a file, a folder) is still at the path.
-bool occupe(const std::wstring& chemin) {
-  boost::system::error_code ec;
-  return boost::filesystem::symlink_status(host::paths::resolve(chemin), ec).type() != boost::filesystem::file_not_found;
-}
-
-bool estActif(const std::wstring& chemin) {
-  const std::wstring actif = host::activeFileName();
-  return !actif.empty() && host::paths::resolve(actif) == host::paths::resolve(chemin);
 }
 
 // The remembered file made active again; none when none was.
@@ -43,7 +27,7 @@ void retablir(const std::wstring& memorise) {
 std::int32_t ctrl_levelAuditJournal(const std::vector<std::wstring>& lignes) {
   std::int32_t resultat = 0;
   for (std::size_t i = 1; i < lignes.size(); ++i)
-    if (commencePar(lignes[i], L"ERREUR") && commencePar(lignes[i - 1], L"MESSAGE") &&
+    if (lignes[i].starts_with(L"ERREUR") && lignes[i - 1].starts_with(L"MESSAGE") &&
         lignes[i - 1].find(L" fichier ") != std::wstring::npos)
       resultat = kTrouve;
   return resultat;
@@ -56,8 +40,7 @@ std::int32_t ctrl_levelAudit(const std::wstring& cheminFichier) {
   std::wstring journal;
   if (stbFichier_cheminTemporaire(journal, L"LevelAudit_Log.txt") != 0) return 0;
   // An old log left in place would be read as this plan's.
-  stbFichier_supprimer(journal);
-  if (occupe(journal)) return 0;
+  if (stbFichier_supprimer(journal) != 0) return 0;
   envoyer(L"levelaudit set logfile " + journal);
 
   auto& modes = host::globalModes();
@@ -65,7 +48,7 @@ std::int32_t ctrl_levelAudit(const std::wstring& cheminFichier) {
   modes[kOctetMode] = 1;
   // A file that does not become the active one is not reported on: the report would audit the
   // file active in its place.
-  const bool actif = host::openActiveFile(cheminFichier) == host::kSuccess && estActif(cheminFichier);
+  const bool actif = host::openActiveFile(cheminFichier) == host::kSuccess;
   if (actif) envoyer(L"LEVELAUDIT REPORT MASTERTABLES");
   modes[kOctetMode] = ancien;
 

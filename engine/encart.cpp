@@ -49,9 +49,14 @@ void encart_collecter(verplaninfo& plan) {
 }
 
 void encart_remplirAgenda(host::ElementAgenda& agenda, const verplaninfo& plan) {
-  if (!plan.modeleTheme) return;
-  for (std::uint64_t id : plan.encarts)
-    if (host::readElement(plan.modeleTheme, id)) stbElem_insererReference(id, agenda, plan.modeleTheme);
+  encart_remplirAgendaModele(agenda, plan.modeleTheme, plan.encarts);
+}
+
+void encart_remplirAgendaModele(host::ElementAgenda& agenda, host::ModelRef modele,
+                                const std::vector<std::uint64_t>& encarts) {
+  if (!modele) return;
+  for (std::uint64_t id : encarts)
+    if (host::readElement(modele, id)) stbElem_insererReference(id, agenda, modele);
 }
 
 std::int32_t encart_contientElement(const host::ElementHandle& element, const host::ElementAgenda& encarts) {

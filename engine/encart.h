@@ -2,6 +2,7 @@
 // Insets of a plan: closed shapes on the plan's inset level that frame a detail drawn at another
 // place or scale. Elements drawn inside one are left out of the network checks.
 #include <cstdint>
+#include <vector>
 
 #include "engine/verplaninfo.h"
 #include "host/curve_element.h"
@@ -16,6 +17,10 @@ void encart_collecter(verplaninfo& plan);
 // Appends to the agenda the plan's insets that the host can still read, in list order; nothing
 // without a theme model.
 void encart_remplirAgenda(host::ElementAgenda& agenda, const verplaninfo& plan);
+
+// The same for inset shapes given by their element ids in `modele`.
+void encart_remplirAgendaModele(host::ElementAgenda& agenda, host::ModelRef modele,
+                                const std::vector<std::uint64_t>& encarts);
 
 // 0 when some part of the element lies inside one of the insets, 32768 otherwise, also for an
 // element that cannot be read and for an empty agenda. An inset is clipped against only when its

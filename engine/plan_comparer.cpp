@@ -1,7 +1,7 @@
 #include "engine/plan_comparer.h"
 
+#include <algorithm>
 #include <array>
-#include <cmath>
 #include <string>
 
 #include "engine/cartouche_quadrigramme.h"
@@ -39,8 +39,6 @@ bool typeCompare(int type) {
   return false;
 }
 
-bool fini(const host::Point3d& p) { return std::isfinite(p.x) && std::isfinite(p.y) && std::isfinite(p.z); }
-
 // The previous version's files opened by the comparison, closed on every path unless active.
 class fichiersPrecedents {
  public:
@@ -75,15 +73,12 @@ class copieTravail {
   }
   copieTravail(const copieTravail&) = delete;
   copieTravail& operator=(const copieTravail&) = delete;
-  ~copieTravail() { fermer(); }
+  ~copieTravail() {
+    if (modele_) stbDgn_fermerFichier(modele_);
+    if (faite_) stbFichier_supprimer(chemin_);
+  }
 
   host::ModelRef modele() const { return modele_; }
-  void fermer() noexcept {
-    if (modele_) stbDgn_fermerFichier(modele_);
-    modele_ = host::ModelRef{};
-    if (faite_) stbFichier_supprimer(chemin_);
-    faite_ = false;
-  }
 
  private:
   std::wstring chemin_;
@@ -94,6 +89,10 @@ class copieTravail {
 // The category labels of the removed elements, by the rule book of the file's role with the
 // plan's scale class; the rule books read the previous version's own model.
 void etiqueterSupprimes(verfichier& precedent, std::int32_t classeEchelle) {
+  // Without a removed element the rule book's tables are not read.
+  if (std::none_of(precedent.elements.begin(), precedent.elements.end(),
+                   [](const verelement& e) { return e.etatComparaison == etatSupprime; }))
+    return;
   const auto supprimes = [&](auto&& classer) {
     for (verelement& e : precedent.elements)
       if (e.etatComparaison == etatSupprime) classer(e);
@@ -177,11 +176,9 @@ void comparer_scannerElements(verelement& element, std::vector<verelement>& tabl
   if (!stbDgn_modeleValide(modelePrecedent)) return;  // no previous version: nothing to match
   host::Range3d plage = host::elementRangeOf(modeleLivre, element.idElement);
   // An element without a range, or with a NaN or infinite one, meets nothing.
-  if (plage.isNull() || !fini(plage.low) || !fini(plage.high)) return;
+  if (plage.isNull() || !plage.low.isFinite() || !plage.high.isFinite()) return;
   plage.low = plage.low - host::Point3d{1.0, 1.0, 1.0};
   plage.high = plage.high + host::Point3d{1.0, 1.0, 1.0};
-  versymbologie symbologie;
-  stbElem_lireSymbologie(symbologie, h, modeleLivre);
   host::ScanCriteria criteres;
   criteres.levels = {e->level};
   criteres.types = {e->type};
@@ -194,7 +191,8 @@ void comparer_scannerElements(verelement& element, std::vector<verelement>& tabl
     if (indice < 0) continue;
     verelement& precedent = tablePrecedente[static_cast<std::size_t>(indice)];
     if (precedent.etatComparaison != etatNonApparie) continue;
-    if (comparer_cleGeometrie(h, symbologie, host::ElementHandle(id, modelePrecedent), modelePrecedent) != 0) continue;
+    if (comparer_cleGeometrie(h, element.symbologie, host::ElementHandle(id, modelePrecedent), precedent.symbologie) != 0)
+      continue;
     element.etatComparaison = etatInchange;
     element.indexOrigine = indice;
     precedent.etatComparaison = etatInchange;
@@ -232,7 +230,6 @@ void comparer_fichier(std::vector<verecart>& sortie, verfichier& livre, verfichi
       comparer_scannerElements(e, precedent.elements, livre.modele, modeleApparie, modeApparie);
       if (e.etatComparaison == etatNouveau) e.etatControle = etatControleNouveau;
     }
-    copie.fermer();
   }
 
   for (verelement& e : precedent.elements)

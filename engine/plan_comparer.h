@@ -49,15 +49,16 @@ std::int32_t comparer_niveauxTopo(const verelement& element, std::uint32_t role)
 // `tablePrecedente` that comparer_cleGeometrie finds the same; both get state 1 and the element
 // the candidate's index. Else state 2, or 6 (not readable in the delivered model), or 5 (type
 // not compared). With `modeFichier` 2 the matched candidate is deleted from `modelePrecedent`
-// (the work copy).
+// (the work copy). The symbologies compared are those of `element` and of the table's rows, as
+// element_construireTable read them.
 void comparer_scannerElements(verelement& element, std::vector<verelement>& tablePrecedente, host::ModelRef modeleLivre,
                               host::ModelRef modelePrecedent, std::uint32_t modeFichier);
 
 // 0 when the two elements are the same (type, geometry within 1.0 UOR in XY, level, colour,
 // weight, line style, and the cell's or text's own properties); a raisonComparaison otherwise.
-// `symbologieA` is a's symbology as read; b is read in `modeleB`.
+// `symbologieA` and `symbologieB` are the elements' symbologies as their element tables hold them.
 std::int32_t comparer_cleGeometrie(const host::ElementHandle& a, const versymbologie& symbologieA,
-                                   const host::ElementHandle& b, host::ModelRef modeleB);
+                                   const host::ElementHandle& b, const versymbologie& symbologieB);
 
 // Candidates examined by comparer_scannerElements since the start (benchmarks).
 std::uint64_t comparer_candidatsExamines();

@@ -6,7 +6,6 @@
 #include "titleblock/cart_modele.h"
 #include "toolbox/stb_dgn.h"
 #include "toolbox/stb_elem.h"
-#include "toolbox/stb_elem_creation.h"
 #include "toolbox/stb_str.h"
 
 namespace {
@@ -36,8 +35,7 @@ void cart_collecterCellules(std::vector<vercellule>& cellules, host::ModelRef mo
   std::vector<host::ElementId> ids;
   stbDgn_scanner(ids, criteres, modele);
   host::ElementAgenda agendaEncarts;
-  for (std::uint64_t e : encarts)
-    if (host::readElement(modele, e)) stbElem_insererReference(e, agendaEncarts, modele);
+  encart_remplirAgendaModele(agendaEncarts, modele, encarts);
   for (host::ElementId id : ids) {
     const host::ElementHandle element(id, modele);
     vercellule c;
