@@ -27,13 +27,6 @@ bool prochesDeuxADeux(const std::vector<host::Point3d>& a, const std::vector<hos
   return true;
 }
 
-bool estCourbe(int type) {
-  switch (type) {
-    case 3: case 4: case 6: case 12: case 14: case 15: case 16: return true;
-    default: return false;
-  }
-}
-
 // The stroked points of a curve element; without a drawable curve, its own points.
 std::vector<host::Point3d> pointsDe(const host::Element& e) {
   std::vector<host::Point3d> points;
@@ -83,7 +76,7 @@ bool memeGeometrie(const host::ElementHandle& a, const host::Element& ea, const 
     host::Point3d oa, ob;
     return origines(oa, ob, a, b, type == 2) && proches(oa, ob);
   }
-  if (estCourbe(type)) return prochesDeuxADeux(pointsDe(ea), pointsDe(eb));
+  if (host::isCurveType(type)) return prochesDeuxADeux(pointsDe(ea), pointsDe(eb));
   if (type == 33)
     return ea.points.size() <= kPointsCotationMax && prochesDeuxADeux(ea.points, eb.points) &&
            textesCotation(ea, a.model()) == textesCotation(eb, b.model());

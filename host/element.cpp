@@ -41,6 +41,16 @@ bool isGraphicType(int type) {
   return type == 94 || (k != GeometryKind::Data && k != GeometryKind::Unknown);
 }
 
+bool isCurveType(int type) {
+  switch (type) {
+    case ElementType::Line: case ElementType::LineString: case ElementType::Shape: case ElementType::ComplexChain:
+    case ElementType::ComplexShape: case ElementType::Ellipse: case ElementType::Arc:
+      return true;
+    default:
+      return false;
+  }
+}
+
 Point3d disconnectPoint() {
   const double d = std::numeric_limits<double>::max();
   return {d, d, d};

@@ -82,6 +82,10 @@ GeometryKind geometryKind(int type);
 // True for the types that are drawn: those with a geometry, and 94; other data types are not.
 bool isGraphicType(int type);
 
+// True for the types whose geometry is one curve: lines, line strings, shapes, complex chains
+// and shapes, ellipses and arcs.
+bool isCurveType(int type);
+
 // A point of a point list that only separates two pieces of a line string or shape.
 Point3d disconnectPoint();
 bool isDisconnect(const Point3d& p);

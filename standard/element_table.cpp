@@ -32,19 +32,12 @@ Classification classificationDe(std::uint32_t role) {
   }
 }
 
-bool estCourbe(int type) {
-  switch (type) {
-    case 3: case 4: case 6: case 12: case 14: case 15: case 16: return true;
-    default: return false;
-  }
-}
-
 verelement ligneDe(const host::ElementHandle& h, const host::Element& e, host::ModelRef modele,
                    const Classification& classification) {
   verelement v;
   v.idElement = h.id();
   v.groupe = e.graphicGroup;
-  if (estCourbe(e.type)) {
+  if (host::isCurveType(e.type)) {
     if (const auto courbe = host::curveOfElement(e)) {
       v.longueur = host::uorToMaster(modele, courbe->length());
       host::Point3d debut, fin;
