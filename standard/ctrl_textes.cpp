@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <optional>
+#include <span>
 
 #include "engine/erreur.h"
 #include "host/design_file.h"
+#include "host/element.h"
 #include "standard/ctrl_textes_table.h"
 #include "standard/element_table.h"
 #include "toolbox/stb_dgn.h"
@@ -19,17 +21,14 @@ constexpr std::uint32_t codePolice = 2051;
 constexpr std::uint32_t codeTailleTexte = 2052;
 constexpr std::uint32_t codeTexteVide = 2053;
 
-constexpr int kCellule = 2;
-constexpr int kNoeudTexte = 7;
-constexpr int kTexte = 17;
+using host::ElementType;
 
-bool estTexte(int type) { return type == kTexte || type == kNoeudTexte; }
+bool estTexte(int type) { return type == ElementType::Text || type == ElementType::TextNode; }
 
 // Whether the comparison marked the element new or changed.
 bool aControler(const verelement& e) { return e.etatControle == 2 || e.etatControle == 3; }
 
-template <std::size_t N>
-bool parmiSansCasse(const std::array<std::wstring_view, N>& noms, const std::wstring& nom) {
+bool parmiSansCasse(std::span<const std::wstring_view> noms, const std::wstring& nom) {
   return std::any_of(noms.begin(), noms.end(),
                      [&](std::wstring_view n) { return stbStr_comparer(std::wstring(n), nom, false) == 0; });
 }
@@ -42,21 +41,20 @@ std::optional<double> attendu(const verTailleAttendue& t, std::uint32_t classeEc
 }
 
 // The cell-scale check on the given levels; `exemptes` are cell names left out (without case).
-template <std::size_t N, std::size_t M>
 void controlerEchelles(std::vector<vererreur>& erreurs, std::uint32_t classeEchelle, const verfichier& fichier,
-                       const std::array<std::wstring_view, N>& niveaux, const std::array<std::wstring_view, M>* exemptes,
+                       std::span<const std::wstring_view> niveaux, std::span<const std::wstring_view> exemptes,
                        bool symbolesFixes) {
   const auto echelle = attendu(tailleEchelleCellule, classeEchelle);
   if (!echelle) return;
   const double tolerance = tailleEchelleCellule.tolerance;
   for (const verelement& e : fichier.elements) {
     const versymbologie& s = e.symbologie;
-    if (s.type != kCellule || !aControler(e) || !parmiSansCasse(niveaux, s.nomNiveau)) continue;
+    if (s.type != ElementType::Cell || !aControler(e) || !parmiSansCasse(niveaux, s.nomNiveau)) continue;
     if (symbolesFixes && s.nomNiveau == niveauSymbolesFixes &&
         std::find(cellulesSymbolesFixes.begin(), cellulesSymbolesFixes.end(), s.nomCellule) ==
             cellulesSymbolesFixes.end())
       continue;
-    if (exemptes && parmiSansCasse(*exemptes, s.nomCellule)) continue;
+    if (parmiSansCasse(exemptes, s.nomCellule)) continue;
     const host::Point3d& k = s.echelleCellule;
     if (!stbGeom_egalTolerance(k.x, k.y, tolerance) || !stbGeom_egalTolerance(k.x, *echelle, tolerance))
       element_signaler(erreurs, fichier, e, codeEchelleCellule, s.nomCellule);
@@ -64,9 +62,8 @@ void controlerEchelles(std::vector<vererreur>& erreurs, std::uint32_t classeEche
 }
 
 // The font and size check of the texts on the given levels.
-template <std::size_t N>
 void controlerTextes(std::vector<vererreur>& erreurs, std::uint32_t classeEchelle, const verfichier& fichier,
-                     const std::array<std::wstring_view, N>& niveaux, std::wstring_view police) {
+                     std::span<const std::wstring_view> niveaux, std::wstring_view police) {
   const auto hauteur = attendu(tailleHauteurTexte, classeEchelle);
   const auto largeur = attendu(tailleLargeurTexte, classeEchelle);
   for (const verelement& e : fichier.elements) {
@@ -92,20 +89,18 @@ std::wstring ctrl_sansBlancs(const std::wstring& texte) {
 void ctrl_texteVide(std::vector<vererreur>& erreurs, const verfichier& fichier) {
   if (!stbDgn_modeleValide(fichier.modele)) return;
   host::ScanCriteria criteres;
-  criteres.types = {kTexte, kNoeudTexte};
+  criteres.types = {ElementType::Text, ElementType::TextNode};
   std::vector<host::ElementId> ids;
   stbDgn_scanner(ids, criteres, fichier.modele);
   std::wstring texte;
   for (const host::ElementId id : ids) {
-    if (!ctrl_sansBlancs(stbElem_texte(texte, host::ElementHandle(id, fichier.modele))).empty()) continue;
-    const std::int32_t i = element_rechercherParId(fichier.elements, id);
-    if (i >= 0) element_signaler(erreurs, fichier, fichier.elements[static_cast<std::size_t>(i)], codeTexteVide, L"");
+    if (ctrl_sansBlancs(stbElem_texte(texte, host::ElementHandle(id, fichier.modele))).empty())
+      element_signalerParId(erreurs, fichier, id, codeTexteVide);
   }
 }
 
 void ctrl_echelleCellulesV2(std::vector<vererreur>& erreurs, std::uint32_t classeEchelle, const verfichier& fichier) {
-  controlerEchelles<niveauxCellulesV2.size(), accessoiresExemptes.size()>(erreurs, classeEchelle, fichier,
-                                                                          niveauxCellulesV2, nullptr, true);
+  controlerEchelles(erreurs, classeEchelle, fichier, niveauxCellulesV2, {}, true);
 }
 
 void ctrl_textesV2(std::vector<vererreur>& erreurs, std::uint32_t classeEchelle, const verfichier& fichier) {
@@ -114,7 +109,7 @@ void ctrl_textesV2(std::vector<vererreur>& erreurs, std::uint32_t classeEchelle,
 
 void ctrl_echelleAccessoiresV3(std::vector<vererreur>& erreurs, std::uint32_t classeEchelle,
                                const verfichier& fichier) {
-  controlerEchelles(erreurs, classeEchelle, fichier, niveauxAccessoiresV3, &accessoiresExemptes, false);
+  controlerEchelles(erreurs, classeEchelle, fichier, niveauxAccessoiresV3, accessoiresExemptes, false);
 }
 
 void ctrl_textesV3(std::vector<vererreur>& erreurs, std::uint32_t classeEchelle, const verfichier& fichier) {

@@ -41,10 +41,7 @@ void signalerDehors(std::vector<vererreur>& erreurs, const verfichier& fichier, 
                     std::uint32_t mode, const std::vector<host::Point3d>& zone) {
   std::vector<std::uint64_t> dehors;
   if (emprise_decouperPlan(dehors, vue, mode, zone) != 0) return;
-  for (const std::uint64_t id : dehors) {
-    const std::int32_t i = element_rechercherParId(fichier.elements, id);
-    if (i >= 0) element_signaler(erreurs, fichier, fichier.elements[static_cast<std::size_t>(i)], codeHorsZone);
-  }
+  for (const std::uint64_t id : dehors) element_signalerParId(erreurs, fichier, id, codeHorsZone);
 }
 
 bool estComplexe(int type) { return type == ElementType::ComplexChain || type == ElementType::ComplexShape; }

@@ -166,3 +166,9 @@ void element_signaler(std::vector<vererreur>& erreurs, const verfichier& fichier
   erreur_ajouter(erreurs, fichier.chemin, e.idElement, static_cast<std::uint32_t>(e.symbologie.type), code, nullptr,
                  e.categorie, complement);
 }
+
+void element_signalerParId(std::vector<vererreur>& erreurs, const verfichier& fichier, std::uint64_t idElement,
+                           std::uint32_t code, const std::wstring& complement) {
+  const std::int32_t i = element_rechercherParId(fichier.elements, idElement);
+  if (i >= 0) element_signaler(erreurs, fichier, fichier.elements[static_cast<std::size_t>(i)], code, complement);
+}

@@ -25,12 +25,15 @@ struct vercouple {
 // any other role are not classified. Type 94 is left out.
 void element_construireTable(verfichier& fichier);
 
-// Index of the record of that id in a table sorted by id, or -1.
 // Appends one finding of an element of the file's table: its id, its element type as extra value, no
 // position, its category label as object, and the complement given.
 void element_signaler(std::vector<vererreur>& erreurs, const verfichier& fichier, const verelement& e,
                       std::uint32_t code, const std::wstring& complement = std::wstring());
+// The same for the record of that id, when the file's table holds one; nothing otherwise.
+void element_signalerParId(std::vector<vererreur>& erreurs, const verfichier& fichier, std::uint64_t idElement,
+                           std::uint32_t code, const std::wstring& complement = std::wstring());
 
+// Index of the record of that id in a table sorted by id, or -1.
 std::int32_t element_rechercherParId(const std::vector<verelement>& table, std::uint64_t idElement);
 
 // 0 when the model has a level of that exact name with an id other than 0; otherwise appends

@@ -136,9 +136,7 @@ bool dehorsSansDoute(const host::Element& e, const host::Range3d& etenduePolygon
   if (r.isNull() || !std::isfinite(r.low.x) || !std::isfinite(r.low.y) || !std::isfinite(r.high.x) ||
       !std::isfinite(r.high.y))
     return false;
-  const bool apart = r.high.x < etenduePolygone.low.x || r.low.x > etenduePolygone.high.x ||
-                     r.high.y < etenduePolygone.low.y || r.low.y > etenduePolygone.high.y;
-  return apart && host::curveOfElement(e).has_value();
+  return !r.intersectsXY(etenduePolygone) && host::curveOfElement(e).has_value();
 }
 
 // The elements of the plan's PTR cells and flags, sorted.

@@ -8,26 +8,10 @@
 namespace {
 
 using enum regle_gabarit;
-using enum regle_genreV3;
 constexpr std::uint8_t kCellules = 1, kTraits = 4, kFormes = 20, kTextes = 32, kCellulesTextes = 33,
                        kCotations = 64, kTextesCotations = 96, kSansControle = 117;
-
-template <typename T, std::size_t N>
-constexpr std::span<const T> s(const std::array<T, N>& a) {
-  return {a.data(), N};
-}
-
-// A text slot T(text, annotation, arrow[, line]) with its rows.
-template <std::size_t N>
-constexpr regle_slotV3 T(std::wstring_view niveau, std::array<std::wstring_view, 4> libelles,
-                         const std::array<regle_ligne, N>& lignes) {
-  return {.niveau = niveau, .genre = texte, .libelles = libelles, .lignes = s(lignes)};
-}
-// A dimension slot D(colour, raised, not raised).
-constexpr regle_slotV3 D(std::wstring_view niveau, std::int32_t couleur, std::wstring_view levee,
-                         std::wstring_view nonLevee) {
-  return {.niveau = niveau, .genre = cotation, .libelles = {levee, nonLevee}, .couleur = couleur};
-}
+constexpr auto T = regle_slotTexteV3;
+constexpr auto D = regle_slotCotationV3;
 
 // CellulesEchanges (1)
 constexpr std::array<regle_celluleV3, 3> cellulesEchanges = {{
@@ -35,20 +19,17 @@ constexpr std::array<regle_celluleV3, 3> cellulesEchanges = {{
     {L"IDELE", L"Cartouche - %s"},
     {L"ERPTAS", L"PTRL source", regle_enfantsPTRL},
 }};
-constexpr std::array<regle_ligne, 1> lignesEchanges = {{{L"Cartouche", 0, 0, -1, L"~", simple, -1.0}}};
 constexpr std::array<regle_ligne, 1> textesEchanges = {{{L"Texte PTRL source", 2, 0, -1, L"~", petit, -1.0}}};
 constexpr std::array<regle_brancheV3, 2> echanges = {{
-    {.masque = kCellules, .cellules = s(cellulesEchanges), .lignes = s(lignesEchanges)},
-    {.masque = kTextes, .lignes = s(textesEchanges)},
+    {.masque = kCellules, .cellules = cellulesEchanges, .lignes = regle_lignesCartoucheV3},
+    {.masque = kTextes, .lignes = textesEchanges},
 }};
 
 // Drap+TxtIndiffEle (2), EncartsIndiffEle (3), EmprisesRésIndif (4)
 constexpr std::array<regle_ligne, 1> lignesVides = {{{L"", 0, 0, 0}}};
-constexpr std::array<regle_ligne, 1> lignesEncartIndif = {{{L"Encart indifférencié", -1, -1, -1}}};
-constexpr std::array<regle_brancheV3, 1> encartIndif = {{{.tousTypes = true, .lignes = s(lignesEncartIndif)}}};
 constexpr std::array<regle_brancheV3, 2> emprises = {{
-    {.masque = kFormes, .categorie = L"Emprise de réseaux", .lignes = s(lignesVides)},
-    {.masque = kCotations, .categorie = L"Cote d'emprise de réseaux", .lignes = s(lignesVides)},
+    {.masque = kFormes, .categorie = L"Emprise de réseaux", .lignes = lignesVides},
+    {.masque = kCotations, .categorie = L"Cote d'emprise de réseaux", .lignes = lignesVides},
 }};
 
 // Service connections (5 to 11)
@@ -57,7 +38,7 @@ constexpr std::array<regle_ligne, 3> lignesCablesBrancht = {{
     {L"Câble Branchement Classe B", 7, 0, 0},
     {L"Câble Branchement Classe C", 7, 0, -1, L"ST_BT_BRANCH_INC"},
 }};
-constexpr std::array<regle_brancheV3, 1> cablesBrancht = {{{.masque = kTraits, .lignes = s(lignesCablesBrancht)}}};
+constexpr std::array<regle_brancheV3, 1> cablesBrancht = {{{.masque = kTraits, .lignes = lignesCablesBrancht}}};
 constexpr std::array<regle_celluleV3, 5> cellulesAccNonAffBrancht = {{
     {L"1BJONC", L"Jonction Branchement"},
     {L"1BDERD", L"Dérivation droite Branchement"},
@@ -67,7 +48,7 @@ constexpr std::array<regle_celluleV3, 5> cellulesAccNonAffBrancht = {{
 }};
 constexpr std::array<regle_ligne, 1> lignesAccNonAffBrancht = {{{L"Accessoire Branchement non affleurant", 7, 0, -1}}};
 constexpr std::array<regle_brancheV3, 1> accNonAffBrancht = {{
-    {.masque = kCellules, .cellules = s(cellulesAccNonAffBrancht), .lignes = s(lignesAccNonAffBrancht)},
+    {.masque = kCellules, .cellules = cellulesAccNonAffBrancht, .lignes = lignesAccNonAffBrancht},
 }};
 constexpr std::array<regle_celluleV3, 5> cellulesAccAffBrancht = {{
     {L"1BARMO", L"Armoire Branchement"},
@@ -78,7 +59,7 @@ constexpr std::array<regle_celluleV3, 5> cellulesAccAffBrancht = {{
 }};
 constexpr std::array<regle_ligne, 1> lignesAccAffBrancht = {{{L"Accessoire Branchement affleurant", 7, 0, -1}}};
 constexpr std::array<regle_brancheV3, 1> accAffBrancht = {{
-    {.masque = kCellules, .cellules = s(cellulesAccAffBrancht), .lignes = s(lignesAccAffBrancht)},
+    {.masque = kCellules, .cellules = cellulesAccAffBrancht, .lignes = lignesAccAffBrancht},
 }};
 constexpr std::array<regle_ligne, 1> textesCableBrancht = {{{L"Texte câble Branchement", 7, 0, 0}}};
 constexpr std::array<regle_ligne, 1> textesAccNonAffBrancht = {{{L"Texte accessoire non affleurant Branchement", 7, 0, 0}}};
@@ -91,7 +72,7 @@ constexpr std::array<regle_ligne, 4> lignesCablesBT = {{
     {L"Câble BT Classe B", 7, 2, -1, L"ST_BT"},
     {L"Câble BT nappe inférieure Classe B", 7, 2, -1, L"ST_BT_NI"},
 }};
-constexpr std::array<regle_brancheV3, 1> cablesBT = {{{.masque = kTraits, .lignes = s(lignesCablesBT)}}};
+constexpr std::array<regle_brancheV3, 1> cablesBT = {{{.masque = kTraits, .lignes = lignesCablesBT}}};
 constexpr std::array<regle_celluleV3, 5> cellulesAccNonAffBT = {{
     {L"1RJONC", L"Jonction BT"},
     {L"1RDERD", L"Dérivation droite BT"},
@@ -101,7 +82,7 @@ constexpr std::array<regle_celluleV3, 5> cellulesAccNonAffBT = {{
 }};
 constexpr std::array<regle_ligne, 1> lignesAccNonAffBT = {{{L"Accessoire BT non affleurant", 7, 0, -1}}};
 constexpr std::array<regle_brancheV3, 1> accNonAffBT = {{
-    {.masque = kCellules, .cellules = s(cellulesAccNonAffBT), .lignes = s(lignesAccNonAffBT)},
+    {.masque = kCellules, .cellules = cellulesAccNonAffBT, .lignes = lignesAccNonAffBT},
 }};
 constexpr std::array<regle_celluleV3, 5> cellulesAccAffBT = {{
     {L"1RARMO", L"Armoire BT"},
@@ -112,7 +93,7 @@ constexpr std::array<regle_celluleV3, 5> cellulesAccAffBT = {{
 }};
 constexpr std::array<regle_ligne, 1> lignesAccAffBT = {{{L"Accessoire BT affleurant", 7, 0, -1}}};
 constexpr std::array<regle_brancheV3, 1> accAffBT = {{
-    {.masque = kCellules, .cellules = s(cellulesAccAffBT), .lignes = s(lignesAccAffBT)},
+    {.masque = kCellules, .cellules = cellulesAccAffBT, .lignes = lignesAccAffBT},
 }};
 constexpr std::array<regle_ligne, 1> textesCableBT = {{{L"Texte câble BT", 7, 0, 0}}};
 constexpr std::array<regle_ligne, 1> textesAccNonAffBT = {{{L"Texte accessoire non affleurant BT", 7, 0, 0}}};
@@ -121,17 +102,17 @@ constexpr std::array<regle_ligne, 2> lignesIncertainBT = {{
     {L"Câble BT Classe C", 7, 2, -1, L"ST_BT_INC"},
     {L"Câble BT nappe inférieure Classe C", 7, 2, -1, L"ST_BT_NI_INC"},
 }};
-constexpr std::array<regle_brancheV3, 1> incertainBT = {{{.masque = kTraits, .lignes = s(lignesIncertainBT)}}};
+constexpr std::array<regle_brancheV3, 1> incertainBT = {{{.masque = kTraits, .lignes = lignesIncertainBT}}};
 constexpr std::array<regle_ligne, 1> lignesEncartBT = {{{L"Encart BT", -1, -1, -1}}};
-constexpr std::array<regle_brancheV3, 1> encartBT = {{{.tousTypes = true, .lignes = s(lignesEncartBT)}}};
+constexpr std::array<regle_brancheV3, 1> encartBT = {{{.tousTypes = true, .lignes = lignesEncartBT}}};
 constexpr std::array<regle_ligne, 1> lignesFouilleBT = {{{L"Emprise de fouille BT", 7, 0, 0}}};
 constexpr std::array<regle_ligne, 2> cotesFouilleBT = {{
     {L"Cote levée fouille BT", 7, 0, 0, L"~", petit},
     {L"Cote non levée fouille BT", 0, 0, 0, L"~", petit, 0.0, {}, true},
 }};
 constexpr std::array<regle_brancheV3, 2> fouillesBT = {{
-    {.masque = kFormes, .lignes = s(lignesFouilleBT)},
-    {.masque = kCotations, .lignes = s(cotesFouilleBT)},
+    {.masque = kFormes, .lignes = lignesFouilleBT},
+    {.masque = kCotations, .lignes = cotesFouilleBT},
 }};
 
 // HTA (22 to 31)
@@ -149,7 +130,7 @@ constexpr std::array<regle_ligne, 12> lignesCablesHTA = {{
     {L"Câble HTB 200KV Classe A", 146, 4, -1, L"ST_HTA_CLA_V3"},
     {L"Câble HTB 200KV Classe B", 146, 4, -1, L"ST_HTA"},
 }};
-constexpr std::array<regle_brancheV3, 1> cablesHTA = {{{.masque = kTraits, .lignes = s(lignesCablesHTA)}}};
+constexpr std::array<regle_brancheV3, 1> cablesHTA = {{{.masque = kTraits, .lignes = lignesCablesHTA}}};
 constexpr std::array<regle_celluleV3, 5> cellulesAccNonAffHTA = {{
     {L"2RJONC", L"Jonction HTA"},
     {L"2RDERD", L"Dérivation droite HTA"},
@@ -159,7 +140,7 @@ constexpr std::array<regle_celluleV3, 5> cellulesAccNonAffHTA = {{
 }};
 constexpr std::array<regle_ligne, 1> lignesAccNonAffHTA = {{{L"Accessoire HTA non affleurant", 3, 0, -1}}};
 constexpr std::array<regle_brancheV3, 1> accNonAffHTA = {{
-    {.masque = kCellules, .cellules = s(cellulesAccNonAffHTA), .lignes = s(lignesAccNonAffHTA)},
+    {.masque = kCellules, .cellules = cellulesAccNonAffHTA, .lignes = lignesAccNonAffHTA},
 }};
 constexpr std::array<regle_celluleV3, 2> cellulesAccAffHTA = {{
     {L"2RARMO", L"Armoire HTA"},
@@ -167,7 +148,7 @@ constexpr std::array<regle_celluleV3, 2> cellulesAccAffHTA = {{
 }};
 constexpr std::array<regle_ligne, 1> lignesAccAffHTA = {{{L"Accessoire HTA affleurant", 3, 0, -1}}};
 constexpr std::array<regle_brancheV3, 1> accAffHTA = {{
-    {.masque = kCellules, .cellules = s(cellulesAccAffHTA), .lignes = s(lignesAccAffHTA)},
+    {.masque = kCellules, .cellules = cellulesAccAffHTA, .lignes = lignesAccAffHTA},
 }};
 // TxtCâblesHTA: no category before the rows; the texts by type of cable.
 constexpr std::array<regle_ligne, 1> annotationHTA = {{{L"Annotation HTA", 3, 0, 0}}};
@@ -181,10 +162,10 @@ constexpr std::array<regle_ligne, 5> textesCableHTA = {{
     {L"Texte câble HTB 200KV", 146, 0, 0},
 }};
 constexpr std::array<regle_brancheV3, 4> txtCablesHTA = {{
-    {.masque = kTextes, .lignes = s(textesCableHTA)},
-    {.masque = kCellules, .annotationSeule = true, .lignes = s(annotationHTA)},
-    {.masque = kCotations, .lignes = s(flecheHTA)},
-    {.masque = 2, .lignes = s(traitHTA)},
+    {.masque = kTextes, .lignes = textesCableHTA},
+    {.masque = kCellules, .annotationSeule = true, .lignes = annotationHTA},
+    {.masque = kCotations, .lignes = flecheHTA},
+    {.masque = 2, .lignes = traitHTA},
 }};
 constexpr std::array<regle_ligne, 1> textesAccNonAffHTA = {{{L"Texte accessoire non affleurant HTA", 3, 0, 0}}};
 constexpr std::array<regle_ligne, 1> textesAccAffHTA = {{{L"Texte accessoire affleurant HTA", 3, 0, 0}}};
@@ -196,68 +177,68 @@ constexpr std::array<regle_ligne, 6> lignesIncertainHTA = {{
     {L"Câble HTB 150KV Classe C", 63, 4, -1, L"ST_HTA_INC"},
     {L"Câble HTB 200KV Classe C", 146, 4, -1, L"ST_HTA_INC"},
 }};
-constexpr std::array<regle_brancheV3, 1> incertainHTA = {{{.masque = kTraits, .lignes = s(lignesIncertainHTA)}}};
+constexpr std::array<regle_brancheV3, 1> incertainHTA = {{{.masque = kTraits, .lignes = lignesIncertainHTA}}};
 constexpr std::array<regle_ligne, 1> lignesEncartHTA = {{{L"Encart HTA", -1, -1, -1}}};
-constexpr std::array<regle_brancheV3, 1> encartHTA = {{{.tousTypes = true, .lignes = s(lignesEncartHTA)}}};
+constexpr std::array<regle_brancheV3, 1> encartHTA = {{{.tousTypes = true, .lignes = lignesEncartHTA}}};
 constexpr std::array<regle_ligne, 1> lignesFouilleHTA = {{{L"Emprise de fouille HTA", 3, 0, 0}}};
 constexpr std::array<regle_ligne, 2> cotesFouilleHTA = {{
     {L"Cote levée fouille HTA", 3, 0, 0, L"~", petit},
     {L"Cote non levée fouille HTA", 0, 0, 0, L"~", petit, 0.0, {}, true},
 }};
 constexpr std::array<regle_brancheV3, 2> fouillesHTA = {{
-    {.masque = kFormes, .lignes = s(lignesFouilleHTA)},
-    {.masque = kCotations, .lignes = s(cotesFouilleHTA)},
+    {.masque = kFormes, .lignes = lignesFouilleHTA},
+    {.masque = kCotations, .lignes = cotesFouilleHTA},
 }};
 
 // TLC (32 to 40)
 constexpr std::array<regle_ligne, 1> lignesCablesTLC = {{{L"Câble TLC", 7, 0, -1, L"ST_TLC_E"}}};
-constexpr std::array<regle_brancheV3, 1> cablesTLC = {{{.masque = kTraits, .lignes = s(lignesCablesTLC)}}};
+constexpr std::array<regle_brancheV3, 1> cablesTLC = {{{.masque = kTraits, .lignes = lignesCablesTLC}}};
 constexpr std::array<regle_celluleV3, 1> cellulesAccNonAffTLC = {{{L"CRJONC", L"Jonction TLC"}}};
 constexpr std::array<regle_ligne, 1> lignesAccNonAffTLC = {{{L"Accessoire TLC non affleurant", 7, 0, -1}}};
 constexpr std::array<regle_brancheV3, 1> accNonAffTLC = {{
-    {.masque = kCellules, .cellules = s(cellulesAccNonAffTLC), .lignes = s(lignesAccNonAffTLC)},
+    {.masque = kCellules, .cellules = cellulesAccNonAffTLC, .lignes = lignesAccNonAffTLC},
 }};
 constexpr std::array<regle_celluleV3, 1> cellulesAccAffTLC = {{{L"CRCO", L"Coffret TLC"}}};
 constexpr std::array<regle_ligne, 1> lignesAccAffTLC = {{{L"Accessoire TLC affleurant", 7, 0, -1}}};
 constexpr std::array<regle_brancheV3, 1> accAffTLC = {{
-    {.masque = kCellules, .cellules = s(cellulesAccAffTLC), .lignes = s(lignesAccAffTLC)},
+    {.masque = kCellules, .cellules = cellulesAccAffTLC, .lignes = lignesAccAffTLC},
 }};
 constexpr std::array<regle_ligne, 1> textesCableTLC = {{{L"Texte câble TLC", 7, 0, 0}}};
 constexpr std::array<regle_ligne, 1> textesAccNonAffTLC = {{{L"Texte accessoire non affleurant TLC", 7, 0, 0}}};
 constexpr std::array<regle_ligne, 1> textesAccAffTLC = {{{L"Texte accessoire affleurant TLC", 7, 0, 0}}};
 constexpr std::array<regle_ligne, 1> lignesIncertainTLC = {{{L"Câble TLC incertain", 7, 0, -1, L"ST_TLC_E_INC"}}};
-constexpr std::array<regle_brancheV3, 1> incertainTLC = {{{.masque = kTraits, .lignes = s(lignesIncertainTLC)}}};
+constexpr std::array<regle_brancheV3, 1> incertainTLC = {{{.masque = kTraits, .lignes = lignesIncertainTLC}}};
 constexpr std::array<regle_ligne, 1> lignesEncartTLC = {{{L"Encart TLC", -1, -1, -1}}};
-constexpr std::array<regle_brancheV3, 1> encartTLC = {{{.tousTypes = true, .lignes = s(lignesEncartTLC)}}};
+constexpr std::array<regle_brancheV3, 1> encartTLC = {{{.tousTypes = true, .lignes = lignesEncartTLC}}};
 
 // TLR (41 to 49)
 constexpr std::array<regle_ligne, 1> lignesCablesTLR = {{{L"Câble TLR", 7, 0, -1, L"ST_TLR"}}};
-constexpr std::array<regle_brancheV3, 1> cablesTLR = {{{.masque = kTraits, .lignes = s(lignesCablesTLR)}}};
+constexpr std::array<regle_brancheV3, 1> cablesTLR = {{{.masque = kTraits, .lignes = lignesCablesTLR}}};
 constexpr std::array<regle_celluleV3, 1> cellulesAccNonAffTLR = {{{L"RRJONC", L"Jonction TLR"}}};
 constexpr std::array<regle_ligne, 1> lignesAccNonAffTLR = {{{L"Accessoire TLR non affleurant", 7, 0, -1}}};
 constexpr std::array<regle_brancheV3, 1> accNonAffTLR = {{
-    {.masque = kCellules, .cellules = s(cellulesAccNonAffTLR), .lignes = s(lignesAccNonAffTLR)},
+    {.masque = kCellules, .cellules = cellulesAccNonAffTLR, .lignes = lignesAccNonAffTLR},
 }};
 constexpr std::array<regle_celluleV3, 1> cellulesAccAffTLR = {{{L"RRCO", L"Coffret TLR"}}};
 constexpr std::array<regle_ligne, 1> lignesAccAffTLR = {{{L"Accessoire TLR affleurant", 7, 0, -1}}};
 constexpr std::array<regle_brancheV3, 1> accAffTLR = {{
-    {.masque = kCellules, .cellules = s(cellulesAccAffTLR), .lignes = s(lignesAccAffTLR)},
+    {.masque = kCellules, .cellules = cellulesAccAffTLR, .lignes = lignesAccAffTLR},
 }};
 constexpr std::array<regle_ligne, 1> textesCableTLR = {{{L"Texte câble TLR", 7, 0, 0}}};
 constexpr std::array<regle_ligne, 1> textesAccNonAffTLR = {{{L"Texte accessoire non affleurant TLR", 7, 0, 0}}};
 constexpr std::array<regle_ligne, 1> textesAccAffTLR = {{{L"Texte accessoire affleurant TLR", 7, 0, 0}}};
 constexpr std::array<regle_ligne, 1> lignesIncertainTLR = {{{L"Câble TLR incertain", 7, 0, -1, L"ST_TLR_INC"}}};
-constexpr std::array<regle_brancheV3, 1> incertainTLR = {{{.masque = kTraits, .lignes = s(lignesIncertainTLR)}}};
+constexpr std::array<regle_brancheV3, 1> incertainTLR = {{{.masque = kTraits, .lignes = lignesIncertainTLR}}};
 constexpr std::array<regle_ligne, 1> lignesEncartTLR = {{{L"Encart TLR", -1, -1, -1}}};
-constexpr std::array<regle_brancheV3, 1> encartTLR = {{{.tousTypes = true, .lignes = s(lignesEncartTLR)}}};
+constexpr std::array<regle_brancheV3, 1> encartTLR = {{{.tousTypes = true, .lignes = lignesEncartTLR}}};
 
 // Protections (50, 55, 58): lines and arcs only when styled "ST_PROT_TERRE", else lines, arcs,
 // shapes and ellipses.
 template <std::size_t N>
 constexpr std::array<regle_brancheV3, 2> protection(const std::array<regle_ligne, N>& lignes) {
   return {{
-      {.masque = kTraits, .lignes = s(lignes), .siStyle = regle_siStyle::egal, .nomStyle = L"ST_PROT_TERRE"},
-      {.masque = kFormes, .lignes = s(lignes), .siStyle = regle_siStyle::different, .nomStyle = L"ST_PROT_TERRE"},
+      {.masque = kTraits, .lignes = lignes, .siStyle = regle_siStyle::egal, .nomStyle = L"ST_PROT_TERRE"},
+      {.masque = kFormes, .lignes = lignes, .siStyle = regle_siStyle::different, .nomStyle = L"ST_PROT_TERRE"},
   }};
 }
 constexpr std::array<regle_ligne, 12> lignesProtecIndif = {{
@@ -342,44 +323,42 @@ constexpr std::array<regle_ligne, 1> lignesAccAbandonEle = {{{L"Accessoire aband
 constexpr std::array<regle_ligne, 1> textesAbandonEle = {{{L"Texte abandonné", 0, 0, 0}}};
 constexpr std::array<regle_ligne, 1> flechesAbandonEle = {{{L"Flèche annotation abandonnée", 0, 0, 0, L"~", petit}}};
 constexpr std::array<regle_brancheV3, 4> abandonEle = {{
-    {.masque = kTraits, .lignes = s(lignesAbandonEle)},
-    {.masque = kCellules, .annotation = L"Annotation Elec abandonnée", .cellules = s(cellulesAbandonEle),
-     .lignes = s(lignesAccAbandonEle)},
-    {.masque = kTextes, .lignes = s(textesAbandonEle)},
-    {.masque = kCotations, .lignes = s(flechesAbandonEle)},
+    {.masque = kTraits, .lignes = lignesAbandonEle},
+    {.masque = kCellules, .annotation = L"Annotation Elec abandonnée", .cellules = cellulesAbandonEle,
+     .lignes = lignesAccAbandonEle},
+    {.masque = kTextes, .lignes = textesAbandonEle},
+    {.masque = kCotations, .lignes = flechesAbandonEle},
 }};
 constexpr std::array<regle_ligne, 2> cotesAbandonEle = {{
     {L"Cote levée abandonnée", 0, 0, 0, L"~", petit},
     {L"Cote non levée abandonnée", 0, 0, 0, L"~", petit, 0.0, {}, true},
 }};
-constexpr std::array<regle_brancheV3, 1> coteAbandonEle = {{{.masque = kTextesCotations, .lignes = s(cotesAbandonEle)}}};
+constexpr std::array<regle_brancheV3, 1> coteAbandonEle = {{{.masque = kTextesCotations, .lignes = cotesAbandonEle}}};
 
 // SansContrôles (61), PTRC+TxtEle (62), PTRL+TxtEle (63)
 constexpr std::array<regle_ligne, 1> lignesSansControle = {{{L"Sans contrôle", 0, -1, -1}}};
-constexpr std::array<regle_brancheV3, 1> sansControle = {{{.masque = kSansControle, .lignes = s(lignesSansControle)}}};
+constexpr std::array<regle_brancheV3, 1> sansControle = {{{.masque = kSansControle, .lignes = lignesSansControle}}};
 constexpr std::array<regle_celluleV3, 1> cellulesPTRC = {{{L"ERPTRC", L"PTRC"}}};
-constexpr std::array<regle_ligne, 1> lignesPTRC = {{{L"PTRC", 0, 0, 0, L"~", petit, -1.0}}};
 constexpr std::array<regle_brancheV3, 1> ptrc = {{
-    {.masque = kCellulesTextes, .cellules = s(cellulesPTRC), .lignes = s(lignesPTRC)},
+    {.masque = kCellulesTextes, .cellules = cellulesPTRC, .lignes = regle_lignesPTRCV3},
 }};
 constexpr std::array<regle_celluleV3, 2> cellulesPTRL = {{
     {L"ERPTRL", L"PTRL stock", regle_enfantsPTRL},
     {L"ERPTA", L"PTRL publié", regle_enfantsPTRL},
 }};
-constexpr std::array<regle_ligne, 1> textesPTRL = {{{L"Texte PTRL", 0, 0, 0, L"~", petit, -1.0}}};
 constexpr std::array<regle_brancheV3, 1> ptrl = {{
-    {.masque = kCellulesTextes, .cellules = s(cellulesPTRL), .lignes = s(textesPTRL)},
+    {.masque = kCellulesTextes, .cellules = cellulesPTRL, .lignes = regle_textesPTRLV3},
 }};
 
 constexpr std::array<regle_slotV3, 63> livre = {{
-    {L"CellulesEchanges", s(echanges)},
+    {L"CellulesEchanges", echanges},
     T(L"Drap+TxtIndiffEle", {L"Texte indifférencié", L"Annotation indifférenciée", L"Flèche annotation indiff.", L"Trait de drapeau"},
       lignesVides),
-    {L"EncartsIndiffEle", s(encartIndif)},
-    {L"EmprisesRésIndif", s(emprises)},
-    {L"CâblesBrancht", s(cablesBrancht)},
-    {L"AccNonAffBranchtEle", s(accNonAffBrancht)},
-    {L"AccAffBranchtEle", s(accAffBrancht)},
+    {L"EncartsIndiffEle", regle_encartIndifV3},
+    {L"EmprisesRésIndif", emprises},
+    {L"CâblesBrancht", cablesBrancht},
+    {L"AccNonAffBranchtEle", accNonAffBrancht},
+    {L"AccAffBranchtEle", accAffBrancht},
     T(L"TxtBranchtEle", {L"Texte câble Branchement", L"Annotation Branchement", L"Flèche annotation Branchement",
                          L"Trait de rappel Drapeau Branchement"},
       textesCableBrancht),
@@ -390,9 +369,9 @@ constexpr std::array<regle_slotV3, 63> livre = {{
                            L"Flèche annotation accessoire affleurant Branchement"},
       textesAccAffBrancht),
     D(L"Cote+PtConstBrtEle", 7, L"Cote levée Branchement", L"Cote non levée Branchement"),
-    {L"CâblesBT", s(cablesBT)},
-    {L"AccNonAffBT", s(accNonAffBT)},
-    {L"AccAffBT", s(accAffBT)},
+    {L"CâblesBT", cablesBT},
+    {L"AccNonAffBT", accNonAffBT},
+    {L"AccAffBT", accAffBT},
     T(L"TxtCâblesBT", {L"Texte câble BT", L"Annotation BT", L"Flèche annotation BT", L"Trait de rappel Drapeau BT"},
       textesCableBT),
     T(L"TxtAccNonAffBT", {L"Texte accessoire non affleurant BT", L"Annotation accessoire non affleurant BT",
@@ -402,13 +381,13 @@ constexpr std::array<regle_slotV3, 63> livre = {{
                        L"Flèche annotation accessoire affleurant BT"},
       textesAccAffBT),
     D(L"Cote+PtConstBT", 7, L"Cote levée BT", L"Cote non levée BT"),
-    {L"RésIncertainBT", s(incertainBT)},
-    {L"EncartsBT", s(encartBT)},
-    {L"FouillesBT", s(fouillesBT)},
-    {L"CâblesHTA", s(cablesHTA)},
-    {L"AccNonAffHTA", s(accNonAffHTA)},
-    {L"AccAffHTA", s(accAffHTA)},
-    {L"TxtCâblesHTA", s(txtCablesHTA)},
+    {L"RésIncertainBT", incertainBT},
+    {L"EncartsBT", encartBT},
+    {L"FouillesBT", fouillesBT},
+    {L"CâblesHTA", cablesHTA},
+    {L"AccNonAffHTA", accNonAffHTA},
+    {L"AccAffHTA", accAffHTA},
+    {L"TxtCâblesHTA", txtCablesHTA},
     T(L"TxtAccNonAffHTA", {L"Texte accessoire non affleurant HTA", L"Annotation accessoire non affleurant HTA",
                            L"Flèche annotation accessoire non affleurant HTA"},
       textesAccNonAffHTA),
@@ -416,13 +395,13 @@ constexpr std::array<regle_slotV3, 63> livre = {{
                         L"Flèche annotation accessoire affleurant HTA"},
       textesAccAffHTA),
     D(L"Cote+PtConstHTA", 3, L"Cote levée HTA", L"Cote non levée HTA"),
-    {L"RésIncertainHTA", s(incertainHTA)},
-    {L"EncartsHTA", s(encartHTA)},
-    {L"FouillesHTA", s(fouillesHTA)},
+    {L"RésIncertainHTA", incertainHTA},
+    {L"EncartsHTA", encartHTA},
+    {L"FouillesHTA", fouillesHTA},
     // Orders 32 to 63
-    {L"CâblesTLCEle", s(cablesTLC)},
-    {L"AccNonAffTLCEle", s(accNonAffTLC)},
-    {L"AccAffTLCEle", s(accAffTLC)},
+    {L"CâblesTLCEle", cablesTLC},
+    {L"AccNonAffTLCEle", accNonAffTLC},
+    {L"AccAffTLCEle", accAffTLC},
     T(L"TxtCâblesTLCEle", {L"Texte câble TLC", L"Annotation TLC", L"Flèche annotation TLC"}, textesCableTLC),
     T(L"TxtAccNonAffTLCEle", {L"Texte accessoire non affleurant TLC", L"Annotation accessoire non affleurant TLC",
                               L"Flèche annotation accessoire non affleurant TLC"},
@@ -431,11 +410,11 @@ constexpr std::array<regle_slotV3, 63> livre = {{
                            L"Flèche annotation accessoire affleurant TLC"},
       textesAccAffTLC),
     D(L"Cote+PtConstTLCEle", 7, L"Cote levée TLC", L"Cote non levée TLC"),
-    {L"RésIncertainTLCEle", s(incertainTLC)},
-    {L"EncartsTLCEle", s(encartTLC)},
-    {L"CâblesTLR", s(cablesTLR)},
-    {L"AccNonAffTLR", s(accNonAffTLR)},
-    {L"AccAffTLR", s(accAffTLR)},
+    {L"RésIncertainTLCEle", incertainTLC},
+    {L"EncartsTLCEle", encartTLC},
+    {L"CâblesTLR", cablesTLR},
+    {L"AccNonAffTLR", accNonAffTLR},
+    {L"AccAffTLR", accAffTLR},
     T(L"TxtCâblesTLR", {L"Texte câble TLR", L"Annotation TLR", L"Flèche annotation TLR"}, textesCableTLR),
     T(L"TxtAccNonAffTLR", {L"Texte accessoire non affleurant TLR", L"Annotation accessoire non affleurant TLR",
                            L"Flèche annotation accessoire non affleurant TLR"},
@@ -444,26 +423,26 @@ constexpr std::array<regle_slotV3, 63> livre = {{
                         L"Flèche annotation accessoire affleurant TLR"},
       textesAccAffTLR),
     D(L"Cote+PtConstTLR", 7, L"Cote levée TLR", L"Cote non levée TLR"),
-    {L"RésIncertainTLR", s(incertainTLR)},
-    {L"EncartsTLR", s(encartTLR)},
-    {L"ProtectionsIndif", s(protecIndif)},
+    {L"RésIncertainTLR", incertainTLR},
+    {L"EncartsTLR", encartTLR},
+    {L"ProtectionsIndif", protecIndif},
     D(L"CoteProtecIndiff", 6, L"Cote levée protection indifférenciée", L"Cote non levée protection indifférenciée"),
     T(L"TxtProtecIndiff", {L"Texte protection indifférenciée", L"Annotation protection indifférenciée",
                            L"Flèche annotation protection indifférenciée"},
       textesProtecIndif),
-    {L"RéseauAbandonnéEle", s(abandonEle)},
-    {L"Cote+PtConsAbanEle", s(coteAbandonEle)},
-    {L"ProtectionsBT", s(protecBT)},
+    {L"RéseauAbandonnéEle", abandonEle},
+    {L"Cote+PtConsAbanEle", coteAbandonEle},
+    {L"ProtectionsBT", protecBT},
     D(L"CoteProtecBT", 6, L"Cote levée protection BT", L"Cote non levée protection BT"),
     T(L"TxtProtecBT", {L"Texte protection BT", L"Annotation protection BT", L"Flèche annotation protection BT"},
       textesProtecBT),
-    {L"ProtectionsHTA", s(protecHTA)},
+    {L"ProtectionsHTA", protecHTA},
     D(L"CoteProtecHTA", 6, L"Cote levée protection HTA", L"Cote non levée protection HTA"),
     T(L"TxtProtecHTA", {L"Texte protection HTA", L"Annotation protection HTA", L"Flèche annotation protection HTA"},
       textesProtecHTA),
-    {L"SansContrôles", s(sansControle)},
-    {L"PTRC+TxtEle", s(ptrc)},
-    {L"PTRL+TxtEle", s(ptrl)},
+    {L"SansContrôles", sansControle},
+    {L"PTRC+TxtEle", ptrc},
+    {L"PTRL+TxtEle", ptrl},
 }};
 
 }  // namespace

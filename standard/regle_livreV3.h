@@ -67,9 +67,32 @@ struct regle_slotV3 {
   std::int32_t couleur = 0;                  // D's colour of the raised row
 };
 
+// A text-pattern slot T(text, annotation, arrow[, line]) with its rows, and a dimension-pattern
+// slot D(colour, raised, not raised), as the network books write them.
+constexpr regle_slotV3 regle_slotTexteV3(std::wstring_view niveau, std::array<std::wstring_view, 4> libelles,
+                                         std::span<const regle_ligne> lignes) {
+  return {.niveau = niveau, .genre = regle_genreV3::texte, .libelles = libelles, .lignes = lignes};
+}
+constexpr regle_slotV3 regle_slotCotationV3(std::wstring_view niveau, std::int32_t couleur, std::wstring_view levee,
+                                            std::wstring_view nonLevee) {
+  return {.niveau = niveau, .genre = regle_genreV3::cotation, .libelles = {levee, nonLevee}, .couleur = couleur};
+}
+
 // The components of the PTRL cells of the network files: a complex shape of weight 2, a line
 // string and a complex chain, all colour 0 and line style 0.
 inline constexpr std::array<regle_enfant, 3> regle_enfantsPTRL = {{{14, 0, 2, 0}, {4, 0, 0, 0}, {12, 0, 0, 0}}};
+
+// Rows and branches that the two network books hold alike: the exchange cells' row, the
+// undifferentiated insets, the PTRC cells' row and the PTRL texts' row.
+inline constexpr std::array<regle_ligne, 1> regle_lignesCartoucheV3 = {
+    {{L"Cartouche", 0, 0, -1, L"~", regle_gabarit::simple, -1.0}}};
+inline constexpr std::array<regle_ligne, 1> regle_lignesEncartIndifV3 = {{{L"Encart indifférencié", -1, -1, -1}}};
+inline constexpr std::array<regle_brancheV3, 1> regle_encartIndifV3 = {
+    {{.tousTypes = true, .lignes = regle_lignesEncartIndifV3}}};
+inline constexpr std::array<regle_ligne, 1> regle_lignesPTRCV3 = {
+    {{L"PTRC", 0, 0, 0, L"~", regle_gabarit::petit, -1.0}}};
+inline constexpr std::array<regle_ligne, 1> regle_textesPTRLV3 = {
+    {{L"Texte PTRL", 0, 0, 0, L"~", regle_gabarit::petit, -1.0}}};
 
 // A book ready to walk: its slots with the catalogue index of each (-1: the catalogue lacks the
 // name, the slot never matches), and its text templates.

@@ -5,6 +5,7 @@
 // reported elements only, and of the element checks of the file.
 #include <benchmark/benchmark.h>
 
+#include <optional>
 #include <random>
 
 #include <boost/filesystem.hpp>
@@ -80,6 +81,21 @@ struct PlanOuvert {
   ~PlanOuvert() { stbDgn_fermerFichier(fichiers.fichiers[0].modele); }
 };
 
+// The plan open with its main file's view, its useful area, and the clip and area curve of that
+// area as the cut makes them.
+struct ZoneOuverte : PlanOuvert {
+  verplaninfo vue;
+  std::vector<Point3d> zone;
+  std::optional<host::ClipVector> clip;
+  std::optional<host::CurveVector> courbe;
+  ZoneOuverte() {
+    plan_copierIdentite(vue, fichiers, 62);
+    cart_zoneUtile(zone, vue, true);
+    clip = host::ClipVector::fromPoints(zone);
+    courbe = host::CurveVector::createLinear(zone, host::CurveVector::BoundaryType::Outer);
+  }
+};
+
 void BM_ZoneUtile(benchmark::State& state) {
   PlanOuvert plan;
   std::size_t erreurs = 0;
@@ -94,13 +110,9 @@ void BM_ZoneUtile(benchmark::State& state) {
 BENCHMARK(BM_ZoneUtile)->Unit(benchmark::kMillisecond);
 
 void BM_DecouperPlan(benchmark::State& state) {
-  PlanOuvert plan;
-  verplaninfo vue;
-  plan_copierIdentite(vue, plan.fichiers, 62);
-  std::vector<Point3d> zone;
-  cart_zoneUtile(zone, vue, true);
+  const ZoneOuverte z;
   std::vector<std::uint64_t> dehors;
-  for (auto _ : state) emprise_decouperPlan(dehors, vue, 1, zone);
+  for (auto _ : state) emprise_decouperPlan(dehors, z.vue, 1, z.zone);
   state.counters["outside"] = static_cast<double>(dehors.size());
 }
 BENCHMARK(BM_DecouperPlan)->Unit(benchmark::kMillisecond);
@@ -108,23 +120,17 @@ BENCHMARK(BM_DecouperPlan)->Unit(benchmark::kMillisecond);
 // The same cut with every element through the full rules: what the clips and area
 // intersections cost when nothing passes over them.
 void BM_DecouperPlanReglesCompletes(benchmark::State& state) {
-  PlanOuvert plan;
-  verplaninfo vue;
-  plan_copierIdentite(vue, plan.fichiers, 62);
-  std::vector<Point3d> zone;
-  cart_zoneUtile(zone, vue, true);
-  const auto clip = host::ClipVector::fromPoints(zone);
-  const auto courbe = host::CurveVector::createLinear(zone, host::CurveVector::BoundaryType::Outer);
+  const ZoneOuverte z;
   host::ScanCriteria criteres;
   criteres.drawnOnly = true;
   criteres.excludedTypes = {94};
   std::vector<host::ElementId> ids;
-  stbDgn_scanner(ids, criteres, vue.modeleTheme);
+  stbDgn_scanner(ids, criteres, z.vue.modeleTheme);
   std::size_t dehors = 0;
   for (auto _ : state) {
     dehors = 0;
     for (const host::ElementId id : ids)
-      if (emprise_supprimerElements(id, vue.modeleTheme, *clip, -1, zone, *courbe) != 0) ++dehors;
+      if (emprise_supprimerElements(id, z.vue.modeleTheme, *z.clip, -1, z.zone, *z.courbe) != 0) ++dehors;
   }
   state.counters["outside"] = static_cast<double>(dehors);
 }
@@ -133,18 +139,12 @@ BENCHMARK(BM_DecouperPlanReglesCompletes)->Unit(benchmark::kMillisecond);
 // The full rules on the elements that the cut reports only: the clips and area intersections
 // that the cut of the plan cannot pass over.
 void BM_ReglesCompletesDehors(benchmark::State& state) {
-  PlanOuvert plan;
-  verplaninfo vue;
-  plan_copierIdentite(vue, plan.fichiers, 62);
-  std::vector<Point3d> zone;
-  cart_zoneUtile(zone, vue, true);
-  const auto clip = host::ClipVector::fromPoints(zone);
-  const auto courbe = host::CurveVector::createLinear(zone, host::CurveVector::BoundaryType::Outer);
+  const ZoneOuverte z;
   std::vector<std::uint64_t> dehors;
-  emprise_decouperPlan(dehors, vue, 1, zone);
+  emprise_decouperPlan(dehors, z.vue, 1, z.zone);
   for (auto _ : state)
     for (const std::uint64_t id : dehors)
-      benchmark::DoNotOptimize(emprise_supprimerElements(id, vue.modeleTheme, *clip, -1, zone, *courbe));
+      benchmark::DoNotOptimize(emprise_supprimerElements(id, z.vue.modeleTheme, *z.clip, -1, z.zone, *z.courbe));
   state.counters["elements"] = static_cast<double>(dehors.size());
 }
 BENCHMARK(BM_ReglesCompletesDehors)->Unit(benchmark::kMillisecond);

@@ -24,6 +24,25 @@ const verelement& ligneDe(const verfichier& f, host::ElementId id) {
   return f.elements.at(static_cast<std::size_t>(std::max(i, 0)));
 }
 
+// The electricity and other-networks files of a built plan, open, through their drivers at the
+// scale class given.
+struct ReseauxClasses {
+  ModeleOuvert el2, ar2;
+  verfichier e, a;
+  std::vector<vererreur> erreurs;
+  ReseauxClasses(const pf::PlanTroisFichiersConstruit& r, std::uint32_t version)
+      : el2(r.el2, L"plan.EL2"), ar2(r.ar2, L"plan.AR2") {
+    verplanfichiers fichiers;
+    fichiers.version = static_cast<std::int32_t>(version);
+    e.modele = el2.modele();
+    e.role = roleElectricite;
+    a.modele = ar2.modele();
+    a.role = roleAutres;
+    ctrl_elementsElecV3(erreurs, e, fichiers);
+    ctrl_elementsAutreV3(erreurs, a, fichiers);
+  }
+};
+
 TEST_F(CtrlElementsV3, TheSamplerOfTheCleanBackgroundTakesItsCategoriesAtBothScales) {
   for (const std::uint32_t version : {1u, 2u}) {
     SCOPED_TRACE(version);
@@ -62,19 +81,10 @@ TEST_F(CtrlElementsV3, TheNetworkSamplersTakeTheirCategoriesAtBothScales) {
   for (const std::uint32_t version : {1u, 2u}) {
     SCOPED_TRACE(version);
     const pf::PlanTroisFichiersConstruit r = pf::construire(pf::planTroisFichiersEchantillon(version));
-    ModeleOuvert el2(r.el2, L"plan.EL2");
-    ModeleOuvert ar2(r.ar2, L"plan.AR2");
-    verplanfichiers fichiers;
-    fichiers.version = static_cast<std::int32_t>(version);
-    verfichier e, a;
-    e.modele = el2.modele();
-    e.role = roleElectricite;
-    a.modele = ar2.modele();
-    a.role = roleAutres;
-    std::vector<vererreur> erreurs;
-    ctrl_elementsElecV3(erreurs, e, fichiers);
-    ctrl_elementsAutreV3(erreurs, a, fichiers);
-    EXPECT_TRUE(erreurs.empty());
+    const ReseauxClasses c(r, version);
+    const verfichier& e = c.e;
+    const verfichier& a = c.a;
+    EXPECT_TRUE(c.erreurs.empty());
     const pf::EchantillonEL2& s = r.echantillonEL2;
     const std::pair<host::ElementId, std::wstring> attendusEL2[] = {
         {r.idEle, L"Cartouche - IDELE"},        {s.cableBT, L"Câble BT Classe A"},
@@ -167,21 +177,10 @@ TEST_F(CtrlElementsV3, AFileWithoutModelGivesAnEmptyTableAndNoError) {
 
 TEST_F(CtrlElementsV3, TheElectricityAndOtherNetworksDriversBuildTheirTables) {
   const pf::PlanTroisFichiersConstruit r = pf::construire(pf::planTroisFichiers());
-  ModeleOuvert el2(r.el2, L"plan.EL2");
-  ModeleOuvert ar2(r.ar2, L"plan.AR2");
-  verplanfichiers fichiers;
-  fichiers.version = 1;
-  verfichier e, a;
-  e.modele = el2.modele();
-  e.role = roleElectricite;
-  a.modele = ar2.modele();
-  a.role = roleAutres;
-  std::vector<vererreur> erreurs;
-  ctrl_elementsElecV3(erreurs, e, fichiers);
-  ctrl_elementsAutreV3(erreurs, a, fichiers);
-  EXPECT_EQ(e.elements.size(), r.el2.file().models.front().size());
-  EXPECT_EQ(a.elements.size(), r.ar2.file().models.front().size());
-  EXPECT_TRUE(erreurs.empty());
+  const ReseauxClasses c(r, 1);
+  EXPECT_EQ(c.e.elements.size(), r.el2.file().models.front().size());
+  EXPECT_EQ(c.a.elements.size(), r.ar2.file().models.front().size());
+  EXPECT_TRUE(c.erreurs.empty());
 }
 
 }  // namespace

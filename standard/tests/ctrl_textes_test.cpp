@@ -80,11 +80,7 @@ TEST(CtrlTextesVide, TextsOfBlanksGive2053WhateverTheirState) {
   std::vector<vererreur> erreurs;
   {
     const ModeleOuvert m(b, L"VIDES.DGN");
-    verfichier f;
-    f.existe = true;
-    f.chemin = m.chemin();
-    f.modele = m.modele();
-    element_construireTable(f);
+    verfichier f = fichierDuModele(m);
     std::erase_if(f.elements, [&](const verelement& e) { return e.idElement == horsTable; });
     for (verelement& e : f.elements) e.categorie = L"Texte";
     ctrl_texteVide(erreurs, f);

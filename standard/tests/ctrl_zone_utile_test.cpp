@@ -167,11 +167,7 @@ TEST_F(EmpriseDecouper, BadGeometryEndsWithAnAnswer) {
   std::vector<std::uint64_t> dehors;
   EXPECT_EQ(emprise_decouperPlan(dehors, planSur(m.modele(), 1), 1, kZone), 0u);
   std::vector<vererreur> erreurs;
-  verfichier f;
-  f.existe = true;
-  f.chemin = m.chemin();
-  f.modele = m.modele();
-  element_construireTable(f);
+  verfichier f = fichierDuModele(m);
   ctrl_elementsFichier(erreurs, f);
   SUCCEED();
 }
@@ -266,11 +262,7 @@ TEST_F(ElementsFichier, EachFaultGivesItsOneCode) {
     std::vector<vererreur> erreurs;
     {
       const ModeleOuvert m(b, L"ELEMENTS.DGN");
-      verfichier f;
-      f.existe = true;
-      f.chemin = m.chemin();
-      f.modele = m.modele();
-      element_construireTable(f);
+      verfichier f = fichierDuModele(m);
       f.elements.front().categorie = L"Catégorie";
       ctrl_elementsFichier(erreurs, f);
     }

@@ -8,8 +8,10 @@
 #include <gtest/gtest.h>
 
 #include "engine/fixture/plan_fixture.h"
+#include "engine/verplanfichiers.h"
 #include "host/fixture/design_builder.h"
 #include "host/model_ref.h"
+#include "standard/element_table.h"
 
 class ModeleOuvert {
  public:
@@ -37,6 +39,16 @@ class ModeleOuvert {
   std::wstring chemin_;
   host::ModelRef modele_;
 };
+
+// The record of an existing file on the open model: its path and model, its element table built.
+inline verfichier fichierDuModele(const ModeleOuvert& m) {
+  verfichier f;
+  f.existe = true;
+  f.chemin = m.chemin();
+  f.modele = m.modele();
+  element_construireTable(f);
+  return f;
+}
 
 // A file defining the names at the ids rank + 1, less those left out (their ids stay unused).
 inline host::fixture::DesignBuilder fichierNiveaux(const std::vector<std::wstring>& noms,

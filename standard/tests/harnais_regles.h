@@ -10,6 +10,10 @@
 #include <string_view>
 #include <vector>
 
+#include <gtest/gtest.h>
+
+#include "engine/verplanfichiers.h"
+#include "standard/element_table.h"
 #include "standard/niv_catalogues.h"
 #include "standard/regle_livreV3.h"
 #include "standard/verelement.h"
@@ -62,6 +66,34 @@ verelement construireElement(const ElementRegle& d, const Niveaux& niveaux,
     s.largeurTexte = d.largeurTexte;
   }
   return e;
+}
+
+// One case of a network book's table of cases: the element (id 50), whether it is the cell of an
+// unnamed-cell pair, the scale class, and the code and category that the book gives it.
+struct CasRegle {
+  const char* pourquoi;
+  ElementRegle element;
+  bool apparie;
+  std::int32_t classe;
+  std::uint32_t code;
+  std::wstring categorie;
+};
+
+// Runs each case through a network book's entry (`classer`, called as the books are, with no
+// model) on the level table of ranks of `Niveaux`, and checks its code and category.
+template <typename Niveaux, std::size_t N, typename Classer>
+void verifierCasRegle(std::span<const CasRegle> cas, const std::array<std::wstring_view, N>& catalogue,
+                      Classer classer) {
+  const std::vector<vercouple> paire = {{50, 0}};
+  const Niveaux niveaux = niveauxRangs<Niveaux>();
+  const verfichier sansModele;
+  for (const CasRegle& c : cas) {
+    SCOPED_TRACE(c.pourquoi);
+    verelement e = construireElement(c.element, niveaux, catalogue);
+    classer(e, niveaux, c.apparie ? paire : std::vector<vercouple>{}, c.classe, sansModele);
+    EXPECT_EQ(e.codeErreur, c.code);
+    EXPECT_EQ(e.categorie, c.categorie);
+  }
 }
 
 // What the network books' data tests read of a slot: its kind and the element types its branches

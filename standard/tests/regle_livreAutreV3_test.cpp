@@ -79,20 +79,8 @@ TEST(RegleLivreAutreV3, CellsAndRowsOfTheSlots) {
   EXPECT_DOUBLE_EQ(d.echelleCellule, -1.0);
 }
 
-verelement construire(const ElementRegle& d) {
-  return construireElement(d, niveauxRangs<verniveauxaut>(), niv_catalogueAut());
-}
-
 TEST(RegleLivreAutreV3, EdgeCases) {
-  const std::vector<vercouple> paire = {{50, 0}};
-  const struct {
-    const char* pourquoi;
-    ElementRegle element;
-    bool apparie;
-    std::int32_t classe;
-    std::uint32_t code;
-    std::wstring categorie;
-  } cas[] = {
+  const CasRegle cas[] = {
       {"ARPTRC at 1:500", {L"PTRC+TxtAut", 2, 0, 0, 0, L"~", 0, L"ARPTRC", 5.0}, false, 2, 0, L"PTRC"},
       {"ARPTRC at 2.0 at 1:500", {L"PTRC+TxtAut", 2, 0, 0, 0, L"~", 0, L"ARPTRC", 2.0}, false, 2, 2042, L"PTRC"},
       {"ERPTRC on the other-networks file", {L"PTRC+TxtAut", 2, 0, 0, 0, L"~", 0, L"ERPTRC", 2.0}, false, 1, 2041, L""},
@@ -132,15 +120,7 @@ TEST(RegleLivreAutreV3, EdgeCases) {
       {"anything on Encarts VDC", {L"Encarts VDC", 35, 1, 1, 1}, false, 1, 0, L"Encart VDC"},
       {"a level of the electricity catalogue", {L"CâblesBT", 3}, false, 1, 2031, L""},
   };
-  const verniveauxaut niveaux = niveauxRangs<verniveauxaut>();
-  const verfichier sansModele;
-  for (const auto& c : cas) {
-    SCOPED_TRACE(c.pourquoi);
-    verelement e = construire(c.element);
-    regle_classerElementAutreV3(e, niveaux, c.apparie ? paire : std::vector<vercouple>{}, c.classe, sansModele);
-    EXPECT_EQ(e.codeErreur, c.code);
-    EXPECT_EQ(e.categorie, c.categorie);
-  }
+  verifierCasRegle<verniveauxaut>(cas, niv_catalogueAut(), regle_classerElementAutreV3);
 }
 
 TEST(RegleLivreAutreV3, TheARPTRLCellHasItsComponentsChecked) {

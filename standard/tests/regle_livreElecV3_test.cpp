@@ -165,20 +165,8 @@ TEST(RegleLivreElecV3, RowsOfTheSlots) {
   verbatim(lignesDuSlot(slotDe(L"CâblesBrancht"), 4)[2], L"Câble Branchement Classe C", 7, 0, -1, L"ST_BT_BRANCH_INC");
 }
 
-verelement construire(const ElementRegle& d) {
-  return construireElement(d, niveauxRangs<verniveauxele>(), niv_catalogueEle());
-}
-
 TEST(RegleLivreElecV3, EdgeCases) {
-  const std::vector<vercouple> paire = {{50, 0}};
-  const struct {
-    const char* pourquoi;
-    ElementRegle element;
-    bool apparie;
-    std::int32_t classe;
-    std::uint32_t code;
-    std::wstring categorie;
-  } cas[] = {
+  const CasRegle cas[] = {
       // Service connections, BT, HTA
       {"HTB 90KV cable of style ST_HTA", {L"CâblesHTA", 4, 38, 4, 100, L"ST_HTA", 2.0}, false, 1, 0, L"Câble HTB 90KV Classe B"},
       {"BT cable styled ST_HTA: the first row stays", {L"CâblesBT", 4, 7, 2, 100, L"ST_HTA", 2.0}, false, 1, 2034, L"Câble BT Classe A"},
@@ -260,15 +248,7 @@ TEST(RegleLivreElecV3, EdgeCases) {
       {"north arrow", {L"CâblesBT", 2, 0, 0, 0, L"~", 0, L"FNORD", 2.0}, false, 1, 0, L"Flèche nord"},
       {"construction point", {L"Cote+PtConstTLR", 2, 4, 0, 0, L"~", 0, L"PT", 2.0}, false, 1, 0, L"Point de construction (TLR)"},
   };
-  const verniveauxele niveaux = niveauxRangs<verniveauxele>();
-  const verfichier sansModele;
-  for (const auto& c : cas) {
-    SCOPED_TRACE(c.pourquoi);
-    verelement e = construire(c.element);
-    regle_classerElementElecV3(e, niveaux, c.apparie ? paire : std::vector<vercouple>{}, c.classe, sansModele);
-    EXPECT_EQ(e.codeErreur, c.code);
-    EXPECT_EQ(e.categorie, c.categorie);
-  }
+  verifierCasRegle<verniveauxele>(cas, niv_catalogueEle(), regle_classerElementElecV3);
 }
 
 TEST(RegleLivreElecV3, LevelsMissingFromTheFileNeverMatch) {
