@@ -63,15 +63,15 @@ void dossier_listerFichiers(std::vector<verplaninfo>& plans, const std::wstring&
     host::Point3d origine;
     if (garde && idCadre != 0)
       stbElem_lireCellule(&origine, nullptr, nullptr, nullptr, host::ElementHandle(idCadre, modele));
-    // The footprint pass then needs no second load of the file (and works it out itself when this
-    // failed).
+    // The footprint pass then needs no second load of the file.
     std::optional<std::pair<std::uint32_t, std::vector<host::Point3d>>> polygone;
     if (garde && georeference && polygoneUtile && polygoneUtile(chemin)) {
       try {
-        polygone.emplace();
-        polygone->first = emprise_calculerPolygone(polygone->second, modele);
+        std::vector<host::Point3d> points;
+        const std::uint32_t calcul = emprise_calculerPolygone(points, modele);
+        polygone.emplace(calcul, std::move(points));
       } catch (...) {
-        polygone.reset();
+        // left unset: the footprint pass works it out
       }
     }
     stbDgn_fermerFichier(modele);  // the host's active model is left open

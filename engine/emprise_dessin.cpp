@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <utility>
 
 #include "engine/emprise_lecture.h"
 #include "engine/emprise_polygone.h"
@@ -112,8 +113,10 @@ std::int32_t emprise_mettreAJour(std::vector<veremprise>& emprises, const std::w
       std::vector<host::Point3d> polygone;
       std::uint32_t calcul = 0;
       if (plan.polygoneEmprise) {
+        // Worked out for this drawing by the frame pass: used once.
         calcul = plan.polygoneEmprise->first;
-        polygone = plan.polygoneEmprise->second;
+        polygone = std::move(plan.polygoneEmprise->second);
+        plan.polygoneEmprise.reset();
       } else {
         calcul = emprise_calculerPolygone(polygone, plan.chemin);
       }

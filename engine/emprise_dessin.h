@@ -33,17 +33,17 @@ struct verprogression {
 // en %s." in `message` when the drawing cannot be made from the prototype.
 std::int32_t dossier_creerEmprises(vercontexte& ctx, std::wstring& message);
 
-// Draws the missing and outdated footprints of the plans into the drawing at `chemin`, with the
-// given symbologies for new footprints; a redrawn footprint keeps the symbology of the one it
-// replaces. Polygons are reprojected from each plan's projection to the folder's. 0, or 0x8000
-// when the drawing's date cannot be read, it does not open for writing, or a footprint could not
-// be drawn (the other plans are drawn all the same).
 // Which plan files the footprint pass is to draw a footprint of, as far as the drawing's date tells
 // before the plans are listed: every one when the drawing is missing, else those changed since it
 // was written. A plan it leaves out that the pass draws all the same (one with no footprint in
 // the drawing) has its file loaded again by the pass.
 std::function<bool(const std::wstring& chemin)> emprise_polygonesUtiles(const std::wstring& cheminDessin);
 
+// Draws the missing and outdated footprints of the plans into the drawing at `chemin`, with the
+// given symbologies for new footprints; a redrawn footprint keeps the symbology of the one it
+// replaces. Polygons are reprojected from each plan's projection to the folder's. 0, or 0x8000
+// when the drawing's date cannot be read, it does not open for writing, or a footprint could not
+// be drawn (the other plans are drawn all the same).
 std::int32_t emprise_mettreAJour(std::vector<veremprise>& emprises, const std::wstring& chemin,
                                  const versymbologie& symbologieForme, const versymbologie& symbologieLibelle,
                                  const verprojection& projectionDossier, std::vector<verplaninfo>& plans,

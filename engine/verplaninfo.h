@@ -34,7 +34,8 @@ struct verplaninfo {
   host::Range3d etendue;          // range of all drawn elements of the main file, UORs; empty when unknown
   std::vector<std::wstring> enregistrements;  // carried, not filled by the engine
   // The footprint polygon and emprise_calculerPolygone's result, worked out by the frame pass
-  // while it had the file loaded when the footprint pass was to need them; unset otherwise.
+  // while it had the file loaded when the footprint pass was to need them, and taken by that
+  // pass when it draws the footprint; unset otherwise.
   std::optional<std::pair<std::uint32_t, std::vector<host::Point3d>>> polygoneEmprise;
   std::vector<std::uint64_t> encarts;  // element ids of the plan's insets in the theme model, in scan order
   host::ModelRef modelePrincipal;

@@ -1,11 +1,5 @@
 #include "host/design_file.h"
 
-#include <cstdio>
-#include <fstream>
-#include <sstream>
-
-#include <boost/filesystem/operations.hpp>
-
 #include "host/paths.h"
 
 namespace fs = boost::filesystem;

@@ -2,6 +2,7 @@
 
 #include <map>
 #include <memory>
+#include <utility>
 
 #include <fstream>
 #include <string_view>
@@ -38,15 +39,27 @@ struct Entry {
   bool referencesLoaded = false;
 };
 
+// A file as it stands on disk (see the cache below).
+struct FileStamp {
+  std::uint64_t device = 0, inode = 0, size = 0;
+  std::int64_t modified = 0, changed = 0;  // nanoseconds
+  friend bool operator==(const FileStamp&, const FileStamp&) = default;
+};
+
+// The active file that the last switch put aside, kept whole (handle, changes, references)
+// until it is made active again or another switch puts the next one aside.
+struct Parked {
+  std::uint64_t handle = 0;        // 0: none
+  std::uint32_t group = 1;         // its current graphic group
+  std::optional<FileStamp> stamp;  // the file on disk then: it comes back only while it is the same
+};
+
 struct State {
   std::map<std::uint64_t, Entry> entries;
   std::uint64_t next = 1;
   std::uint64_t active = 0;
   std::uint32_t currentGroup = 1;
-  // The active file that the last switch put aside, kept whole (handle, changes, references)
-  // until it is made active again or another switch puts the next one aside; 0: none.
-  std::uint64_t parked = 0;
-  std::uint32_t parkedGroup = 1;
+  Parked parked;
 };
 
 State& state() {
@@ -81,12 +94,8 @@ bool hasWriteBit(const fs::path& path) {
 // changed for a while when it was read, file times being too coarse to tell apart two writes
 // close together: a file changed more recently is read again and known by its bytes. The cache holds files up to a number of bytes of file
 // (CADHOST_DESIGN_CACHE_MB), the last file read always, and forgets the least recently used first.
-struct FileStamp {
-  std::uint64_t device = 0, inode = 0, size = 0;
-  std::int64_t modified = 0, changed = 0;  // nanoseconds
-  friend bool operator==(const FileStamp&, const FileStamp&) = default;
-};
 
+// The stamp of a regular file; none when there is no such file.
 std::optional<FileStamp> stampOf(const fs::path& path) {
   struct stat st {};
   if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
@@ -290,42 +299,29 @@ void loadReferences(std::uint64_t handle) {
 
 // ---- active file ----
 
-namespace {
-
-// The file on disk when the active file was put aside: it comes back only while the file is the
-// same, else it is read again.
-std::optional<FileStamp>& parkedStamp() {
-  static std::optional<FileStamp> stamp;
-  return stamp;
-}
-
-}  // namespace
-
 int openActiveFile(const std::wstring& path, std::string* error) {
   State& s = state();
   const fs::path resolved = paths::resolve(path);
-  if (Entry* p = entryOf(ModelRef{s.parked}); p && p->path == resolved && parkedStamp() && stampOf(resolved) == parkedStamp()) {
+  if (const Entry* p = entryOf(ModelRef{s.parked.handle});
+      p && p->path == resolved && s.parked.stamp && stampOf(resolved) == s.parked.stamp) {
     // The file put aside comes back as it was left; the one it replaces is dropped unsaved.
-    const std::uint64_t back = s.parked;
-    s.parked = 0;
+    const Parked back = std::exchange(s.parked, Parked{});
     closeActiveFile();
-    s.active = back;
-    s.currentGroup = s.parkedGroup;
+    s.active = back.handle;
+    s.currentGroup = back.group;
     return kSuccess;
   }
   const bool readOnly = !hasWriteBit(resolved);
   int status = 0;
   auto file = loadFile(resolved, readOnly, &status, error);
   if (!file) return status;
-  Entry* current = entryOf(ModelRef{s.active});
+  const Entry* current = entryOf(ModelRef{s.active});
   if (current && current->path == resolved) {
     // The active file opened again is read again; the file put aside stays.
     closeActiveFile();
   } else {
-    if (s.parked) eraseEntry(s.parked);
-    s.parked = s.active;
-    s.parkedGroup = s.currentGroup;
-    parkedStamp() = current ? stampOf(current->path) : std::nullopt;
+    if (s.parked.handle) eraseEntry(s.parked.handle);
+    s.parked = Parked{s.active, s.currentGroup, current ? stampOf(current->path) : std::nullopt};
     s.active = 0;
   }
   Entry e;
@@ -697,7 +693,7 @@ void resetModels() {
   state().entries.clear();
   state().active = 0;
   state().currentGroup = 1;
-  state().parked = 0;
+  state().parked = {};
 }
 
 }  // namespace host

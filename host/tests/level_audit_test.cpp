@@ -5,10 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <sstream>
-
-#include <boost/filesystem.hpp>
 
 #include "host/application.h"
 #include "host/commands.h"
@@ -19,7 +16,6 @@
 #include "host/paths.h"
 #include "host/views.h"
 
-namespace fs = boost::filesystem;
 namespace fx = host::fixture;
 namespace cmd = host::commands;
 
@@ -37,10 +33,7 @@ class HostLevelAudit : public ::testing::Test {
     return chemin(nom);
   }
   static std::string lire(const std::wstring& fichier) {
-    std::ifstream in(host::paths::toNative(fichier).string(), std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
+    return host::paths::readBytes(host::paths::toNative(fichier)).value_or(std::string());
   }
   static bool envoyer(const std::wstring& ligne) {
     std::wstring erreur;
