@@ -2,10 +2,8 @@
 
 #include <cmath>
 #include <cstdio>
-#include <fstream>
 #include <sstream>
 
-#include <boost/filesystem/operations.hpp>
 
 #include "host/color_palette.h"
 #include "host/locate.h"
@@ -176,22 +174,12 @@ bool writeView(int view, const std::wstring& path, std::wstring& error) {
     error = L"la vue " + std::to_wstring(view + 1) + L" n'est pas ouverte";
     return false;
   }
-  const auto target = paths::resolveForWriting(path);
-  const auto temporary = paths::temporaryBeside(target);
   try {
-    {
-      std::ofstream out(temporary.string(), std::ios::binary | std::ios::trunc);
-      out << viewPicture(view);
-      if (!out.flush()) throw std::runtime_error("write");
-    }
-    boost::filesystem::rename(temporary, target);
-    return true;
+    if (paths::writeReplacing(paths::resolveForWriting(path), viewPicture(view))) return true;
   } catch (...) {
-    boost::system::error_code ec;
-    boost::filesystem::remove(temporary, ec);
-    error = L"écriture impossible : " + path;
-    return false;
   }
+  error = L"écriture impossible : " + path;
+  return false;
 }
 
 }  // namespace host::svg

@@ -105,26 +105,6 @@ void effacer(const fs::path& p) noexcept {
   fs::remove(p, ec);
 }
 
-// Writes `octets` to a temporary file beside `cible` and renames it over `cible`; on any
-// failure the temporary file is removed and `cible` is untouched.
-bool ecrireParRenommage(const fs::path& cible, const std::string& octets) {
-  const fs::path provisoire = cheminProvisoire(cible);
-  {
-    std::ofstream flux(provisoire.string(), std::ios::binary | std::ios::trunc);
-    if (!flux) return false;
-    flux.write(octets.data(), static_cast<std::streamsize>(octets.size()));
-    flux.close();
-    if (!flux) {
-      effacer(provisoire);
-      return false;
-    }
-  }
-  boost::system::error_code ec;
-  fs::rename(provisoire, cible, ec);
-  if (ec) effacer(provisoire);
-  return !ec;
-}
-
 std::wstring formaterHeure(const std::time_t t, const char* format) {
   std::tm local{};
   char tampon[80] = {0};
@@ -408,7 +388,7 @@ int stbFichier_ecrireLignes(const std::wstring& chemin, const std::vector<std::w
     }
     if (!nomme(chemin)) return kEchec;
     const fs::path cible = cibleEcriture(chemin);
-    if (!protegee(cible) && ecrireParRenommage(cible, octets)) return 0;
+    if (!protegee(cible) && host::paths::writeReplacing(cible, octets)) return 0;
   } catch (...) {
   }
   return kEchec;
