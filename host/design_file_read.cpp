@@ -48,7 +48,7 @@ struct Invalid {
 template <class T>
 struct Slot {
   bool present = false;
-  std::string error;  // not empty: the value was refused for this reason
+  std::unique_ptr<std::string> error;  // set: the value was refused for this reason (rare)
   T value{};
 };
 
@@ -61,24 +61,24 @@ void fill(Slot<T>& slot, F&& read) {
   slot.present = true;
   try {
     slot.value = read();
-    slot.error.clear();
+    slot.error.reset();
   } catch (Invalid& bad) {
     refusedSome = true;
-    slot.error = bad.what.empty() ? std::string("invalid value") : std::move(bad.what);
+    slot.error = std::make_unique<std::string>(bad.what.empty() ? std::string("invalid value") : std::move(bad.what));
   }
 }
 
 template <class T>
 const T& required(const Slot<T>& slot, const char* key) {
   if (!slot.present) fail(std::string("missing field \"") + key + "\"");
-  if (!slot.error.empty()) fail(slot.error);
+  if (slot.error) fail(*slot.error);
   return slot.value;
 }
 
 template <class T>
 const T* optional(const Slot<T>& slot) {
   if (!slot.present) return nullptr;
-  if (!slot.error.empty()) fail(slot.error);
+  if (slot.error) fail(*slot.error);
   return &slot.value;
 }
 
@@ -138,6 +138,8 @@ std::optional<Number> numberOf(od::value& v) {
   std::string_view token = v.raw_json_token();
   while (!token.empty() && (token.back() == ' ' || token.back() == '\n' || token.back() == '\r' || token.back() == '\t'))
     token.remove_suffix(1);
+  // Plans lie in a plane: a third of their coordinates are zeros, written "0.0".
+  if (token == "0.0") return Number{};
   if (token.size() <= 19) {
     od::number x;
     if (v.get_number().get(x) == simdjson::SUCCESS) {
@@ -282,17 +284,19 @@ std::vector<std::uint8_t> bytesOf(od::value v, const char* what) {
   return std::move(*bytes);
 }
 
-// The numbers of a short array whose length is checked first: up to `most` are kept, and a
-// longer array is refused before its items are looked at.
+// The numbers of a short array whose length is checked first: up to N are kept, and a longer
+// array is refused before its further items are looked at.
+template <std::size_t N>
 struct ShortArray {
   std::size_t count = 0;
-  std::optional<Number> items[12];
+  std::optional<Number> items[N];
 };
 
-bool shortArray(od::value v, std::size_t most, ShortArray& out) {
+template <std::size_t N>
+bool shortArray(od::value v, ShortArray<N>& out) {
   if (v.type() != json_type::array) return false;
   for (auto item : v.get_array()) {
-    if (out.count == most) return false;
+    if (out.count == N) return false;
     od::value x = std::move(item);
     out.items[out.count++] = numberOf(x);
   }
@@ -300,15 +304,15 @@ bool shortArray(od::value v, std::size_t most, ShortArray& out) {
 }
 
 Point3d pointOf(od::value v, const char* what) {
-  ShortArray a;
-  if (!shortArray(v, 3, a) || a.count < 2) fail(std::string(what) + " is not a point [x, y, z]");
+  ShortArray<3> a;
+  if (!shortArray(v, a) || a.count < 2) fail(std::string(what) + " is not a point [x, y, z]");
   return {checkedDouble(a.items[0], what, kMaxCoordinate), checkedDouble(a.items[1], what, kMaxCoordinate),
           a.count == 3 ? checkedDouble(a.items[2], what, kMaxCoordinate) : 0.0};
 }
 
 RotMatrix matrixOf(od::value v, const char* what) {
-  ShortArray a;
-  if (!shortArray(v, 9, a) || a.count != 9) fail(std::string(what) + " is not a matrix of nine numbers");
+  ShortArray<9> a;
+  if (!shortArray(v, a) || a.count != 9) fail(std::string(what) + " is not a matrix of nine numbers");
   RotMatrix m;
   for (int i = 0; i < 9; ++i) m.m[i / 3][i % 3] = checkedDouble(a.items[i], what, 1e6);
   return m;
@@ -372,41 +376,65 @@ std::vector<Linkage> readLinkages(od::value v) {
   return out;
 }
 
+// Most point lists are short: they are gathered on the stack and copied once, at their size.
 std::vector<Point3d> readPoints(od::value v) {
-  std::vector<Point3d> points;
+  constexpr std::size_t kOnStack = 8;
+  Point3d first[kOnStack];
+  std::size_t count = 0;
+  std::vector<Point3d> more;  // all of them, once there are more than kOnStack
   eachItem(v, "points", [&](od::value p) {
+    Point3d point;
     if (p.type() == json_type::null) {
       if (!p.is_null()) throw simdjson::simdjson_error(simdjson::N_ATOM_ERROR);
-      points.push_back(disconnectPoint());
+      point = disconnectPoint();
     } else {
-      points.push_back(pointOf(p, "point"));
+      point = pointOf(p, "point");
     }
+    if (count < kOnStack) {
+      first[count++] = point;
+      return;
+    }
+    if (more.empty()) {
+      more.reserve(4 * kOnStack);
+      more.assign(first, first + kOnStack);
+    }
+    more.push_back(point);
   });
-  return points;
+  if (!more.empty()) return more;
+  return std::vector<Point3d>(first, first + count);
 }
 
-ArcData readArc(od::value v, bool ellipse) {
+// The fields of an arc as read; whether the element is an ellipse is known only with its type.
+struct ArcFields {
   Slot<Point3d> centre;
   Slot<double> primaryRadius, secondaryRadius, rotation, start, sweep;
+};
+
+ArcFields readArc(od::value v) {
+  ArcFields a;
   eachField(v, "arc", [&](std::string_view key, od::value x) {
-    if (key == "centre") fill(centre, [&] { return pointOf(x, "arc centre"); });
-    else if (key == "primaryRadius") fill(primaryRadius, [&] { return doubleOf(x, "primary radius"); });
-    else if (key == "secondaryRadius") fill(secondaryRadius, [&] { return doubleOf(x, "secondary radius"); });
-    else if (key == "rotation") fill(rotation, [&] { return doubleOf(x, "arc rotation", 1e6); });
-    else if (key == "start") fill(start, [&] { return doubleOf(x, "arc start", 1e6); });
+    if (key == "centre") fill(a.centre, [&] { return pointOf(x, "arc centre"); });
+    else if (key == "primaryRadius") fill(a.primaryRadius, [&] { return doubleOf(x, "primary radius"); });
+    else if (key == "secondaryRadius") fill(a.secondaryRadius, [&] { return doubleOf(x, "secondary radius"); });
+    else if (key == "rotation") fill(a.rotation, [&] { return doubleOf(x, "arc rotation", 1e6); });
+    else if (key == "start") fill(a.start, [&] { return doubleOf(x, "arc start", 1e6); });
     // Beyond one full turn an arc would only draw itself again, at a cost without bound.
-    else if (key == "sweep") fill(sweep, [&] { return doubleOf(x, "arc sweep", kMaxSweep); });
+    else if (key == "sweep") fill(a.sweep, [&] { return doubleOf(x, "arc sweep", kMaxSweep); });
     else return false;
     return true;
   });
+  return a;
+}
+
+ArcData arcOf(const ArcFields& a, bool ellipse) {
   ArcData arc;
-  arc.centre = required(centre, "centre");
-  arc.primaryRadius = required(primaryRadius, "primaryRadius");
-  arc.secondaryRadius = required(secondaryRadius, "secondaryRadius");
+  arc.centre = required(a.centre, "centre");
+  arc.primaryRadius = required(a.primaryRadius, "primaryRadius");
+  arc.secondaryRadius = required(a.secondaryRadius, "secondaryRadius");
   if (arc.primaryRadius < 0 || arc.secondaryRadius < 0) fail("a radius is negative");
-  if (auto s = optional(rotation)) arc.rotation = *s;
-  if (auto s = optional(start)) arc.start = *s;
-  if (auto s = optional(sweep)) arc.sweep = *s;
+  if (auto s = optional(a.rotation)) arc.rotation = *s;
+  if (auto s = optional(a.start)) arc.start = *s;
+  if (auto s = optional(a.sweep)) arc.sweep = *s;
   else if (ellipse) arc.sweep = 2.0 * std::numbers::pi;
   else fail("missing field \"sweep\"");
   return arc;
@@ -469,18 +497,24 @@ TextPart readText(od::value v) {
   return t;
 }
 
-CellData readCell(od::value v, bool shared) {
+// The fields of a cell header as read; only a shared cell keeps its range, and whether the cell
+// is shared is known only with its type.
+struct CellFields {
   Slot<std::wstring> name;
   Slot<Point3d> origin, scale;
   Slot<RotMatrix> rotation;
   Slot<Range3d> range;
+};
+
+CellFields readCell(od::value v) {
+  CellFields c;
   eachField(v, "cell", [&](std::string_view key, od::value x) {
-    if (key == "name") fill(name, [&] { return stringOf(x, "cell name"); });
-    else if (key == "origin") fill(origin, [&] { return pointOf(x, "cell origin"); });
-    else if (key == "rotation") fill(rotation, [&] { return matrixOf(x, "cell rotation"); });
-    else if (key == "scale") fill(scale, [&] { return pointOf(x, "cell scale"); });
-    else if (key == "range" && shared)
-      fill(range, [&] {
+    if (key == "name") fill(c.name, [&] { return stringOf(x, "cell name"); });
+    else if (key == "origin") fill(c.origin, [&] { return pointOf(x, "cell origin"); });
+    else if (key == "rotation") fill(c.rotation, [&] { return matrixOf(x, "cell rotation"); });
+    else if (key == "scale") fill(c.scale, [&] { return pointOf(x, "cell scale"); });
+    else if (key == "range")
+      fill(c.range, [&] {
         // The number of corners is checked before the corners themselves.
         Slot<Point3d> corners[2];
         std::size_t count = 0;
@@ -494,12 +528,16 @@ CellData readCell(od::value v, bool shared) {
     else return false;
     return true;
   });
+  return c;
+}
+
+CellData cellOf(CellFields& c, bool shared) {
   CellData cell;
-  if (auto s = optional(name)) cell.name = *s;
-  cell.origin = required(origin, "origin");
-  if (auto s = optional(rotation)) cell.rotation = *s;
-  if (auto s = optional(scale)) cell.scale = *s;
-  if (shared) cell.range = required(range, "range");
+  if (optional(c.name)) cell.name = std::move(c.name.value);
+  cell.origin = required(c.origin, "origin");
+  if (auto s = optional(c.rotation)) cell.rotation = *s;
+  if (auto s = optional(c.scale)) cell.scale = *s;
+  if (shared) cell.range = required(c.range, "range");
   return cell;
 }
 
@@ -511,7 +549,9 @@ std::size_t countReal(const std::vector<Point3d>& points) {
 
 Element readElement(od::value v, int depth, Slot<ElementId>* id = nullptr, Slot<std::uint32_t>* pos = nullptr);
 
-// The fields of an element as read. Its geometry is read once its type is known.
+// The fields of an element as read. A writer puts the type after the geometry (keys in
+// alphabetical order), so each geometry field is read as every type that has it reads it, and
+// the type then says which of them the element keeps.
 struct ElementSlots {
   Slot<std::uint64_t> type;
   Slot<std::uint32_t> level, colour, weight, group, fill;
@@ -522,47 +562,36 @@ struct ElementSlots {
   Slot<bool> hole;
   Slot<std::vector<Linkage>> linkages;
   Slot<std::vector<Point3d>> points;
-  Slot<ArcData> arc;
-  Slot<TextPart> text;
-  Slot<CellData> cell;
+  Slot<std::optional<ArcFields>> arc;
+  Slot<Boxed<TextPart>> text;
+  Slot<std::optional<CellFields>> cell;
   Slot<std::vector<Element>> children;
   Slot<std::vector<std::uint8_t>> data;
 };
 
-bool isGeometryKey(std::string_view key) {
-  return key == "points" || key == "arc" || key == "text" || key == "cell" || key == "children" || key == "data";
-}
+// The keys of an element, told apart by their length first.
+enum class ElementKey {
+  Type, Points, Arc, Text, Cell, Children, Data, Level, Colour, Weight, Style, StyleParams, Class,
+  Priority, Transparency, Group, Fill, Pattern, Hole, Linkages, Id, Pos, Other
+};
 
-// Reads one geometry field for an element of the given kind; a field of another kind is walked
-// and, where the format forbids it, refused.
-void readGeometry(ElementSlots& s, GeometryKind kind, int type, std::string_view key, od::value x, int depth) {
-  const bool pointsKind = kind == GeometryKind::Points || kind == GeometryKind::Dimension;
-  const bool cellKind = kind == GeometryKind::Cell || kind == GeometryKind::SharedCell;
-  const bool childKind = kind == GeometryKind::Components || kind == GeometryKind::Cell || kind == GeometryKind::Dimension;
-  if (key == "points" && pointsKind) fill(s.points, [&] { return readPoints(x); });
-  else if (key == "arc" && kind == GeometryKind::Arc) fill(s.arc, [&] { return readArc(x, type == ElementType::Ellipse); });
-  else if (key == "text" && kind == GeometryKind::Text) fill(s.text, [&] { return readText(x); });
-  else if (key == "cell" && cellKind) fill(s.cell, [&] { return readCell(x, kind == GeometryKind::SharedCell); });
-  else if (key == "children" && childKind)
-    fill(s.children, [&] {
-      std::vector<Element> children;
-      eachItem(x, "children", [&](od::value c) { children.push_back(readElement(c, depth + 1)); });
-      return children;
-    });
-  else if (key == "children")
-    fill(s.children, [&]() -> std::vector<Element> {
-      walk(x);
-      fail("this element type has no children");
-    });
-  else if (key == "data")
-    fill(s.data, [&] {
-      if (kind != GeometryKind::Data) {
-        walk(x);
-        fail("only data elements carry data");
-      }
-      return bytesOf(x, "data");
-    });
-  else walk(x);
+ElementKey elementKey(std::string_view k) {
+  using K = ElementKey;
+  switch (k.size()) {
+    case 2: return k == "id" ? K::Id : K::Other;
+    case 3: return k == "pos" ? K::Pos : k == "arc" ? K::Arc : K::Other;
+    case 4:
+      return k == "type" ? K::Type : k == "text" ? K::Text : k == "cell" ? K::Cell : k == "data" ? K::Data
+           : k == "fill" ? K::Fill : k == "hole" ? K::Hole : K::Other;
+    case 5:
+      return k == "level" ? K::Level : k == "group" ? K::Group : k == "style" ? K::Style : k == "class" ? K::Class : K::Other;
+    case 6: return k == "points" ? K::Points : k == "colour" ? K::Colour : k == "weight" ? K::Weight : K::Other;
+    case 7: return k == "pattern" ? K::Pattern : K::Other;
+    case 8: return k == "children" ? K::Children : k == "priority" ? K::Priority : k == "linkages" ? K::Linkages : K::Other;
+    case 11: return k == "styleParams" ? K::StyleParams : K::Other;
+    case 12: return k == "transparency" ? K::Transparency : K::Other;
+    default: return K::Other;
+  }
 }
 
 // An element. A top-level element also gives its id and file position (components have none).
@@ -570,50 +599,52 @@ Element readElement(od::value v, int depth, Slot<ElementId>* id, Slot<std::uint3
   if (depth > kMaxElementDepth) fail("elements nest too deeply");
   if (v.type() != json_type::object) fail("element is not an object");
   ElementSlots s;
-  GeometryKind kind = GeometryKind::Unknown;
-  bool typeKnown = false, deferred = false;
-  od::object o = v.get_object();
-  for (auto item : o) {
+  for (auto item : v.get_object()) {
     od::field f = std::move(item);
     const std::string_view key = keyOf(f);
     od::value x = f.value();
-    if (key == "type") {
-      fill(s.type, [&] { return unsignedOf(x, "type", 127); });
-      typeKnown = s.type.error.empty();
-      kind = typeKnown ? geometryKind(static_cast<int>(s.type.value)) : GeometryKind::Unknown;
-      typeKnown = typeKnown && kind != GeometryKind::Unknown;
-    } else if (isGeometryKey(key)) {
-      if (typeKnown) readGeometry(s, kind, static_cast<int>(s.type.value), key, x, depth);
-      else deferred = true;
-    } else if (key == "level") fill(s.level, [&] { return uint32Of(x, "level"); });
-    else if (key == "colour") fill(s.colour, [&] { return uint32Of(x, "colour"); });
-    else if (key == "weight") fill(s.weight, [&] { return uint32Of(x, "weight"); });
-    else if (key == "style") fill(s.style, [&] { return int32Of(x, "style"); });
-    else if (key == "styleParams") fill(s.styleParams, [&] { return readStyleParams(x); });
-    else if (key == "class") fill(s.elementClass, [&] { return int32Of(x, "class"); });
-    else if (key == "priority") fill(s.priority, [&] { return int32Of(x, "priority"); });
-    else if (key == "transparency") fill(s.transparency, [&] { return doubleOf(x, "transparency", 1.0); });
-    else if (key == "group") fill(s.group, [&] { return uint32Of(x, "group"); });
-    else if (key == "fill") fill(s.fill, [&] { return uint32Of(x, "fill"); });
-    else if (key == "pattern") fill(s.pattern, [&] { return readPattern(x); });
-    else if (key == "hole") fill(s.hole, [&] { return boolOf(x, "hole"); });
-    else if (key == "linkages") fill(s.linkages, [&] { return readLinkages(x); });
-    else if (key == "id" && id) fill(*id, [&] { return unsignedOf(x, "id", std::numeric_limits<std::uint64_t>::max()); });
-    else if (key == "pos" && pos) fill(*pos, [&] { return uint32Of(x, "pos"); });
-    else walk(x);
-  }
-  if (deferred && typeKnown) {
-    // The geometry came before the type: read the element's fields again for it alone.
-    o.reset();
-    for (auto item : o) {
-      od::field f = std::move(item);
-      const std::string_view key = keyOf(f);
-      if (isGeometryKey(key)) readGeometry(s, kind, static_cast<int>(s.type.value), key, f.value(), depth);
+    switch (elementKey(key)) {
+      case ElementKey::Type: fill(s.type, [&] { return unsignedOf(x, "type", 127); }); break;
+      case ElementKey::Points: fill(s.points, [&] { return readPoints(x); }); break;
+      case ElementKey::Arc: fill(s.arc, [&] { return readArc(x); }); break;
+      case ElementKey::Text: fill(s.text, [&] { return readText(x); }); break;
+      case ElementKey::Cell: fill(s.cell, [&] { return readCell(x); }); break;
+      case ElementKey::Children:
+        fill(s.children, [&] {
+          std::vector<Element> children;
+          eachItem(x, "children", [&](od::value c) { children.push_back(readElement(c, depth + 1)); });
+          return children;
+        });
+        break;
+      case ElementKey::Data: fill(s.data, [&] { return bytesOf(x, "data"); }); break;
+      case ElementKey::Level: fill(s.level, [&] { return uint32Of(x, "level"); }); break;
+      case ElementKey::Colour: fill(s.colour, [&] { return uint32Of(x, "colour"); }); break;
+      case ElementKey::Weight: fill(s.weight, [&] { return uint32Of(x, "weight"); }); break;
+      case ElementKey::Style: fill(s.style, [&] { return int32Of(x, "style"); }); break;
+      case ElementKey::StyleParams: fill(s.styleParams, [&] { return readStyleParams(x); }); break;
+      case ElementKey::Class: fill(s.elementClass, [&] { return int32Of(x, "class"); }); break;
+      case ElementKey::Priority: fill(s.priority, [&] { return int32Of(x, "priority"); }); break;
+      case ElementKey::Transparency: fill(s.transparency, [&] { return doubleOf(x, "transparency", 1.0); }); break;
+      case ElementKey::Group: fill(s.group, [&] { return uint32Of(x, "group"); }); break;
+      case ElementKey::Fill: fill(s.fill, [&] { return uint32Of(x, "fill"); }); break;
+      case ElementKey::Pattern: fill(s.pattern, [&] { return readPattern(x); }); break;
+      case ElementKey::Hole: fill(s.hole, [&] { return boolOf(x, "hole"); }); break;
+      case ElementKey::Linkages: fill(s.linkages, [&] { return readLinkages(x); }); break;
+      case ElementKey::Id:
+        if (id) fill(*id, [&] { return unsignedOf(x, "id", std::numeric_limits<std::uint64_t>::max()); });
+        else walk(x);
+        break;
+      case ElementKey::Pos:
+        if (pos) fill(*pos, [&] { return uint32Of(x, "pos"); });
+        else walk(x);
+        break;
+      case ElementKey::Other: walk(x); break;
     }
   }
 
   Element e;
   e.type = static_cast<int>(required(s.type, "type"));
+  const GeometryKind kind = geometryKind(e.type);
   if (kind == GeometryKind::Unknown) fail("unknown element type " + std::to_string(e.type));
   if (auto p = optional(s.level)) e.level = *p;
   if (auto p = optional(s.colour)) e.colour = *p;
@@ -628,6 +659,7 @@ Element readElement(od::value v, int depth, Slot<ElementId>* id, Slot<std::uint3
   if (auto p = optional(s.pattern)) e.pattern = *p;
   if (auto p = optional(s.hole)) e.hole = *p;
   if (optional(s.linkages)) e.linkages = std::move(s.linkages.value);
+  // Geometry fields of other types are left aside, except children and data, which are refused.
   if (kind == GeometryKind::Points || kind == GeometryKind::Dimension) {
     required(s.points, "points");
     e.points = std::move(s.points.value);
@@ -637,14 +669,14 @@ Element readElement(od::value v, int depth, Slot<ElementId>* id, Slot<std::uint3
     if (e.type == ElementType::Line && e.points.size() != 2) fail("a line has two points");
     if (isDisconnect(e.points.front()) || isDisconnect(e.points.back())) fail("a point list starts or ends with a disconnect");
   }
-  if (kind == GeometryKind::Arc) e.arc = required(s.arc, "arc");
+  if (kind == GeometryKind::Arc) e.arc = arcOf(*required(s.arc, "arc"), e.type == ElementType::Ellipse);
   if (kind == GeometryKind::Text) {
     required(s.text, "text");
     e.text = std::move(s.text.value);
   }
   if (kind == GeometryKind::Cell || kind == GeometryKind::SharedCell) {
     required(s.cell, "cell");
-    e.cell = std::move(s.cell.value);
+    e.cell = cellOf(*s.cell.value, kind == GeometryKind::SharedCell);
   }
   if (kind == GeometryKind::Components || kind == GeometryKind::Cell || kind == GeometryKind::Dimension) {
     if (optional(s.children)) e.children = std::move(s.children.value);
@@ -652,9 +684,10 @@ Element readElement(od::value v, int depth, Slot<ElementId>* id, Slot<std::uint3
     if (e.type == ElementType::TextNode)
       for (const auto& c : e.children)
         if (c.type != ElementType::Text) fail("a text node holds an element that is not a text");
-  } else {
-    optional(s.children);  // refused above when present
+  } else if (s.children.present) {
+    fail("this element type has no children");
   }
+  if (s.data.present && kind != GeometryKind::Data) fail("only data elements carry data");
   if (optional(s.data)) e.data = std::move(s.data.value);
   return e;
 }
@@ -733,8 +766,8 @@ std::map<int, std::set<LevelId>> readHiddenLevels(od::value v) {
 }
 
 Transform transformOf(od::value v) {
-  ShortArray a;
-  if (!shortArray(v, 12, a) || a.count != 12) fail("reference transform is not twelve numbers");
+  ShortArray<12> a;
+  if (!shortArray(v, a) || a.count != 12) fail("reference transform is not twelve numbers");
   Transform t;
   for (int i = 0; i < 9; ++i) t.matrix.m[i / 3][i % 3] = checkedDouble(a.items[i], "transform", 1e6);
   t.translation = {checkedDouble(a.items[9], "transform", kMaxCoordinate), checkedDouble(a.items[10], "transform", kMaxCoordinate),

@@ -51,13 +51,6 @@ bool isCurveType(int type) {
   }
 }
 
-Point3d disconnectPoint() {
-  const double d = std::numeric_limits<double>::max();
-  return {d, d, d};
-}
-
-bool isDisconnect(const Point3d& p) { return p == disconnectPoint(); }
-
 std::wstring TextPart::string() const {
   std::wstring s;
   for (const auto& r : runs) s += r.text;

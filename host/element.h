@@ -3,6 +3,7 @@
 // the geometry of its type. Coordinates and sizes are in UORs of the element's model; angles in
 // radians. Type numbers are the platform's.
 #include <cstdint>
+#include <limits>
 #include <memory>
 #include <optional>
 #include <string>
@@ -87,8 +88,11 @@ bool isGraphicType(int type);
 bool isCurveType(int type);
 
 // A point of a point list that only separates two pieces of a line string or shape.
-Point3d disconnectPoint();
-bool isDisconnect(const Point3d& p);
+inline Point3d disconnectPoint() {
+  constexpr double d = std::numeric_limits<double>::max();
+  return {d, d, d};
+}
+inline bool isDisconnect(const Point3d& p) { return p == disconnectPoint(); }
 
 // Line-style parameters. Modifier bits: 1 scale, 8 start width, 16 end width (as the platform).
 struct LineStyleParams {

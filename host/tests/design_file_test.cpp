@@ -289,6 +289,16 @@ TEST(DesignFile, ReadsNumbersStringsAndFieldOrderAsTheFormatSays) {
        "model 0, element 0: arc sweep is out of range"},
       {lineDocument(R"({"id":1,"pos":1,"type":16,"arc":{"centre":[0,0],"primaryRadius":1,"secondaryRadius":1,"sweep":-1000}})"),
        "model 0, element 0: arc sweep is out of range"},
+      // Geometry read before the type is known, then judged by it.
+      {lineDocument(R"({"arc":{"centre":[0,0],"primaryRadius":1,"secondaryRadius":1},"id":1,"pos":1,"type":16})"),
+       "model 0, element 0: missing field \"sweep\""},
+      {lineDocument(R"({"cell":{"origin":[0,0],"range":[[0,0]]},"id":1,"pos":1,"type":35})"),
+       "model 0, element 0: shared cell range is not [low, high]"},
+      {lineDocument(R"({"children":[{"type":99}],"id":1,"points":[[0,0],[1,1]],"pos":1,"type":3})"),
+       "model 0, element 0: this element type has no children"},
+      {lineDocument(R"({"data":"x","id":1,"points":[[0,0],[1,1]],"pos":1,"type":3})"),
+       "model 0, element 0: only data elements carry data"},
+      {lineDocument(R"({"id":1,"points":[[0,0],[1,1]],"pos":1,"text":{},"type":17})"), "model 0, element 0: missing field \"runs\""},
   };
   for (const auto& c : refused) {
     std::string error;
@@ -298,10 +308,13 @@ TEST(DesignFile, ReadsNumbersStringsAndFieldOrderAsTheFormatSays) {
 
   std::string error;
   // Geometry before the type, keys written with escapes, a long decimal read to the nearest
-  // double, numbers too small for a double read as zero, the last of repeated keys.
+  // double, numbers too small for a double read as zero, the last of repeated keys (the type's
+  // too), geometry of other types left aside even when it is not valid, an ellipse's full turn.
   auto file = DesignFile::parse(
       lineDocument(R"({"points":[[0.184467440737095516163,1e-400],[-0,2]],"l\u0065vel":4,"id":1,"pos":1,"colour":1,"colour":2,"type":3},)"
-                   R"({"arc":{"centre":[0,0],"primaryRadius":1,"secondaryRadius":1,"sweep":-6.283185307179586},"type":16,"id":2,"pos":2})"),
+                   R"({"arc":{"centre":[0,0],"primaryRadius":1,"secondaryRadius":1,"sweep":-6.283185307179586},"type":16,"id":2,"pos":2},)"
+                   R"({"arc":{"centre":[0,0],"primaryRadius":2,"secondaryRadius":1},"cell":{"range":1},"id":3,"points":[1],"pos":3,)"
+                   R"("text":{"runs":7},"type":3,"type":15})"),
       &error);
   ASSERT_TRUE(file) << error;
   const Element* line = file->models[0].find(1);
@@ -312,6 +325,12 @@ TEST(DesignFile, ReadsNumbersStringsAndFieldOrderAsTheFormatSays) {
   EXPECT_EQ(line->colour, 2u);
   EXPECT_FALSE(std::signbit(line->points[1].x));  // an integer zero, as the format reads integers
   EXPECT_EQ(file->models[0].find(2)->arc->sweep, -6.283185307179586);
+  const Element* ellipse = file->models[0].find(3);
+  ASSERT_TRUE(ellipse);
+  EXPECT_EQ(ellipse->type, ElementType::Ellipse);
+  EXPECT_EQ(ellipse->arc->primaryRadius, 2.0);
+  EXPECT_EQ(ellipse->arc->sweep, 2.0 * std::numbers::pi);
+  EXPECT_TRUE(ellipse->points.empty());
 }
 
 // The parser reads ahead of the bytes it is given: a document that ends exactly where its memory
