@@ -791,8 +791,9 @@ std::vector<Element> readTopElements(od::value v, std::size_t m, SeenIds& ids, E
       if (reading.passed && at) reading.passed->passed(at);
     }
   });
-  // An estimate far above the count (bytes after the elements) gives its room back.
-  if (elements.capacity() > elements.size() + elements.size() / 4 + kElementsBeforeEstimate) elements.shrink_to_fit();
+  // An estimate far above the count (the bytes after the elements were many) gives its room
+  // back; a vector that grew past its estimate is never less than half full.
+  if (elements.size() < elements.capacity() / 2) elements.shrink_to_fit();
   return elements;
 }
 
