@@ -10,12 +10,12 @@ DesignFile::DesignFile() = default;
 
 std::optional<DesignFile> DesignFile::load(const fs::path& path, std::string* error) {
   try {
-    const auto text = paths::readBytes(path, kReadPadding);
+    auto text = paths::readBytes(path, kReadPadding);
     if (!text) {
       if (error) *error = "cannot read " + path.string();
       return std::nullopt;
     }
-    return parsePadded(*text, error);
+    return parseFileBytes(*text, path, error);
   } catch (const std::exception& bad) {
     if (error) *error = bad.what();
     return std::nullopt;

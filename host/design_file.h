@@ -146,6 +146,14 @@ class DesignFile {
   // (their content does not matter).
   static constexpr std::size_t kReadPadding = 64;
   static std::optional<DesignFile> parsePadded(std::string_view json, std::string* error = nullptr);
+  // The same for the whole content of the file `path` as paths::readBytes gave it with
+  // kReadPadding. The memory of a large file's bytes is given back as its elements are read
+  // (from `releaseFrom` bytes on), and the bytes are read again from `path` when a refusal needs
+  // the whole text: the file is refused when it can then no longer be read or changed size.
+  // The content of `bytes` is unspecified afterwards.
+  static constexpr std::size_t kReleaseFrom = std::size_t{16} << 20;
+  static std::optional<DesignFile> parseFileBytes(std::string& bytes, const boost::filesystem::path& path,
+                                                  std::string* error = nullptr, std::size_t releaseFrom = kReleaseFrom);
   static std::optional<DesignFile> load(const boost::filesystem::path& path, std::string* error = nullptr);
 
   std::string toJson() const;

@@ -9,9 +9,15 @@
 // the reader does not keep is still walked, so that a document is accepted only when it is
 // valid JSON; and when a document is refused, a full syntax check decides whether the reason is
 // that it is not JSON at all.
+#include <sys/mman.h>
+#include <unistd.h>
+
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
+#include <functional>
 #include <limits>
 #include <memory>
 #include <numbers>
@@ -22,6 +28,7 @@
 
 #include "host/design_file.h"
 #include "host/design_file_format.h"
+#include "host/paths.h"
 #include "host/text.h"
 
 namespace host {
@@ -718,11 +725,83 @@ class SeenIds {
   std::unordered_set<ElementId> set_;
 };
 
+// The memory of the bytes the parser has passed, given back while the elements of a large file
+// are read. The parser only moves forward from one top element to the next (an element may read
+// its own fields again, never those of an element before it) and every value is copied out of
+// the bytes as it is read, so the pages before the next element are never read again by that
+// reading. The bytes must be a buffer of ours, in private anonymous memory; they are put back (read
+// again) before anything reads the whole text anew.
+class PassedBytes {
+ public:
+  PassedBytes(const char* begin, std::size_t step, std::function<bool()> reread)
+      : first_(pageUp(reinterpret_cast<std::uintptr_t>(begin))), released_(first_), step_(step), reread_(std::move(reread)) {}
+
+  // Nothing before `at` is read again.
+  void passed(const char* at) {
+    const std::uintptr_t end = reinterpret_cast<std::uintptr_t>(at) & ~(pageSize() - 1);
+    if (end < released_ + step_) return;
+    if (::madvise(reinterpret_cast<void*>(released_), end - released_, MADV_DONTNEED) == 0) released_ = end;
+  }
+
+  // Puts the bytes given back in place again; false when they cannot be (then for good).
+  bool restore() {
+    if (released_ == first_) return true;
+    if (lost_ || !reread_()) {
+      lost_ = true;
+      return false;
+    }
+    released_ = first_;
+    return true;
+  }
+
+ private:
+  static std::uintptr_t pageSize() {
+    static const auto size = static_cast<std::uintptr_t>(::sysconf(_SC_PAGESIZE));
+    return size;
+  }
+  static std::uintptr_t pageUp(std::uintptr_t at) { return (at + pageSize() - 1) & ~(pageSize() - 1); }
+
+  std::uintptr_t first_;     // the first whole page of the bytes
+  std::uintptr_t released_;  // the end of the pages given back
+  std::size_t step_;         // bytes given back at a time, at least
+  std::function<bool()> reread_;
+  bool lost_ = false;
+};
+
+// What the reading of the top elements knows of the document being read.
+struct Reading {
+  const char* end = nullptr;      // the end of the document's bytes
+  PassedBytes* passed = nullptr;  // the bytes to give back as they are passed, if any
+};
+thread_local Reading reading;
+
+const char* locationOf(od::value& v) {
+  const char* at = nullptr;
+  return v.current_location().get(at) == simdjson::SUCCESS ? at : nullptr;
+}
+
+// After this many elements, the room for the rest of them is reserved at once, estimated from
+// the bytes they took: no element is written in fewer than kLeastElementBytes.
+constexpr std::size_t kElementsBeforeEstimate = 256;
+constexpr std::size_t kLeastElementBytes = 24;
+
+void reserveRest(std::vector<Element>& elements, const char* first, const char* at) {
+  if (!reading.end || !first || !at || at <= first || at >= reading.end) return;
+  const auto left = static_cast<std::size_t>(reading.end - at);
+  const auto read = static_cast<std::size_t>(at - first);
+  const double perElement = static_cast<double>(read) / static_cast<double>(elements.size());
+  auto more = static_cast<std::size_t>(static_cast<double>(left) / perElement * (1.0 + 1.0 / 16));
+  more = std::min(more, left / kLeastElementBytes);
+  elements.reserve(elements.size() + more);
+}
+
 std::vector<Element> readTopElements(od::value v, std::size_t m, SeenIds& ids, ElementId& highest) {
   std::vector<Element> elements;
   std::uint32_t lastPosition = 0;
   std::size_t i = 0;
+  const char* first = nullptr;  // where the first element starts
   eachItem(v, "elements", [&](od::value x) {
+    if (i == 0) first = locationOf(x);
     try {
       Slot<ElementId> id;
       Slot<std::uint32_t> pos;
@@ -739,7 +818,15 @@ std::vector<Element> readTopElements(od::value v, std::size_t m, SeenIds& ids, E
       fail("model " + std::to_string(m) + ", element " + std::to_string(i) + ": " + bad.what);
     }
     ++i;
+    if (i == kElementsBeforeEstimate || reading.passed) {
+      const char* at = locationOf(x);
+      if (i == kElementsBeforeEstimate) reserveRest(elements, first, at);
+      if (reading.passed && at) reading.passed->passed(at);
+    }
   });
+  // An estimate far above the count (the bytes after the elements were many) gives its room
+  // back; a vector that grew past its estimate is never less than half full.
+  if (elements.size() < elements.capacity() / 2) elements.shrink_to_fit();
   return elements;
 }
 
@@ -985,14 +1072,25 @@ bool nestingWithin(std::string_view text, std::size_t limit) {
 bool isJson(std::string_view text) { return nlohmann::json::accept(text); }
 
 // The nesting is measured only when the reading fails or a walk goes deep: the document the
-// reader accepts nests no deeper than its elements, whose depth is bounded.
-std::optional<DesignFile> parseText(simdjson::padded_string_view text, std::string* error) {
+// reader accepts nests no deeper than its elements, whose depth is bounded. With `passed`, the
+// bytes are given back as the elements are read, and put back before the whole text is read again.
+std::optional<DesignFile> parseText(simdjson::padded_string_view text, std::string* error, PassedBytes* passed = nullptr) {
+  const auto whole = [&] { return !passed || passed->restore(); };
   const auto refuse = [&](std::string why) {
-    if (error) *error = !nestingWithin(text, kMaxNesting) ? std::string("the document nests too deeply") : std::move(why);
+    if (error)
+      *error = !whole()                           ? std::string("the file changed while it was read")
+               : !nestingWithin(text, kMaxNesting) ? std::string("the document nests too deeply")
+                                                   : std::move(why);
     return std::nullopt;
   };
+  const Reading outer = reading;
+  struct Restore {
+    const Reading& outer;
+    ~Restore() { reading = outer; }
+  } restoreReading{outer};
   for (int attempt = 0; attempt < 2; ++attempt) {
     guardDepth = attempt == 0;
+    reading = Reading{text.data() + text.size(), passed};
     try {
       refusedSome = false;
       // A parser's buffers grow with the documents it reads: one per thread is kept for plans of
@@ -1005,13 +1103,13 @@ std::optional<DesignFile> parseText(simdjson::padded_string_view text, std::stri
       od::document doc = parser.iterate(text);
       DesignFile file = readDocument(doc);
       // A refused value was passed over unchecked: the document is then checked whole.
-      if (refusedSome && (!nestingWithin(text, kMaxNesting) || !isJson(text))) return refuse("not a JSON document");
+      if (refusedSome && (!whole() || !nestingWithin(text, kMaxNesting) || !isJson(text))) return refuse("not a JSON document");
       return file;
     } catch (const Deep&) {
-      if (!nestingWithin(text, kMaxNesting)) return refuse("");
+      if (!whole() || !nestingWithin(text, kMaxNesting)) return refuse("");
     } catch (const Invalid& bad) {
       // Not JSON at all is the reason that comes first.
-      return refuse(isJson(text) ? bad.what : "not a JSON document");
+      return refuse(whole() && isJson(text) ? bad.what : "not a JSON document");
     } catch (const simdjson::simdjson_error& bad) {
       return refuse(bad.error() == simdjson::MEMALLOC ? "out of memory" : "not a JSON document");
     } catch (const std::exception& bad) {
@@ -1035,6 +1133,25 @@ std::optional<DesignFile> DesignFile::parse(std::string_view json, std::string* 
 
 std::optional<DesignFile> DesignFile::parsePadded(std::string_view json, std::string* error) {
   return parseText(simdjson::padded_string_view(json.data(), json.size(), json.size() + kReadPadding), error);
+}
+
+// The bytes are a std::string's own block: the pages strictly inside it hold nothing but its
+// bytes (the allocator's records lie at its ends, on pages never given back), and they are read
+// again in place, so that every pointer into them stays valid.
+std::optional<DesignFile> DesignFile::parseFileBytes(std::string& bytes, const boost::filesystem::path& path,
+                                                     std::string* error, std::size_t releaseFrom) {
+  try {
+    if (bytes.capacity() < bytes.size() + kReadPadding) bytes.reserve(bytes.size() + kReadPadding);
+    const simdjson::padded_string_view text(bytes.data(), bytes.size(), bytes.size() + kReadPadding);
+    if (bytes.size() < releaseFrom) return parseText(text, error);
+    constexpr std::size_t kMostStep = 4 << 20;
+    PassedBytes passed(bytes.data(), std::clamp<std::size_t>(releaseFrom / 4, 1, kMostStep),
+                       [&] { return paths::readBytesAgain(path, bytes); });
+    return parseText(text, error, &passed);
+  } catch (const std::exception& bad) {
+    if (error) *error = bad.what();
+    return std::nullopt;
+  }
 }
 
 }  // namespace host

@@ -196,7 +196,7 @@ std::shared_ptr<DesignFile> loadShared(const fs::path& path, int* status, std::s
     std::size_t hash = 0;
     {
       ++loads().reads;
-      const auto bytes = paths::readBytes(path, DesignFile::kReadPadding);
+      auto bytes = paths::readBytes(path, DesignFile::kReadPadding);
       if (!bytes) {
         forget(path);
         *status = kFileNotFound;
@@ -214,7 +214,7 @@ std::shared_ptr<DesignFile> loadShared(const fs::path& path, int* status, std::s
       }
       forget(path);
       ++loads().parses;
-      file = DesignFile::parsePadded(*bytes, error);
+      file = DesignFile::parseFileBytes(*bytes, path, error);
     }
     if (!file) {
       *status = kNotDesignFile;

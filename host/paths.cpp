@@ -132,23 +132,47 @@ fs::path resolve(const std::wstring& path) {
   }
 }
 
+namespace {
+
+// Reads the whole regular file `path` into the buffer that `place` gives for its size (nullptr:
+// that size is not taken).
+template <class Place>
+bool readWhole(const fs::path& path, Place&& place) {
+  boost::system::error_code ec;
+  if (!fs::is_regular_file(path, ec)) return false;
+  std::ifstream in(path.string(), std::ios::binary);
+  if (!in) return false;
+  in.seekg(0, std::ios::end);
+  const std::streamoff size = in.tellg();
+  if (size < 0) return false;
+  char* to = place(static_cast<std::size_t>(size));
+  if (!to) return false;
+  in.seekg(0);
+  return size == 0 || static_cast<bool>(in.read(to, size));
+}
+
+}  // namespace
+
 std::optional<std::string> readBytes(const fs::path& path, std::size_t padding) {
   try {
-    boost::system::error_code ec;
-    if (!fs::is_regular_file(path, ec)) return std::nullopt;
-    std::ifstream in(path.string(), std::ios::binary);
-    if (!in) return std::nullopt;
-    in.seekg(0, std::ios::end);
-    const std::streamoff size = in.tellg();
-    if (size < 0) return std::nullopt;
     std::string bytes;
-    bytes.reserve(static_cast<std::size_t>(size) + padding);
-    bytes.resize(static_cast<std::size_t>(size));
-    in.seekg(0);
-    if (size > 0 && !in.read(bytes.data(), size)) return std::nullopt;
+    const bool read = readWhole(path, [&](std::size_t size) {
+      bytes.reserve(size + padding);
+      bytes.resize(size);
+      return bytes.data();
+    });
+    if (!read) return std::nullopt;
     return bytes;
   } catch (...) {
     return std::nullopt;
+  }
+}
+
+bool readBytesAgain(const fs::path& path, std::string& bytes) {
+  try {
+    return readWhole(path, [&](std::size_t size) { return size == bytes.size() ? bytes.data() : nullptr; });
+  } catch (...) {
+    return false;
   }
 }
 

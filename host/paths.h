@@ -47,6 +47,10 @@ bool isTemporaryName(const std::string& name);
 // `padding`, that many more bytes are allocated after the content (readable, not part of it).
 std::optional<std::string> readBytes(const boost::filesystem::path& path, std::size_t padding = 0);
 
+// Reads the whole file again into `bytes`, which readBytes gave for it, in place: false, `bytes`
+// then unspecified, when it can no longer be read or its size changed.
+bool readBytesAgain(const boost::filesystem::path& path, std::string& bytes);
+
 // The names of a folder's entries, in name order (empty when it cannot be listed). A folder is
 // listed once and listed again only when it changed (reference valid until the next call).
 const std::vector<boost::filesystem::path>& entries(const boost::filesystem::path& folder);

@@ -349,4 +349,55 @@ TEST(DesignFile, ReadsBytesThatHaveNoRoomAfterThem) {
   EXPECT_EQ(error, "not a JSON document");
 }
 
+// A large file's bytes are given back as its elements are read: a refusal, the whole check after a
+// value refused but passed over, and the second reading of a deep document find them again, read
+// from the file once more, with the same outcome as the same bytes in memory.
+TEST(DesignFile, ReadsALargeFileWhoseBytesAreGivenBackAsTheyAreRead) {
+  std::string lines;
+  for (int i = 1; i <= 20000; ++i)
+    lines += R"({"id":)" + std::to_string(i) + R"(,"pos":)" + std::to_string(i) + R"(,"type":4,"points":[[0,0],[1,1],[2,3]]},)";
+  const auto lastLine = [](const std::string& more) {
+    return R"({"id":30000,"pos":30000,"type":4,)" + more + R"("points":[[0,0],[1,1]]})";
+  };
+  constexpr std::size_t kReleaseFrom = 64 << 10;
+  const fs::path path = "large.dgn";
+  struct Case {
+    std::string last;
+    bool accepted;
+  };
+  const Case cases[] = {
+      {lastLine(R"("level":-1,)"), false},
+      {lastLine(R"("colour":1.)"), false},
+      {lastLine(R"("note":)" + std::string(250, '[') + std::string(250, ']') + ","), false},
+      {lastLine(R"("colour":-1,"colour":2,)"), true},
+      {lastLine(R"("note":)" + std::string(160, '[') + std::string(160, ']') + ","), true},
+  };
+  for (const auto& c : cases) {
+    const std::string text = lineDocument(lines + c.last);
+    ASSERT_GT(text.size(), 16 * kReleaseFrom);
+    std::string inMemory, fromFile;
+    const auto expected = DesignFile::parse(text, &inMemory);
+    ASSERT_EQ(expected.has_value(), c.accepted) << inMemory;
+    ASSERT_TRUE(paths::writeReplacing(path, text));
+    auto bytes = paths::readBytes(path, DesignFile::kReadPadding);
+    ASSERT_TRUE(bytes);
+    const auto loaded = DesignFile::parseFileBytes(*bytes, path, &fromFile, kReleaseFrom);
+    EXPECT_EQ(loaded, expected) << c.last;
+    EXPECT_EQ(fromFile, inMemory) << c.last;
+  }
+
+  // A file whose size changed before its bytes are read again is refused for it; below the size
+  // from which bytes are given back, nothing needs reading again.
+  for (const std::size_t releaseFrom : {kReleaseFrom, DesignFile::kReleaseFrom}) {
+    ASSERT_TRUE(paths::writeReplacing(path, lineDocument(lines + lastLine(R"("level":-1,)"))));
+    auto bytes = paths::readBytes(path, DesignFile::kReadPadding);
+    ASSERT_TRUE(bytes);
+    ASSERT_TRUE(paths::writeReplacing(path, "{}"));
+    std::string error;
+    EXPECT_FALSE(DesignFile::parseFileBytes(*bytes, path, &error, releaseFrom));
+    EXPECT_EQ(error, releaseFrom == kReleaseFrom ? "the file changed while it was read" : "model 0, element 20000: level is not an integer in range");
+  }
+  fs::remove(path);
+}
+
 }  // namespace
