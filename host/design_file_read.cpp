@@ -1112,6 +1112,8 @@ std::optional<DesignFile> parseText(simdjson::padded_string_view text, std::stri
       return refuse(whole() && isJson(text) ? bad.what : "not a JSON document");
     } catch (const simdjson::simdjson_error& bad) {
       return refuse(bad.error() == simdjson::MEMALLOC ? "out of memory" : "not a JSON document");
+    } catch (const std::bad_alloc&) {
+      return refuse("out of memory");
     } catch (const std::exception& bad) {
       return refuse(bad.what());
     }

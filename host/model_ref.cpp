@@ -236,7 +236,13 @@ std::shared_ptr<DesignFile> loadShared(const fs::path& path, int* status, std::s
 std::shared_ptr<DesignFile> loadFile(const fs::path& path, bool readOnly, int* status, std::string* error) {
   auto shared = loadShared(path, status, error);
   if (!shared || readOnly) return shared;
-  return std::make_shared<DesignFile>(*shared);
+  try {
+    return std::make_shared<DesignFile>(*shared);
+  } catch (const std::bad_alloc&) {
+    *status = kNotDesignFile;
+    if (error) *error = "out of memory reading " + path.string();
+    return nullptr;
+  }
 }
 
 std::uint64_t addEntry(Entry e) {
