@@ -164,16 +164,19 @@ void keep(CachedFile entry) {
   files.resize(kept);
 }
 
+// No file for an open: the status, and why with the file's path when `error` is asked for.
+std::shared_ptr<DesignFile> refused(int* status, int code, std::string* error, const char* why, const fs::path& path) {
+  *status = code;
+  if (error) *error = why + path.string();
+  return nullptr;
+}
+
 // Reads (or finds in the cache) a design file. The result must not be changed unless copied.
 // A file larger than the limit is refused before it is read; running out of memory refuses
 // the file and leaves the host as it was.
 std::shared_ptr<DesignFile> loadShared(const fs::path& path, int* status, std::string* error) {
   const auto stamp = stampOf(path);
-  if (!stamp) {
-    *status = kFileNotFound;
-    if (error) *error = "no such file: " + path.string();
-    return nullptr;
-  }
+  if (!stamp) return refused(status, kFileNotFound, error, "no such file: ", path);
   auto& files = cache();
   auto cached = std::find_if(files.begin(), files.end(), [&](const CachedFile& c) { return c.path == path.string(); });
   if (cached != files.end()) {
@@ -186,9 +189,7 @@ std::shared_ptr<DesignFile> loadShared(const fs::path& path, int* status, std::s
   }
   if (stamp->size > megabytes(L"CADHOST_DESIGN_FILE_MAX_MB", kDefaultDesignFileMaxMb)) {
     forget(path);
-    *status = kNotDesignFile;
-    if (error) *error = "larger than the design-file size limit: " + path.string();
-    return nullptr;
+    return refused(status, kNotDesignFile, error, "larger than the design-file size limit: ", path);
   }
   try {
     const bool settled = now() - std::max(stamp->modified, stamp->changed) > kSettled;
@@ -199,9 +200,7 @@ std::shared_ptr<DesignFile> loadShared(const fs::path& path, int* status, std::s
       auto bytes = paths::readBytes(path, DesignFile::kReadPadding);
       if (!bytes) {
         forget(path);
-        *status = kFileNotFound;
-        if (error) *error = "cannot read " + path.string();
-        return nullptr;
+        return refused(status, kFileNotFound, error, "cannot read ", path);
       }
       // A file changed too recently for its times to be trusted is known by its bytes.
       if (!settled) hash = std::hash<std::string_view>{}(*bytes);
@@ -226,9 +225,7 @@ std::shared_ptr<DesignFile> loadShared(const fs::path& path, int* status, std::s
     return shared;
   } catch (const std::bad_alloc&) {
     forget(path);
-    *status = kNotDesignFile;
-    if (error) *error = "out of memory reading " + path.string();
-    return nullptr;
+    return refused(status, kNotDesignFile, error, "out of memory reading ", path);
   }
 }
 
@@ -239,9 +236,7 @@ std::shared_ptr<DesignFile> loadFile(const fs::path& path, bool readOnly, int* s
   try {
     return std::make_shared<DesignFile>(*shared);
   } catch (const std::bad_alloc&) {
-    *status = kNotDesignFile;
-    if (error) *error = "out of memory reading " + path.string();
-    return nullptr;
+    return refused(status, kNotDesignFile, error, "out of memory reading ", path);
   }
 }
 

@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <sstream>
 
-
 #include "host/color_palette.h"
 #include "host/locate.h"
 #include "host/paths.h"

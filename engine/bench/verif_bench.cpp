@@ -2,8 +2,8 @@
 // verif_verifierListePlan over 100 one-file plans of 20,000 drawn elements each (the clean
 // fixture plan with its content grown). Counters: time per plan, the process's peak memory, the
 // design files read and parsed and the folders listed per plan (each run starts with no file
-// loaded; reads and parses also for the set-up and the verification apart), and beside it the time of loading the 100 design files once, to weigh the checks
-// against it.
+// loaded; reads and parses also for the set-up and the verification apart), and beside it the
+// time of loading the 100 design files once, to weigh the checks against it.
 #include <benchmark/benchmark.h>
 
 #include <sys/resource.h>
