@@ -36,7 +36,7 @@ class CoordGml : public ::testing::Test {
   // A WGS84 working drawing (1000 UORs per master unit: a degree is 1000 UORs).
   void SetUp() override {
     host::resetModels();
-    dir = fs::current_path() / "coord_gml";
+    dir = fs::current_path() / "coord_gml" / ::testing::UnitTest::GetInstance()->current_test_info()->name();
     fs::create_directories(dir);
     fx::DesignBuilder b;
     b.header().coordinateSystem = L"EPSG:4326";

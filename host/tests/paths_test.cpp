@@ -13,7 +13,7 @@ namespace {
 class HostPaths : public ::testing::Test {
  protected:
   void SetUp() override {
-    root = fs::current_path() / "paths_test";
+    root = fs::current_path() / "paths_test" / ::testing::UnitTest::GetInstance()->current_test_info()->name();
     fs::remove_all(root);
     fs::create_directories(root / "Dossier" / "Livre");
     std::ofstream(fs::path(root / "Dossier" / "Livre" / "abc.fp2").string()) << "x";

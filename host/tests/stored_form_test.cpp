@@ -34,7 +34,7 @@ const char* resourceText = R"({"format": "cadhost-resource", "version": 1, "data
 class HostStoredForm : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir = fs::current_path() / "stored_form";
+    dir = fs::current_path() / "stored_form" / ::testing::UnitTest::GetInstance()->current_test_info()->name();
     fs::create_directories(dir);
     write("rec.json", resourceText);
     handle = rs::openFile((dir / "rec.json").wstring());
