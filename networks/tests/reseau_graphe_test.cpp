@@ -6,6 +6,7 @@
 
 #include <limits>
 
+#include "engine/fixture/plan_fixture_generes.h"
 #include "engine/fixture/plan_fixture_reseau.h"
 #include "engine/plan_verifier.h"
 #include "networks/tests/harnais_reseau.h"
@@ -204,6 +205,39 @@ TEST_F(GrapheReseau, BadInputNeverStopsTheGraph) {
   EXPECT_EQ(r.troncons[0].noeudFin, -1);
   for (const vernoeud& n : r.noeuds) EXPECT_EQ(std::count(n.troncons.begin(), n.troncons.end(), 0), 0);
   EXPECT_EQ(r.troncons.size(), v.reseau.troncons.size() + 1);
+}
+
+// A street grid of 64 pieces: 16 joints, 24 nodes between two pieces, 16 ends on the sides that
+// continue in the four side neighbours, two of them drawn and carried in Lambert 93.
+TEST_F(GrapheReseau, GeneratedNetworksHoldWithTheirEightNeighbours) {
+  for (const std::uint32_t type : {1u, 2u}) {
+    SCOPED_TRACE(type);
+    auto nom = [&](int i) {
+      return type == 1 ? L"4409045" + std::to_wstring(i) + L".109" : L"QRL-47-00193-01246-03-D-0" + std::to_wstring(i) + L".EL2";
+    };
+    fx::DesignBuilder b;
+    pf::definirNiveaux(b, nom(9));
+    b.header().coordinateSystem = L"RGF93.CC47";
+    const pf::ReseauGenere g = pf::ajouterReseauGenere(b, type, 64, pf::uor({1354950, 6234000, 0}), 400000.0, 7);
+    EXPECT_EQ(g.troncons, 64);
+    EXPECT_EQ(g.cellules, 16);
+    EXPECT_EQ(g.bordure.size(), 16u);
+    std::vector<host::fixture::DesignBuilder> voisins = pf::voisinsReseauGenere(type, g);
+    ASSERT_EQ(voisins.size(), 8u);
+    std::vector<host::ModelRef> modeles;
+    for (std::size_t i = 0; i < voisins.size(); ++i) modeles.push_back(ouvrir(voisins[i], nom(static_cast<int>(i))));
+    EXPECT_EQ(*voisins[0].header().coordinateSystem, L"IGN-RGF93");
+    EXPECT_EQ(*voisins[1].header().coordinateSystem, L"RGF93.CC47");
+
+    const verplaninfo p = plan(ouvrir(b, nom(9)), type);
+    const verreseau r = graphe(p, modeles);
+    harnais::tenirPropre(r, p);
+    EXPECT_EQ(r.troncons.size(), 64u);
+    EXPECT_EQ(r.noeuds.size(), 16u + 24u + 16u);
+    std::size_t changements = 0;
+    for (const vernoeud& n : r.noeuds) changements += n.changement;
+    EXPECT_GT(changements, 0u);
+  }
 }
 
 class PlanReseauLivre : public harnais::PlanLivre {};
