@@ -38,13 +38,7 @@ void indexAJour(verreseau& reseau) {
 }  // namespace
 
 void verreseau_copier(verreseau& cible, const verreseau& source) {
-  if (&cible == &source) return;
-  cible.noeuds = source.noeuds;
-  cible.troncons = source.troncons;
-  cible.catalogueV2 = source.catalogueV2;
-  cible.catalogueV3 = source.catalogueV3;
-  cible.tolerances = source.tolerances;
-  cible.index = source.index;
+  if (&cible != &source) cible = source;
 }
 
 void verreseau_detruire(verreseau& reseau) { reseau = verreseau{}; }
