@@ -87,6 +87,10 @@ TEST_F(CoordonneesShell, ConvertsPastesGoesToThePointAndCopiesOnEveryDrawing) {
   EXPECT_NEAR(champ(e[1], 51), 652307.606, 1e-3) << e[1];  // also after a round trip through NTF
   EXPECT_NEAR(champ(e[1], 52), 6862036.586, 1e-3) << e[1];
   EXPECT_THAT(e[1], Not(HasSubstr("[mode")));
+  // Projected fields with three decimals, geographic ones with nine, never an exponent.
+  EXPECT_THAT(e[1], HasSubstr("text 51 \u00ab X \u00bb (cach\u00e9) = \u00ab 700000.000 \u00bb"));
+  EXPECT_THAT(e[1], HasSubstr("text 53 \u00ab Longitude \u00bb = \u00ab 3.000000000 \u00bb"));
+  EXPECT_THAT(e[1], Not(HasSubstr("e+")));
 
   // 2. One cross after each go-to, none once the dialog is closed.
   EXPECT_EQ(occurrences(lire(dir / "croix1.svg"), "class=\"transient\""), 1u);
