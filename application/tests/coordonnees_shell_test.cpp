@@ -153,7 +153,7 @@ TEST_F(CoordonneesShell, ConvertsPastesGoesToThePointAndCopiesOnEveryDrawing) {
   EXPECT_THAT(e[12], Not(HasSubstr("[mode 2]")));
 
   // 13. The copied rectangle pasted back sets the view's area to its box, 2 km by 1 km, centred on
-  // it, and draws the cross.
+  // it and grown to the view's shape (4 wide by 3 high), and draws the cross.
   EXPECT_THAT(e[13], Not(HasSubstr("[mode 2]")));
   EXPECT_THAT(e[13], Not(HasSubstr("[mode 7]")));
   const auto zoneCollee = e[13].find("vue 1 : ");
@@ -161,7 +161,7 @@ TEST_F(CoordonneesShell, ConvertsPastesGoesToThePointAndCopiesOnEveryDrawing) {
   std::istringstream boite(e[13].substr(zoneCollee + 8));
   boite >> x1 >> y1 >> x2 >> y2;
   EXPECT_NEAR(x2 - x1, 2000000.0, 1000.0);
-  EXPECT_NEAR(y2 - y1, 1000000.0, 1000.0);
+  EXPECT_NEAR(y2 - y1, 1500000.0, 1000.0);
   EXPECT_NEAR((x1 + x2) / 2, 701000000.0, 1000.0);
   EXPECT_NEAR((y1 + y2) / 2, 6600500000.0, 1000.0);
   EXPECT_EQ(occurrences(lire(dir / "collage.svg"), "class=\"transient\""), 1u);

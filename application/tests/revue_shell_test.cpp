@@ -175,17 +175,23 @@ TEST_F(RevueShell, ErrorsDialogLocateCommandAndDescriptionDialogOnAReviewedFolde
 
   // 9. In substitute colours, the six added elements (the two lines with large ids among them)
   // are green and the removed building red; a double click frames the row's element in view 1,
-  // with the zoom factor's margin on either side.
+  // centred, with the zoom factor's margin along the side that limits it (the view keeps its
+  // shape).
   const std::string supprime = fichier("description_supprime.svg"), route = fichier("description_route.svg");
   EXPECT_EQ(duPlanUnique(supprime, "#00ff00").size(), 6u);
   const auto rouges = duPlanUnique(supprime, "#ff0000");
   ASSERT_EQ(rouges.size(), 1u);
   const double largeur = attribut(supprime, "width"), hauteur = attribut(supprime, "height");
+  EXPECT_NEAR(largeur / hauteur, 4.0 / 3.0, 1e-2);
   const double marge = (1.0 - 1.0 / 1.2) / 2.0;
+  double x0 = largeur, x1 = 0, y0 = hauteur, y1 = 0;
   for (const auto& [x, y] : points(rouges[0])) {
-    EXPECT_NEAR(std::min(x, largeur - x), largeur * marge, 1.0);
-    EXPECT_NEAR(std::min(y, hauteur - y), hauteur * marge, 1.0);
+    x0 = std::min(x0, x), x1 = std::max(x1, x);
+    y0 = std::min(y0, y), y1 = std::max(y1, y);
   }
+  EXPECT_NEAR(x0, largeur - x1, 1.0);
+  EXPECT_NEAR(y0, hauteur - y1, 1.0);
+  EXPECT_NEAR(std::min(x0 / largeur, y0 / hauteur), marge, 1e-2);
   EXPECT_THAT(e[9], HasSubstr("| Statut | Description (6) |"));
   EXPECT_THAT(e[9], Not(HasSubstr("| Suppression |")));
   std::size_t routes = 0;
