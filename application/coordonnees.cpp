@@ -310,11 +310,11 @@ void coord_hookMenu(d::ItemMessage* message) {
     const int entree = message->item ? message->item->menuSelection : message->menuValue;
     if (entree == 1) {
       modeCopie = 1;
-      host::tools::startPrimitive(coord_copierPoint, coord_outilPoint, 10, 11);
+      coord_demarrerOutil(coord_copierPoint, coord_outilPoint, 10, 11);
     } else if (entree == 2) {
       pointsCoordonnees.clear();
       modeCopie = 2;
-      host::tools::startPrimitive(coord_premierPointPolygone, coord_outilPolygone, 12, 13);
+      coord_demarrerOutil(coord_premierPointPolygone, coord_outilPolygone, 12, 13);
     }
   } catch (...) {
   }
@@ -351,10 +351,19 @@ void coord_collerPressePapier(d::ItemMessage* message) {
     message->msgUnderstood = false;
     return;
   }
+  // While a copy tool picks, the paste works on a list of its own: the tool's points are put
+  // back as they were, whatever the paste read.
+  std::vector<host::Point3d> pointsOutil;
+  bool misDeCote = false;
   try {
+    if (coord_outilEnCours()) {
+      pointsOutil = pointsCoordonnees;
+      misDeCote = true;
+    }
     coller(message);
   } catch (...) {
   }
+  if (misDeCote) pointsCoordonnees.swap(pointsOutil);
 }
 
 void coord_allerPoint(d::ItemMessage* message) {

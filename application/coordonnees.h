@@ -10,6 +10,7 @@
 #include "engine/verprojection.h"
 #include "host/dialogs.h"
 #include "host/geom_types.h"
+#include "host/tools.h"
 #include "host/transients.h"
 
 // Index in appTolvek.projections of the row the dialog shows; -1 when none.
@@ -38,6 +39,13 @@ std::int32_t coord_ligneModele();
 
 // Shows a kind-7 message when a reprojection failed.
 void coord_signalerConversionImpossible();
+
+// Starts one of the copy tools (the point tool with ids 10 and 11, the polygon tool with 12 and
+// 13), remembering it as the application's running copy tool.
+void coord_demarrerOutil(host::tools::DataPointFunction point, host::tools::ResetFunction reset, int nom,
+                         int invite);
+// True while the copy tool last started runs (no other tool, no end since).
+bool coord_outilEnCours();
 
 // The copy-point tool: reset (restarts it) and data point (copies the point and ends).
 void coord_outilPoint();

@@ -414,6 +414,45 @@ TEST_F(Coordonnees, TheCopyPolygonToolClosesTheRingAndDrawsItWhilePicking) {
   EXPECT_EQ(std::count(grand.begin(), grand.end(), L','), 10001);  // one comma a pair, the ring closed
 }
 
+// A paste while the polygon is picked works apart from the tool: the ring copied is the picked
+// one, whatever was pasted meanwhile.
+TEST_F(Coordonnees, APasteWhileThePolygonIsPickedLeavesThePickedPoints) {
+  dessin(L"IGN-RGF93");
+  const std::vector<host::Point3d> anneau = {{700000000, 6600000000, 0},
+                                             {701000000, 6600000000, 0},
+                                             {701000000, 6601000000, 0},
+                                             {700000000, 6601000000, 0},
+                                             {700000000, 6600000000, 0}};
+  const auto& table = appTolvek.projections;
+  const std::wstring attendu =
+      coord_exporterPoints(anneau, 2, L"Tolvek", table[static_cast<std::size_t>(proj_indiceParCle(table, L"IGN-RGF93"))],
+                           table[static_cast<std::size_t>(proj_indiceParCle(table, L"EPSG:4326"))]);
+  ASSERT_FALSE(attendu.empty());
+  ouvrir();
+  menu(2);
+  point(anneau[0].x, anneau[0].y);
+  point(anneau[1].x, anneau[1].y);
+  for (const std::wstring& texte : {std::wstring(L"652307.606,6862036.586"), stbxml_fixture::textePolygone(), std::wstring(L"x")}) {
+    host::clipboard::setText(texte);
+    presser(52);
+    EXPECT_EQ(host::tools::status().kind, host::tools::Kind::Primitive);
+  }
+  EXPECT_NEAR(TvkDlg.coordonnees[2], 2.355, 1e-9);  // the polygon pasted was read all the same
+  host::tools::motion(0, {701000000, 6601000000, 0});
+  ASSERT_EQ(host::views::dynamicsInView(0).size(), 1u);
+  EXPECT_EQ(host::views::dynamicsInView(0)[0].type, host::ElementType::Shape);  // two points picked
+  point(anneau[2].x, anneau[2].y);
+  point(anneau[3].x, anneau[3].y);
+  reset();
+  EXPECT_EQ(presseRetire(), attendu);
+
+  // Once the tool has ended, a paste replaces the points again.
+  host::clipboard::setText(L"1,2");
+  presser(52);
+  ASSERT_EQ(pointsCoordonnees.size(), 1u);
+  EXPECT_EQ(pointsCoordonnees[0].x, 1.0);
+}
+
 TEST_F(Coordonnees, NothingIsCopiedWithoutTheModelsSystemAPointOfPROJOrAClipboard) {
   struct Cas {
     std::optional<std::wstring> cle;
