@@ -37,6 +37,14 @@ void coord_allerPoint(host::dialogs::ItemMessage* message);
 // system; -1 when the model has none or its name is no key of the table.
 std::int32_t coord_ligneModele();
 
+// Reprojects the points (UORs of the active model) from the source row to the target row: 0, or
+// 0x8000 with the points as they were when stbProj_reprojeter fails or a result cannot stand: a
+// result that is not finite, a geographic one outside -180..180 / -90..90, or one that does not
+// come back to its point when reprojected back (PROJ gives such results, near a pole, for points
+// far beyond where a projection can be inverted).
+std::int32_t coord_reprojeter(std::vector<host::Point3d>& points, const verprojection& source,
+                              const verprojection& cible);
+
 // Shows a kind-7 message when a reprojection failed.
 void coord_signalerConversionImpossible();
 

@@ -491,6 +491,61 @@ TEST_F(Coordonnees, NothingIsCopiedWithoutTheModelsSystemAPointOfPROJOrAClipboar
   }
 }
 
+// A point a million kilometres from Lambert 93's origin: PROJ gives it a place near the south
+// pole, which does not reproject back to it. Such a result, and a pasted box whose centre would
+// overflow, are refused with the conversion message; a far point that does come back is not.
+TEST_F(Coordonnees, AResultThatDoesNotStandIsRefusedWithTheConversionMessage) {
+  dessin(L"IGN-RGF93");
+  const double loin = 1e12;  // UORs: 1e9 m
+  ouvrir();
+
+  // The combo box: the geographic pair keeps its values.
+  TvkDlg.coordonnees[2] = 3;
+  TvkDlg.coordonnees[3] = 46.5;
+  taper(51, L"1000000000");
+  taper(52, L"1000000000");
+  host::messages::clearLog();
+  ASSERT_TRUE(choisir(kWgs84));
+  EXPECT_EQ(messages(), std::vector<std::wstring>{kConversion});
+  EXPECT_EQ(TvkDlg.coordonnees[2], 3.0);
+  EXPECT_EQ(TvkDlg.coordonnees[3], 46.5);
+  ASSERT_TRUE(choisir(kL93));
+  taper(51, L"10000000");  // 10000 km away, yet a point that Lambert 93 inverts
+  taper(52, L"10000000");
+  host::messages::clearLog();
+  ASSERT_TRUE(choisir(kWgs84));
+  EXPECT_TRUE(messages().empty());
+  EXPECT_NEAR(TvkDlg.coordonnees[2], 105.0707431, 1e-6);
+  EXPECT_NEAR(TvkDlg.coordonnees[3], 15.3140167, 1e-6);
+
+  // Both copy tools: nothing copied.
+  host::clipboard::setText(L"avant");
+  menu(1);
+  host::messages::clearLog();
+  point(loin, loin);
+  EXPECT_EQ(messages(), std::vector<std::wstring>{kConversion});
+  menu(2);
+  for (const auto& [x, y] : {std::pair{700000000.0, 6600000000.0}, {loin, loin}, {701000000.0, 6600000000.0}})
+    point(x, y);
+  host::messages::clearLog();
+  reset();
+  EXPECT_EQ(messages(), std::vector<std::wstring>{kConversion});
+  EXPECT_EQ(presseRetire(), L"avant");
+
+  // A Lambert 93 polygon whose box centre overflows when its corners are added: finite fields,
+  // nothing zoomed.
+  std::wstring texte = stbxml_fixture::textePolygone(L"1.7e308,1 1e308,2 1.5e308,3 1.7e308,1");
+  texte.replace(texte.find(L"EPSG:4326"), 9, L"IGN-RGF93");
+  host::clipboard::setText(texte);
+  const host::Range3d zone = host::views::area(0);
+  host::messages::clearLog();
+  presser(52);
+  EXPECT_EQ(messages(), std::vector<std::wstring>{kConversion});
+  EXPECT_DOUBLE_EQ(TvkDlg.coordonnees[0], 1.35e308);
+  EXPECT_EQ(TvkDlg.coordonnees[1], 2.0);
+  EXPECT_EQ(host::views::area(0), zone);
+}
+
 // Mutations and truncations of the clipboard's GML texts, and two large ones, pasted on a
 // Lambert 93 drawing: read or refused with its message, never a field that is not finite, a row
 // that is not one of the table, or a clipboard left open.
