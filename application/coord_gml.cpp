@@ -9,7 +9,6 @@
 #include "application/proj_application.h"
 #include "application/stb_xml.h"
 #include "host/model_ref.h"
-#include "toolbox/stb_proj.h"
 #include "toolbox/stb_str.h"
 
 namespace {
@@ -33,7 +32,7 @@ std::wstring coord_exporterPoints(const std::vector<host::Point3d>& points, std:
     const host::ModelRef actif = host::activeModel();
     // All the points in one reprojection, which fails as a whole when one point fails.
     std::vector<host::Point3d> convertis = points;
-    if (stbProj_reprojeter(convertis, source, cible, actif) != 0) return {};
+    if (coord_reprojeter(convertis, source, cible) != 0) return {};
     // Each pair is appended to the list so far: one space between pairs, none at either end.
     std::wstring coordonnees;
     for (const host::Point3d& p : convertis) {

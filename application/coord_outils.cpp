@@ -18,6 +18,9 @@ namespace {
 constexpr const wchar_t* kCleWgs84 = L"EPSG:4326";
 constexpr const wchar_t* kPointSuivant = L"Donner le point suivant";
 
+// The host's count of tool starts when the copy tool last started; -1 before any.
+int generationOutil = -1;
+
 // The text on the clipboard in format 13 (UTF-16 units and their terminating zero); false, the
 // clipboard as it was when it does not open.
 bool ecrirePressePapier(const std::wstring& texte) {
@@ -59,9 +62,20 @@ void copier(const wchar_t* confirmation) {
 
 }  // namespace
 
+void coord_demarrerOutil(host::tools::DataPointFunction point, host::tools::ResetFunction reset, int nom,
+                         int invite) {
+  host::tools::startPrimitive(point, reset, nom, invite);
+  generationOutil = host::tools::status().generation;
+}
+
+bool coord_outilEnCours() {
+  const host::tools::Status etat = host::tools::status();
+  return etat.kind == host::tools::Kind::Primitive && etat.generation == generationOutil;
+}
+
 void coord_outilPoint() {
   try {
-    host::tools::startPrimitive(coord_copierPoint, coord_outilPoint, 10, 11);
+    coord_demarrerOutil(coord_copierPoint, coord_outilPoint, 10, 11);
   } catch (...) {
   }
 }
@@ -78,7 +92,7 @@ void coord_copierPoint(const host::Point3d* point, int /*vue*/) {
 void coord_outilPolygone() {
   try {
     pointsCoordonnees.clear();
-    host::tools::startPrimitive(coord_premierPointPolygone, coord_outilPolygone, 12, 13);
+    coord_demarrerOutil(coord_premierPointPolygone, coord_outilPolygone, 12, 13);
   } catch (...) {
   }
 }

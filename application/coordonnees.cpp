@@ -3,6 +3,8 @@
 #include "application/coordonnees.h"
 
 #include <algorithm>
+#include <cmath>
+#include <numbers>
 
 #include "application/a_propos.h"
 #include "application/proj_application.h"
@@ -111,14 +113,14 @@ void changerProjection(d::ItemMessage* message) {
   if (ligne == projectionCourante) return;
   if (projectionCourante >= 0) {
     const double* depart = paire(projectionCourante);
-    host::Point3d point = versUors(depart[0], depart[1]);
+    std::vector<host::Point3d> point{versUors(depart[0], depart[1])};
     const auto& table = appTolvek.projections;
-    if (stbProj_reprojeterPoint(point, point, table[static_cast<std::size_t>(projectionCourante)],
-                                table[static_cast<std::size_t>(ligne)], host::activeModel()) == 0) {
+    if (coord_reprojeter(point, table[static_cast<std::size_t>(projectionCourante)],
+                         table[static_cast<std::size_t>(ligne)]) == 0) {
       const host::ModelRef actif = host::activeModel();
       double* arrivee = paire(ligne);
-      arrivee[0] = host::uorToMaster(actif, point.x);
-      arrivee[1] = host::uorToMaster(actif, point.y);
+      arrivee[0] = host::uorToMaster(actif, point[0].x);
+      arrivee[1] = host::uorToMaster(actif, point[0].y);
       synchroniserPaire(message->dialog, geo);
     } else {
       coord_signalerConversionImpossible();
@@ -190,8 +192,9 @@ void coller(d::ItemMessage* message) {
     bas = {std::min(bas.x, p.x), std::min(bas.y, p.y), 0.0};
     haut = {std::max(haut.x, p.x), std::max(haut.y, p.y), 0.0};
   }
-  const double cx = pointsCoordonnees.size() == 1 ? bas.x : (bas.x + haut.x) * 0.5;
-  const double cy = pointsCoordonnees.size() == 1 ? bas.y : (bas.y + haut.y) * 0.5;
+  // Halves added, not the sum halved: two large coordinates of one sign would overflow.
+  const double cx = pointsCoordonnees.size() == 1 ? bas.x : bas.x * 0.5 + haut.x * 0.5;
+  const double cy = pointsCoordonnees.size() == 1 ? bas.y : bas.y * 0.5 + haut.y * 0.5;
 
   if (ligne < 0) {
     TvkDlg.coordonnees[0] = cx;
@@ -218,16 +221,13 @@ void coller(d::ItemMessage* message) {
     return;
   }
   const auto& table = appTolvek.projections;
-  host::Point3d coinBas = versUors(bas.x, bas.y), coinHaut = versUors(haut.x, haut.y);
-  const verprojection& source = table[static_cast<std::size_t>(ligne)];
-  const verprojection& cible = table[static_cast<std::size_t>(modele)];
-  if (stbProj_reprojeterPoint(coinBas, coinBas, source, cible, host::activeModel()) != 0 ||
-      stbProj_reprojeterPoint(coinHaut, coinHaut, source, cible, host::activeModel()) != 0) {
+  std::vector<host::Point3d> coins{versUors(bas.x, bas.y), versUors(haut.x, haut.y)};
+  if (coord_reprojeter(coins, table[static_cast<std::size_t>(ligne)], table[static_cast<std::size_t>(modele)]) != 0) {
     coord_signalerConversionImpossible();
     return;
   }
   // The area's extra arguments of the platform (2.0 and 1.0) have no counterpart in the host.
-  if (vueValide()) host::views::setArea(TvkDlg.numeroVue, host::Range3d::from(coinBas, coinHaut));
+  if (vueValide()) host::views::setArea(TvkDlg.numeroVue, host::Range3d::from(coins[0], coins[1]));
   std::wstring erreur;
   d::press(d::findItem(message->dialog, d::ItemType::PushButton, kAllerPoint), erreur);
 }
@@ -244,12 +244,13 @@ void allerPoint() {
     return;
   }
   const host::ModelRef actif = host::activeModel();
-  host::Point3d cible{0.0, 0.0, 0.0};
-  if (stbProj_reprojeterPoint(cible, point, appTolvek.projections[static_cast<std::size_t>(ligne)],
-                              appTolvek.projections[static_cast<std::size_t>(modele)], actif) != 0) {
+  std::vector<host::Point3d> reprojete{point};
+  if (coord_reprojeter(reprojete, appTolvek.projections[static_cast<std::size_t>(ligne)],
+                       appTolvek.projections[static_cast<std::size_t>(modele)]) != 0) {
     coord_signalerConversionImpossible();
     return;
   }
+  const host::Point3d cible = reprojete[0];
   // A view number is typed by the user: outside 0..7 nothing is zoomed nor drawn.
   if (!vueValide()) return;
   const int vue = TvkDlg.numeroVue;
@@ -278,6 +279,41 @@ std::int32_t coord_ligneModele() {
   stbProj_nomSysteme(nom, host::activeModel(), L"");
   if (nom.empty()) return -1;
   return proj_indiceParCle(appTolvek.projections, nom);
+}
+
+std::int32_t coord_reprojeter(std::vector<host::Point3d>& points, const verprojection& source,
+                              const verprojection& cible) {
+  constexpr std::int32_t kEchec = 0x8000;
+  // How far a point reprojected there and back may land from where it was, in master units of
+  // its system: a centimetre, or a ten-millionth of a degree (about a centimetre too).
+  constexpr double kEcartProjete = 1e-2;
+  constexpr double kEcartDegres = 1e-7;
+  try {
+    const host::ModelRef actif = host::activeModel();
+    std::vector<host::Point3d> aller = points;
+    if (stbProj_reprojeter(aller, source, cible, actif) != 0) return kEchec;
+    std::vector<host::Point3d> retour = aller;
+    if (stbProj_reprojeter(retour, cible, source, actif) != 0) return kEchec;
+    for (std::size_t i = 0; i < points.size(); ++i) {
+      if (!aller[i].isFinite()) return kEchec;
+      const double x = host::uorToMaster(actif, aller[i].x), y = host::uorToMaster(actif, aller[i].y);
+      if (cible.type == kTypeGeographique && !(std::abs(x) <= 180.0 && std::abs(y) <= 90.0)) return kEchec;
+      const double dx = host::uorToMaster(actif, retour[i].x - points[i].x);
+      const double dy = host::uorToMaster(actif, retour[i].y - points[i].y);
+      if (source.type == kTypeGeographique) {
+        // Longitudes a turn apart are one; at a pole every longitude is.
+        const double dLongitude = std::remainder(dx, 360.0);
+        const double latitude = host::uorToMaster(actif, points[i].y) * (std::numbers::pi / 180.0);
+        if (!(std::abs(dy) <= kEcartDegres && std::abs(dLongitude * std::cos(latitude)) <= kEcartDegres)) return kEchec;
+      } else if (!(std::abs(dx) <= kEcartProjete && std::abs(dy) <= kEcartProjete)) {
+        return kEchec;
+      }
+    }
+    points = std::move(aller);
+    return 0;
+  } catch (...) {
+    return kEchec;
+  }
 }
 
 void coord_signalerConversionImpossible() {
@@ -310,11 +346,11 @@ void coord_hookMenu(d::ItemMessage* message) {
     const int entree = message->item ? message->item->menuSelection : message->menuValue;
     if (entree == 1) {
       modeCopie = 1;
-      host::tools::startPrimitive(coord_copierPoint, coord_outilPoint, 10, 11);
+      coord_demarrerOutil(coord_copierPoint, coord_outilPoint, 10, 11);
     } else if (entree == 2) {
       pointsCoordonnees.clear();
       modeCopie = 2;
-      host::tools::startPrimitive(coord_premierPointPolygone, coord_outilPolygone, 12, 13);
+      coord_demarrerOutil(coord_premierPointPolygone, coord_outilPolygone, 12, 13);
     }
   } catch (...) {
   }
@@ -351,10 +387,19 @@ void coord_collerPressePapier(d::ItemMessage* message) {
     message->msgUnderstood = false;
     return;
   }
+  // While a copy tool picks, the paste works on a list of its own: the tool's points are put
+  // back as they were, whatever the paste read.
+  std::vector<host::Point3d> pointsOutil;
+  bool misDeCote = false;
   try {
+    if (coord_outilEnCours()) {
+      pointsOutil = pointsCoordonnees;
+      misDeCote = true;
+    }
     coller(message);
   } catch (...) {
   }
+  if (misDeCote) pointsCoordonnees.swap(pointsOutil);
 }
 
 void coord_allerPoint(d::ItemMessage* message) {

@@ -10,6 +10,7 @@
 #include "engine/verprojection.h"
 #include "host/dialogs.h"
 #include "host/geom_types.h"
+#include "host/tools.h"
 #include "host/transients.h"
 
 // Index in appTolvek.projections of the row the dialog shows; -1 when none.
@@ -36,8 +37,23 @@ void coord_allerPoint(host::dialogs::ItemMessage* message);
 // system; -1 when the model has none or its name is no key of the table.
 std::int32_t coord_ligneModele();
 
+// Reprojects the points (UORs of the active model) from the source row to the target row: 0, or
+// 0x8000 with the points as they were when stbProj_reprojeter fails or a result cannot stand: a
+// result that is not finite, a geographic one outside -180..180 / -90..90, or one that does not
+// come back to its point when reprojected back (PROJ gives such results, near a pole, for points
+// far beyond where a projection can be inverted).
+std::int32_t coord_reprojeter(std::vector<host::Point3d>& points, const verprojection& source,
+                              const verprojection& cible);
+
 // Shows a kind-7 message when a reprojection failed.
 void coord_signalerConversionImpossible();
+
+// Starts one of the copy tools (the point tool with ids 10 and 11, the polygon tool with 12 and
+// 13), remembering it as the application's running copy tool.
+void coord_demarrerOutil(host::tools::DataPointFunction point, host::tools::ResetFunction reset, int nom,
+                         int invite);
+// True while the copy tool last started runs (no other tool, no end since).
+bool coord_outilEnCours();
 
 // The copy-point tool: reset (restarts it) and data point (copies the point and ends).
 void coord_outilPoint();

@@ -41,6 +41,9 @@ const wchar_t* desc_libelleType(std::uint32_t type);
 // Opens the description dialog on a plan that has comparison results (closing it first).
 void desc_ouvrir(verdossier& dossier, std::int32_t plan);
 
+// Closes the description dialog and empties its state: another folder is being opened.
+void desc_fermer();
+
 // Hooks 41 (dialog), 42 (toggle buttons), 43 (filter option) and 44 (list box 41).
 void desc_hookDialogue(host::dialogs::DialogMessage* message);
 void desc_hookReferences(host::dialogs::ItemMessage* message);

@@ -79,10 +79,18 @@ void doubleClic() {
 
 }  // namespace
 
-void desc_ouvrir(verdossier& dossier, std::int32_t plan) {
+void desc_fermer() {
   try {
+    // Its destroy also restores the display and detaches both versions.
     d::close(d::find(kDialogue));
     viderEtat();
+  } catch (...) {
+  }
+}
+
+void desc_ouvrir(verdossier& dossier, std::int32_t plan) {
+  try {
+    desc_fermer();
     if (plan < 0 || static_cast<std::size_t>(plan) >= dossier.plans.size()) return;
     const verplan& p = dossier.plans[static_cast<std::size_t>(plan)];
     if (p.ecarts.empty()) return;

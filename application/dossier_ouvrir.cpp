@@ -4,6 +4,8 @@
 
 #include "application/app_demarrage.h"
 #include "application/app_traitement.h"
+#include "application/description.h"
+#include "application/erreurs.h"
 #include "application/verapplication.h"
 #include "engine/verprojection.h"
 #include "host/commands.h"
@@ -84,6 +86,10 @@ void dos_ouvrirDossier(const std::wstring& chemin) {
       // From the set-up to the end of the recovery, the folder record must not be replaced
       // under the run by a command delivered while the host's messages are pumped.
       TraitementEnCours traitement;
+      // The errors and description dialogs show rows, and act on plans, of the folder record
+      // about to be replaced: they close with their state, as the summary does.
+      err_fermer();
+      desc_fermer();
       std::wstring message;
       if (verif_initialiserDossier(appTolvek.dossier, message, chemin) != 0) {
         stbMsg_afficher(kModeBoite, L"", stbStr_toString(L"Erreur d'initialisation du dossier. %s", message));

@@ -90,7 +90,7 @@ void doubleClic() {
 
 }  // namespace
 
-void err_ouvrir(verdossier& dossier, std::vector<std::int32_t> plans) {
+void err_fermer() {
   try {
     d::close(d::find(kDialogue));
     libererMarqueur();
@@ -98,6 +98,13 @@ void err_ouvrir(verdossier& dossier, std::vector<std::int32_t> plans) {
     dlgErreurs.erreurs.clear();
     dlgErreurs.fichierCourant.clear();
     dlgErreurs.positionCourante = 0;
+  } catch (...) {
+  }
+}
+
+void err_ouvrir(verdossier& dossier, std::vector<std::int32_t> plans) {
+  try {
+    err_fermer();
     for (std::int32_t i : plans) {
       if (i < 0 || static_cast<std::size_t>(i) >= dossier.plans.size()) continue;
       const verplan& plan = dossier.plans[static_cast<std::size_t>(i)];

@@ -23,6 +23,9 @@ extern etatErreurs dlgErreurs;
 // Opens the errors dialog on those plans (closing it first when open).
 void err_ouvrir(verdossier& dossier, std::vector<std::int32_t> plans);
 
+// Closes the errors dialog and empties its state: another folder is being opened.
+void err_fermer();
+
 // Hooks 31 (dialog), 32 (toggle buttons) and 33 (list box 31).
 void err_hookDialogue(host::dialogs::DialogMessage* message);
 void err_hookSelection(host::dialogs::ItemMessage* message);

@@ -35,6 +35,13 @@ void rogner(std::wstring& texte) {
   texte.erase(0, debut);
 }
 
+// A text may hold millions of character references: the message list hears of them once a load.
+void signalerReference(StbXml& document) {
+  if (document.referenceSignalee) return;
+  document.referenceSignalee = true;
+  stbMsg_afficher(4, L"", L"Erreur de lecture dans StbXml");
+}
+
 void typer(StbXmlJeton& jeton) {
   if (!jeton.estBalise) {
     jeton.type = kTypeTexte;
@@ -66,6 +73,7 @@ std::int32_t StbXml::charger(StbXml& document, const std::vector<std::wstring>& 
 
     document.noeuds.clear();
     document.niveau = -1;
+    document.referenceSignalee = false;
     StbXmlJeton jeton;
     lireJeton(jeton, source);
     while (!jeton.erreur && traiterJeton(document, jeton) == 0) {
@@ -169,8 +177,9 @@ std::int32_t StbXml::traiterJeton(StbXml& document, const StbXmlJeton& jeton) {
     if (document.niveau < 0) return kEchec;
     StbXmlNoeud& ouvert = document.noeuds[static_cast<std::size_t>(document.pile[static_cast<std::size_t>(document.niveau)])];
     if (!ouvert.texte.empty()) return kEchec;  // one text per element
-    decoderEntites(texte);
+    const bool reference = decoderEntites(texte);
     ouvert.texte = std::move(texte);
+    if (reference) signalerReference(document);
     return 0;
   }
   if (jeton.type != kTypeDebut && jeton.type != kTypeVide) return kEchec;
@@ -184,7 +193,10 @@ std::int32_t StbXml::traiterJeton(StbXml& document, const StbXmlJeton& jeton) {
   ++document.niveau;
   document.pile[static_cast<std::size_t>(document.niveau)] = indice;
   StbXmlNoeud& noeud = document.noeuds.back();
-  if (lireAttributs(noeud, jeton.texte) != 0) return kEchec;
+  bool reference = false;
+  const std::int32_t lu = lireAttributs(noeud, jeton.texte, reference);
+  if (reference) signalerReference(document);
+  if (lu != 0) return kEchec;
   noeud.niveau = document.niveau;
   if (document.niveau > 0) {
     noeud.parent = document.pile[static_cast<std::size_t>(document.niveau - 1)];
@@ -195,7 +207,7 @@ std::int32_t StbXml::traiterJeton(StbXml& document, const StbXmlJeton& jeton) {
   return 0;
 }
 
-std::int32_t StbXml::lireAttributs(StbXmlNoeud& noeud, const std::wstring& balise) {
+std::int32_t StbXml::lireAttributs(StbXmlNoeud& noeud, const std::wstring& balise, bool& reference) {
   const std::size_t blanc = balise.find(L' ');
   noeud.nom = balise.substr(0, blanc);
   if (noeud.nom.empty()) return kEchec;
@@ -211,7 +223,7 @@ std::int32_t StbXml::lireAttributs(StbXmlNoeud& noeud, const std::wstring& balis
         continue;
       }
       if (nom.empty()) return kEchec;
-      decoderEntites(valeur);
+      if (decoderEntites(valeur)) reference = true;
       noeud.attributs.push_back({std::move(nom), std::move(valeur)});
       nom.clear();
       valeur.clear();
@@ -230,10 +242,10 @@ std::int32_t StbXml::lireAttributs(StbXmlNoeud& noeud, const std::wstring& balis
   return 0;
 }
 
-void StbXml::decoderEntites(std::wstring& texte) {
+bool StbXml::decoderEntites(std::wstring& texte) {
   std::wstring sortie, entite;
   sortie.reserve(texte.size());
-  bool dansEntite = false;
+  bool dansEntite = false, reference = false;
   for (const wchar_t c : texte) {
     if (c == L'&') {
       dansEntite = true;  // a second "&" restarts the name
@@ -249,10 +261,11 @@ void StbXml::decoderEntites(std::wstring& texte) {
       else if (entite == L"gt") sortie += L'>';
       else if (entite == L"quot") sortie += L'"';
       else if (entite == L"apos") sortie += L'\'';
-      else if (!entite.empty() && entite.front() == L'#') stbMsg_afficher(4, L"", L"Erreur de lecture dans StbXml");
+      else if (!entite.empty() && entite.front() == L'#') reference = true;
     }
   }
   texte = std::move(sortie);
+  return reference;
 }
 
 void StbXml::lierNoeuds(StbXml& document) {

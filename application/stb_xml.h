@@ -46,11 +46,13 @@ struct StbXml {
   std::vector<StbXmlNoeud> noeuds;  // in the order of their start tags
   std::int32_t niveau = -1;         // depth of the element open now, -1 when none
   std::array<std::int32_t, kProfondeurMax> pile{};  // index in noeuds of the open element at each depth
+  bool referenceSignalee = false;  // this load has shown its character-reference message
 
   // Reads the lines, or the file `chemin` (ISO 8859-1) when the list is empty: 0, or 0x8000.
   // A refused document keeps what was read so far and is of no further use. Nesting deeper than
-  // kProfondeurMax is refused. The failure messages are built but not shown; a character
-  // reference adds "Erreur de lecture dans StbXml" to the message list and the load goes on.
+  // kProfondeurMax is refused. The failure messages are built but not shown; character
+  // references add "Erreur de lecture dans StbXml" to the message list once per load, and the
+  // load goes on.
   static std::int32_t charger(StbXml& document, const std::vector<std::wstring>& lignes);
 
   // Index of the first node whose name equals nom, letter case ignored; -1 when none.
@@ -64,10 +66,12 @@ struct StbXml {
   static void lireJeton(StbXmlJeton& jeton, const std::vector<std::wstring>& lignes);
   // Applies a token to the document: 0, or 0x8000.
   static std::int32_t traiterJeton(StbXml& document, const StbXmlJeton& jeton);
-  // Splits a tag's text into the node's name and attributes: 0, or 0x8000.
-  static std::int32_t lireAttributs(StbXmlNoeud& noeud, const std::wstring& balise);
-  // Decodes the five entities in place; other entities are dropped.
-  static void decoderEntites(std::wstring& texte);
+  // Splits a tag's text into the node's name and attributes: 0, or 0x8000. `reference` is set
+  // when a value held a character reference.
+  static std::int32_t lireAttributs(StbXmlNoeud& noeud, const std::wstring& balise, bool& reference);
+  // Decodes the five entities in place; other entities are dropped. True when a character
+  // reference was among them (the caller tells the user).
+  static bool decoderEntites(std::wstring& texte);
   // Sets the missing depths and fills every node's children.
   static void lierNoeuds(StbXml& document);
 };

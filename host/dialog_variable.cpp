@@ -121,7 +121,7 @@ std::optional<FieldRef> find(const std::wstring& access) {
   return ref;
 }
 
-std::wstring read(const FieldRef& ref) {
+std::wstring read(const FieldRef& ref, int decimals) {
   switch (ref.field.kind) {
     case resources::FieldKind::Int16: {
       std::int16_t v = 0;
@@ -132,8 +132,13 @@ std::wstring read(const FieldRef& ref) {
     case resources::FieldKind::Double: {
       double v = 0;
       std::memcpy(&v, ref.address, sizeof v);
-      char buf[64];
-      auto r = std::to_chars(buf, buf + sizeof buf, v);
+      // Room for any double in fixed notation: a sign, 309 digits, a point and the decimals; or
+      // the 327 characters of the smallest one in its shortest form.
+      char buf[340];
+      const auto r = decimals >= 0 && decimals <= resources::maxDecimals
+                         ? std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, decimals)
+                         : std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed);
+      if (r.ec != std::errc()) return {};
       return text::fromLatin1(std::string(buf, r.ptr));
     }
     case resources::FieldKind::Text: {

@@ -48,9 +48,10 @@ struct FieldRef {
 };
 std::optional<FieldRef> find(const std::wstring& access);
 
-// The field as text: text fields read as ISO 8859-1; integers in decimal; doubles in their
-// shortest exact decimal form.
-std::wstring read(const FieldRef& ref);
+// The field as text: text fields read as ISO 8859-1; integers in decimal; doubles in fixed
+// notation, never with an exponent: with `decimals` decimals (0 to resources::maxDecimals), or
+// -1 for the shortest form that reads back exactly.
+std::wstring read(const FieldRef& ref, int decimals = -1);
 
 // Writes text into the field: text is cut to the field's size less the zero and characters above
 // U+00FF become "_"; numbers must read whole and within the field's range, a uint64 taking no

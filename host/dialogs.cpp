@@ -261,7 +261,7 @@ std::wstring displayText(const Item* item) {
       return item->spec.options[static_cast<std::size_t>(index)];
     return std::to_wstring(index);
   }
-  if (ref) return dialog_variable::read(*ref);
+  if (ref) return dialog_variable::read(*ref, item->spec.decimals);
   return item->value;
 }
 

@@ -92,6 +92,10 @@ ItemSpec item(const json& j) {
     it.columns.push_back({wide(c, "heading"), static_cast<int>(integer(c, "width", 10))});
   it.multiSelect = j.value("multiSelect", false);
   it.rows = static_cast<int>(integer(j, "rows", 5));
+  const long long decimals = integer(j, "decimals", -1);
+  if (j.contains("decimals") && (decimals < 0 || decimals > maxDecimals))
+    fail("nombre de décimales hors de 0 à " + std::to_string(maxDecimals) + " : " + std::to_string(decimals));
+  it.decimals = static_cast<int>(decimals);
   it.x = static_cast<int>(integer(j, "x", 0));
   it.y = static_cast<int>(integer(j, "y", 0));
   it.width = static_cast<int>(integer(j, "width", 0));

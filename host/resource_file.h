@@ -27,6 +27,9 @@ struct Column {
   int width = 10;  // dialog units
 };
 
+// Most decimals a text item may show of a double (17 already tell any double from its neighbours).
+inline constexpr int maxDecimals = 17;
+
 struct ItemSpec {
   ItemType type = ItemType::Label;
   int id = 0;
@@ -39,6 +42,7 @@ struct ItemSpec {
   std::vector<Column> columns;  // list box and combo box
   bool multiSelect = false;   // list box
   int rows = 5;               // list box: rows shown
+  int decimals = -1;          // text bound to a double: decimals shown; -1 the shortest exact form
   int x = 0, y = 0, width = 0, height = 0;  // dialog units
 };
 

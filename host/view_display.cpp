@@ -52,13 +52,32 @@ Range3d modelRange(ModelRef model) {
   return r;
 }
 
+// The flat range grown along its short side, about its centre, to the views' shape. A point (no
+// width, no height) has no side to grow and stays as it is.
+Range3d toViewShape(const Range3d& r) {
+  const double w = r.high.x - r.low.x, h = r.high.y - r.low.y;
+  const double cx = r.low.x * 0.5 + r.high.x * 0.5, cy = r.low.y * 0.5 + r.high.y * 0.5;
+  Range3d shaped = Range3d::from({r.low.x, r.low.y, 0.0}, {r.high.x, r.high.y, 0.0});
+  if (w < h * kAspect) {
+    const double half = h * kAspect * 0.5;
+    shaped.low.x = cx - half;
+    shaped.high.x = cx + half;
+  } else if (h < w / kAspect) {
+    const double half = w / kAspect * 0.5;
+    shaped.low.y = cy - half;
+    shaped.high.y = cy + half;
+  }
+  return shaped;
+}
+
 }  // namespace
 
 Range3d area(int view) {
   if (inRange(view) && state().areas[static_cast<std::size_t>(view)]) return *state().areas[static_cast<std::size_t>(view)];
   Range3d r = modelRange(activeModel());
   if (r.isNull()) r = Range3d::from({0, 0, 0}, {1000, 1000, 0});
-  return r;
+  const Range3d shaped = toViewShape(r);
+  return shaped.low.isFinite() && shaped.high.isFinite() ? shaped : r;
 }
 
 Point3d centre(int view) {
@@ -73,8 +92,9 @@ Point3d extent(int view) {
 
 void setArea(int view, const Range3d& a) {
   if (!inRange(view) || a.isNull() || !a.low.isFinite() || !a.high.isFinite()) return;
-  Range3d flat = Range3d::from({a.low.x, a.low.y, 0.0}, {a.high.x, a.high.y, 0.0});
-  state().areas[static_cast<std::size_t>(view)] = flat;
+  const Range3d shaped = toViewShape(a);
+  if (!shaped.low.isFinite() || !shaped.high.isFinite()) return;
+  state().areas[static_cast<std::size_t>(view)] = shaped;
 }
 
 void zoom(int view, int referenceView, const Point3d& c, double factor) {

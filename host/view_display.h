@@ -10,14 +10,19 @@
 
 namespace host::views {
 
+// Views are windows of one shape: the area a view shows is kAspect times as wide as it is high.
+// An area of another shape grows along its short side, about its centre, to that shape.
+inline constexpr double kAspect = 4.0 / 3.0;
+
 // The area a view shows. A view whose area was never set shows the active model's range (or
-// 0..1000 when that is empty).
+// 0..1000 when that is empty), grown to the view's shape.
 Range3d area(int view);
 Point3d centre(int view);
 // Width and height of the area (z 0).
 Point3d extent(int view);
 
-// Sets the area; a null range or a view outside 0..7 is ignored.
+// Sets the area, grown to the view's shape; a null range, one that is not finite once grown, or
+// a view outside 0..7 is ignored.
 void setArea(int view, const Range3d& area);
 
 // `view` takes the extent of `referenceView` times `factor` (above 1 shows more), centred on

@@ -161,8 +161,9 @@ TEST_F(BoutEnBout, OpenVerifyRecordCodesReopenShowAndDetach) {
 
   // 5. The lower-case plan's footprint fills view 1, zoomed out by 1.2 about its centre: the
   // footprint drawing is in the folder's system (Lambert 93), where the sheet spans
-  // x 355331728.9 to 355471663.2 and y 6689424372.6 to 6689524357.1 (UORs).
-  const std::vector<double> zoom = zoneVue1(e[5]), attendue = {355317735.5, 6689414374.2, 355485656.6, 6689534355.5};
+  // x 355331728.9 to 355471663.2 and y 6689424372.6 to 6689524357.1 (UORs); its height grows to
+  // the views' shape, three quarters of its width.
+  const std::vector<double> zoom = zoneVue1(e[5]), attendue = {355317735.5, 6689411394.4, 355485656.6, 6689537335.3};
   ASSERT_EQ(zoom.size(), 4u) << e[5];
   for (std::size_t i = 0; i < 4; ++i) EXPECT_NEAR(zoom[i], attendue[i], 1.0) << i;
 

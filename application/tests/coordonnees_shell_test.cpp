@@ -87,6 +87,10 @@ TEST_F(CoordonneesShell, ConvertsPastesGoesToThePointAndCopiesOnEveryDrawing) {
   EXPECT_NEAR(champ(e[1], 51), 652307.606, 1e-3) << e[1];  // also after a round trip through NTF
   EXPECT_NEAR(champ(e[1], 52), 6862036.586, 1e-3) << e[1];
   EXPECT_THAT(e[1], Not(HasSubstr("[mode")));
+  // Projected fields with three decimals, geographic ones with nine, never an exponent.
+  EXPECT_THAT(e[1], HasSubstr("text 51 \u00ab X \u00bb (cach\u00e9) = \u00ab 700000.000 \u00bb"));
+  EXPECT_THAT(e[1], HasSubstr("text 53 \u00ab Longitude \u00bb = \u00ab 3.000000000 \u00bb"));
+  EXPECT_THAT(e[1], Not(HasSubstr("e+")));
 
   // 2. One cross after each go-to, none once the dialog is closed.
   EXPECT_EQ(occurrences(lire(dir / "croix1.svg"), "class=\"transient\""), 1u);
@@ -149,7 +153,7 @@ TEST_F(CoordonneesShell, ConvertsPastesGoesToThePointAndCopiesOnEveryDrawing) {
   EXPECT_THAT(e[12], Not(HasSubstr("[mode 2]")));
 
   // 13. The copied rectangle pasted back sets the view's area to its box, 2 km by 1 km, centred on
-  // it, and draws the cross.
+  // it and grown to the view's shape (4 wide by 3 high), and draws the cross.
   EXPECT_THAT(e[13], Not(HasSubstr("[mode 2]")));
   EXPECT_THAT(e[13], Not(HasSubstr("[mode 7]")));
   const auto zoneCollee = e[13].find("vue 1 : ");
@@ -157,7 +161,7 @@ TEST_F(CoordonneesShell, ConvertsPastesGoesToThePointAndCopiesOnEveryDrawing) {
   std::istringstream boite(e[13].substr(zoneCollee + 8));
   boite >> x1 >> y1 >> x2 >> y2;
   EXPECT_NEAR(x2 - x1, 2000000.0, 1000.0);
-  EXPECT_NEAR(y2 - y1, 1000000.0, 1000.0);
+  EXPECT_NEAR(y2 - y1, 1500000.0, 1000.0);
   EXPECT_NEAR((x1 + x2) / 2, 701000000.0, 1000.0);
   EXPECT_NEAR((y1 + y2) / 2, 6600500000.0, 1000.0);
   EXPECT_EQ(occurrences(lire(dir / "collage.svg"), "class=\"transient\""), 1u);

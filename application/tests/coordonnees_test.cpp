@@ -414,6 +414,45 @@ TEST_F(Coordonnees, TheCopyPolygonToolClosesTheRingAndDrawsItWhilePicking) {
   EXPECT_EQ(std::count(grand.begin(), grand.end(), L','), 10001);  // one comma a pair, the ring closed
 }
 
+// A paste while the polygon is picked works apart from the tool: the ring copied is the picked
+// one, whatever was pasted meanwhile.
+TEST_F(Coordonnees, APasteWhileThePolygonIsPickedLeavesThePickedPoints) {
+  dessin(L"IGN-RGF93");
+  const std::vector<host::Point3d> anneau = {{700000000, 6600000000, 0},
+                                             {701000000, 6600000000, 0},
+                                             {701000000, 6601000000, 0},
+                                             {700000000, 6601000000, 0},
+                                             {700000000, 6600000000, 0}};
+  const auto& table = appTolvek.projections;
+  const std::wstring attendu =
+      coord_exporterPoints(anneau, 2, L"Tolvek", table[static_cast<std::size_t>(proj_indiceParCle(table, L"IGN-RGF93"))],
+                           table[static_cast<std::size_t>(proj_indiceParCle(table, L"EPSG:4326"))]);
+  ASSERT_FALSE(attendu.empty());
+  ouvrir();
+  menu(2);
+  point(anneau[0].x, anneau[0].y);
+  point(anneau[1].x, anneau[1].y);
+  for (const std::wstring& texte : {std::wstring(L"652307.606,6862036.586"), stbxml_fixture::textePolygone(), std::wstring(L"x")}) {
+    host::clipboard::setText(texte);
+    presser(52);
+    EXPECT_EQ(host::tools::status().kind, host::tools::Kind::Primitive);
+  }
+  EXPECT_NEAR(TvkDlg.coordonnees[2], 2.355, 1e-9);  // the polygon pasted was read all the same
+  host::tools::motion(0, {701000000, 6601000000, 0});
+  ASSERT_EQ(host::views::dynamicsInView(0).size(), 1u);
+  EXPECT_EQ(host::views::dynamicsInView(0)[0].type, host::ElementType::Shape);  // two points picked
+  point(anneau[2].x, anneau[2].y);
+  point(anneau[3].x, anneau[3].y);
+  reset();
+  EXPECT_EQ(presseRetire(), attendu);
+
+  // Once the tool has ended, a paste replaces the points again.
+  host::clipboard::setText(L"1,2");
+  presser(52);
+  ASSERT_EQ(pointsCoordonnees.size(), 1u);
+  EXPECT_EQ(pointsCoordonnees[0].x, 1.0);
+}
+
 TEST_F(Coordonnees, NothingIsCopiedWithoutTheModelsSystemAPointOfPROJOrAClipboard) {
   struct Cas {
     std::optional<std::wstring> cle;
@@ -450,6 +489,61 @@ TEST_F(Coordonnees, NothingIsCopiedWithoutTheModelsSystemAPointOfPROJOrAClipboar
     host::clipboard::setUnavailable(false);
     d::close(dialogue());
   }
+}
+
+// A point a million kilometres from Lambert 93's origin: PROJ gives it a place near the south
+// pole, which does not reproject back to it. Such a result, and a pasted box whose centre would
+// overflow, are refused with the conversion message; a far point that does come back is not.
+TEST_F(Coordonnees, AResultThatDoesNotStandIsRefusedWithTheConversionMessage) {
+  dessin(L"IGN-RGF93");
+  const double loin = 1e12;  // UORs: 1e9 m
+  ouvrir();
+
+  // The combo box: the geographic pair keeps its values.
+  TvkDlg.coordonnees[2] = 3;
+  TvkDlg.coordonnees[3] = 46.5;
+  taper(51, L"1000000000");
+  taper(52, L"1000000000");
+  host::messages::clearLog();
+  ASSERT_TRUE(choisir(kWgs84));
+  EXPECT_EQ(messages(), std::vector<std::wstring>{kConversion});
+  EXPECT_EQ(TvkDlg.coordonnees[2], 3.0);
+  EXPECT_EQ(TvkDlg.coordonnees[3], 46.5);
+  ASSERT_TRUE(choisir(kL93));
+  taper(51, L"10000000");  // 10000 km away, yet a point that Lambert 93 inverts
+  taper(52, L"10000000");
+  host::messages::clearLog();
+  ASSERT_TRUE(choisir(kWgs84));
+  EXPECT_TRUE(messages().empty());
+  EXPECT_NEAR(TvkDlg.coordonnees[2], 105.0707431, 1e-6);
+  EXPECT_NEAR(TvkDlg.coordonnees[3], 15.3140167, 1e-6);
+
+  // Both copy tools: nothing copied.
+  host::clipboard::setText(L"avant");
+  menu(1);
+  host::messages::clearLog();
+  point(loin, loin);
+  EXPECT_EQ(messages(), std::vector<std::wstring>{kConversion});
+  menu(2);
+  for (const auto& [x, y] : {std::pair{700000000.0, 6600000000.0}, {loin, loin}, {701000000.0, 6600000000.0}})
+    point(x, y);
+  host::messages::clearLog();
+  reset();
+  EXPECT_EQ(messages(), std::vector<std::wstring>{kConversion});
+  EXPECT_EQ(presseRetire(), L"avant");
+
+  // A Lambert 93 polygon whose box centre overflows when its corners are added: finite fields,
+  // nothing zoomed.
+  std::wstring texte = stbxml_fixture::textePolygone(L"1.7e308,1 1e308,2 1.5e308,3 1.7e308,1");
+  texte.replace(texte.find(L"EPSG:4326"), 9, L"IGN-RGF93");
+  host::clipboard::setText(texte);
+  const host::Range3d zone = host::views::area(0);
+  host::messages::clearLog();
+  presser(52);
+  EXPECT_EQ(messages(), std::vector<std::wstring>{kConversion});
+  EXPECT_DOUBLE_EQ(TvkDlg.coordonnees[0], 1.35e308);
+  EXPECT_EQ(TvkDlg.coordonnees[1], 2.0);
+  EXPECT_EQ(host::views::area(0), zone);
 }
 
 // Mutations and truncations of the clipboard's GML texts, and two large ones, pasted on a

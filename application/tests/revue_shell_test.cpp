@@ -90,6 +90,8 @@ class RevueShell : public ::testing::Test {
     dessin->addLevel(L"Niveau 64", 64);
     ASSERT_TRUE(dessin->save(prototype));
     fs::create_directories(racine / "Travail");
+    // A second folder holding plans of the same names.
+    fs::copy(racine / "Livraison", racine / "Autre", fs::copy_options::recursive);
   }
   int lancer(std::string& sortie) const {
     return shell_lancer::lancerSurDossier(racine.string(), TEST_SOURCE_DIR "/revue.cadhost", sortie);
@@ -105,7 +107,7 @@ TEST_F(RevueShell, ErrorsDialogLocateCommandAndDescriptionDialogOnAReviewedFolde
   std::string sortie;
   ASSERT_EQ(lancer(sortie), 0) << sortie;
   auto e = etapes(sortie);
-  ASSERT_EQ(e.size(), 10u) << sortie;
+  ASSERT_EQ(e.size(), 11u) << sortie;
   EXPECT_THAT(sortie, Not(HasSubstr("[mode 5]")));
   EXPECT_THAT(sortie, Not(HasSubstr("n'est pas encore disponible")));
   const auto fichier = [this](const std::string& svg) { return lire(racine / svg); };
@@ -175,17 +177,23 @@ TEST_F(RevueShell, ErrorsDialogLocateCommandAndDescriptionDialogOnAReviewedFolde
 
   // 9. In substitute colours, the six added elements (the two lines with large ids among them)
   // are green and the removed building red; a double click frames the row's element in view 1,
-  // with the zoom factor's margin on either side.
+  // centred, with the zoom factor's margin along the side that limits it (the view keeps its
+  // shape).
   const std::string supprime = fichier("description_supprime.svg"), route = fichier("description_route.svg");
   EXPECT_EQ(duPlanUnique(supprime, "#00ff00").size(), 6u);
   const auto rouges = duPlanUnique(supprime, "#ff0000");
   ASSERT_EQ(rouges.size(), 1u);
   const double largeur = attribut(supprime, "width"), hauteur = attribut(supprime, "height");
+  EXPECT_NEAR(largeur / hauteur, 4.0 / 3.0, 1e-2);
   const double marge = (1.0 - 1.0 / 1.2) / 2.0;
+  double x0 = largeur, x1 = 0, y0 = hauteur, y1 = 0;
   for (const auto& [x, y] : points(rouges[0])) {
-    EXPECT_NEAR(std::min(x, largeur - x), largeur * marge, 1.0);
-    EXPECT_NEAR(std::min(y, hauteur - y), hauteur * marge, 1.0);
+    x0 = std::min(x0, x), x1 = std::max(x1, x);
+    y0 = std::min(y0, y), y1 = std::max(y1, y);
   }
+  EXPECT_NEAR(x0, largeur - x1, 1.0);
+  EXPECT_NEAR(y0, hauteur - y1, 1.0);
+  EXPECT_NEAR(std::min(x0 / largeur, y0 / hauteur), marge, 1e-2);
   EXPECT_THAT(e[9], HasSubstr("| Statut | Description (6) |"));
   EXPECT_THAT(e[9], Not(HasSubstr("| Suppression |")));
   std::size_t routes = 0;
@@ -213,6 +221,19 @@ TEST_F(RevueShell, ErrorsDialogLocateCommandAndDescriptionDialogOnAReviewedFolde
   EXPECT_NEAR(a[3], b[3], 1.0);
   EXPECT_THAT(e[10], Not(HasSubstr("VERLIV")));
   EXPECT_THAT(e[10], Not(HasSubstr("VERORI")));
+
+  // 11. Opening another folder closes the errors and description dialogs of the first, detaches
+  // its versions, and leaves both dialogs empty when they open again.
+  const std::size_t nouveau = e[11].find("2 \u00ab Bilan de la v\u00e9rification - Autre \u00bb");
+  ASSERT_NE(nouveau, std::string::npos) << e[11];
+  const std::string avant = e[11].substr(0, nouveau), apres = e[11].substr(nouveau);
+  EXPECT_THAT(avant, HasSubstr("3 \u00ab Erreurs - "));
+  EXPECT_THAT(avant, HasSubstr("4 \u00ab Description de la comparaison \u00bb"));
+  EXPECT_THAT(apres, Not(HasSubstr("Erreurs - ")));
+  EXPECT_THAT(apres, Not(HasSubstr("VERLIV")));
+  EXPECT_THAT(apres, Not(HasSubstr("VERORI")));
+  EXPECT_THAT(apres, HasSubstr("| Niveau | Description (0) |"));
+  EXPECT_THAT(apres, HasSubstr("| Statut | Description (0) |"));
 
   // What was delivered was only read.
   EXPECT_TRUE(plan_fixture::empreintes({chemins.livre}) == livreAvant);

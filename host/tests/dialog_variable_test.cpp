@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <cwchar>
 
 #include <gtest/gtest.h>
 
@@ -60,6 +61,45 @@ TEST_F(HostDialogVariable, WritesAndReadsEachKindWithinItsField) {
   EXPECT_EQ(f.arr[2], 9);
   EXPECT_EQ(f.guard, 'G');  // nothing written past a field
   EXPECT_STREQ(f.text, "\xe9t_");
+}
+
+TEST_F(HostDialogVariable, DoublesReadInFixedNotationWithTheItemsDecimals) {
+  auto ref = dv::find(L"F.v");
+  ASSERT_TRUE(ref);
+  const struct {
+    double value;
+    int decimals;
+    const wchar_t* shown;
+    const char* why;
+  } cases[] = {
+      {700000, 3, L"700000.000", "a Lambert X with three decimals"},
+      {700000, -1, L"700000", "the shortest form has no exponent either"},
+      {3, 9, L"3.000000000", "a longitude with nine decimals"},
+      {-61.5342, 9, L"-61.534200000", "the sign kept"},
+      {0.0004, 3, L"0.000", "rounded to the decimals"},
+      {6600000.2555, 0, L"6600000", "no decimal: no point"},
+      {1.5e-7, -1, L"0.00000015", "a small number in full"},
+      {1e22, -1, L"10000000000000000000000", "a large number in full"},
+      {-1.7976931348623157e308, 17, nullptr, "the largest double with the most decimals"},
+      {5e-324, -1, nullptr, "the smallest double in full"},
+  };
+  for (const auto& c : cases) {
+    f.v = c.value;
+    const std::wstring shown = dv::read(*ref, c.decimals);
+    if (c.shown) {
+      EXPECT_EQ(shown, c.shown) << c.why;
+    }
+    EXPECT_EQ(shown.find_first_not_of(L"-0123456789."), std::wstring::npos) << c.why;
+    if (c.decimals < 0) {
+      EXPECT_EQ(std::wcstod(shown.c_str(), nullptr), c.value) << c.why;
+    }
+  }
+  f.v = -1.7976931348623157e308;
+  EXPECT_EQ(dv::read(*ref, 17).size(), 1u + 309u + 1u + 17u);
+  // What is typed is read as it stands, an exponent included.
+  EXPECT_TRUE(dv::write(*ref, L"7e5"));
+  EXPECT_EQ(f.v, 700000.0);
+  EXPECT_EQ(dv::read(*ref, 3), L"700000.000");
 }
 
 TEST_F(HostDialogVariable, UnknownNamesAndIndexesAreNotFound) {

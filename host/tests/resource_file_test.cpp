@@ -21,7 +21,8 @@ const char* goodFile = R"({
   "dialogs": [{"id": 2, "title": "Bilan", "hook": 21, "items": [
     {"type": "listBox", "id": 21, "hook": 24, "multiSelect": true, "columns": [{"heading": "St", "width": 4}]},
     {"type": "popupMenu", "id": 21, "hook": 25, "entries": [{"label": "Voir", "value": 1}]},
-    {"type": "pushButton", "id": 3, "value": 3, "access": "R.b"}]}]
+    {"type": "pushButton", "id": 3, "value": 3, "access": "R.b"},
+    {"type": "text", "id": 51, "access": "R.d[0]", "decimals": 3}]}]
 })";
 
 TEST(HostResourceFile, ReadsEverySectionOfAGoodFile) {
@@ -36,13 +37,15 @@ TEST(HostResourceFile, ReadsEverySectionOfAGoodFile) {
   const rs::DialogSpec* d = rf->dialog(2);
   ASSERT_TRUE(d);
   EXPECT_EQ(d->hook, 21);
-  ASSERT_EQ(d->items.size(), 3u);
+  ASSERT_EQ(d->items.size(), 4u);
   EXPECT_EQ(d->items[0].type, rs::ItemType::ListBox);
   EXPECT_TRUE(d->items[0].multiSelect);
   EXPECT_EQ(d->items[1].type, rs::ItemType::PopupMenu);
   ASSERT_EQ(d->items[1].menus.size(), 1u);
   EXPECT_EQ(d->items[1].menus[0].entries[0].value, 1);
   EXPECT_EQ(d->items[2].access, L"R.b");
+  EXPECT_EQ(d->items[2].decimals, -1);  // none given: the shortest exact form
+  EXPECT_EQ(d->items[3].decimals, 3);
   EXPECT_FALSE(rf->dialog(3));
 }
 
@@ -58,6 +61,8 @@ TEST(HostResourceFile, RefusesBrokenFilesWithAReason) {
       {R"({"format": "cadhost-resource", "version": 1, "commands": [{"keyin": "x"}]})", "no number"},
       {R"({"format": "cadhost-resource", "version": 1, "dialogs": [{"id": 1, "items": [{"type": "slider"}]}]})", "unknown item type"},
       {R"({"format": "cadhost-resource", "version": 1, "dialogs": [{"id": "1"}]})", "id not an integer"},
+      {R"({"format": "cadhost-resource", "version": 1, "dialogs": [{"id": 1, "items": [{"type": "text", "decimals": 18}]}]})", "too many decimals"},
+      {R"({"format": "cadhost-resource", "version": 1, "dialogs": [{"id": 1, "items": [{"type": "text", "decimals": -1}]}]})", "negative decimals"},
       {R"({"format": "cadhost-resource", "version": 1, "dataDefinitions": [{"type": "r", "fields": [{"name": "t", "kind": "text", "count": 0}]}]})", "empty field"},
   };
   for (const auto& c : cases) {

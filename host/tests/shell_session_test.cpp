@@ -133,7 +133,8 @@ TEST_F(HostShell, OpensTheActiveDesignFileAndWritesAViewAsAPicture) {
   host::views::resetDisplay();
   const std::string out = script({L"design SHELL_PLAN.DGN", L"view 2 on", L"area 2 0 0 10 10", L"fit 2", L"views",
                                   L"svg 2 vue2.svg", L"svg 3 vue3.svg"});
-  EXPECT_THAT(out, HasSubstr("vue 2 : 0.000000 0.000000 4000.000000 2000.000000\n"));
+  // Fitted to the line, grown to the views' shape.
+  EXPECT_THAT(out, HasSubstr("vue 2 : 0.000000 -500.000000 4000.000000 2500.000000\n"));
   EXPECT_THAT(out, HasSubstr("! la vue 3 n'est pas ouverte"));
   std::ifstream in("vue2.svg");
   const std::string picture((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());

@@ -45,18 +45,41 @@ class HostViewDisplay : public ::testing::Test {
   ModelRef ref;
 };
 
+// Areas keep the views' shape, 4 wide by 3 high: each grows along its short side about its centre.
 TEST_F(HostViewDisplay, AreasStartOnTheActiveModelThenFollowSetZoomAndFit) {
-  EXPECT_EQ(views::area(0), Range3d::from({0, 0, 0}, {1000, 500, 0}));
-  views::setArea(1, Range3d::from({10, 20, 0}, {30, 60, 0}));
-  EXPECT_EQ(views::centre(1), (Point3d{20, 40, 0}));
+  EXPECT_EQ(views::area(0), Range3d::from({0, -125, 0}, {1000, 625, 0}));
+  views::setArea(1, Range3d::from({10, 15, 0}, {30, 30, 0}));
+  EXPECT_EQ(views::area(1), Range3d::from({10, 15, 0}, {30, 30, 0}));  // of the view's shape already
   views::zoom(2, 1, {0, 0, 0}, 2.0);  // view 3 takes view 2's extent doubled, about the origin
-  EXPECT_EQ(views::area(2), Range3d::from({-20, -40, 0}, {20, 40, 0}));
+  EXPECT_EQ(views::area(2), Range3d::from({-20, -15, 0}, {20, 15, 0}));
   views::zoom(2, 1, {0, 0, 0}, 0.0);  // refused
-  EXPECT_EQ(views::extent(2), (Point3d{40, 80, 0}));
+  EXPECT_EQ(views::extent(2), (Point3d{40, 30, 0}));
   ASSERT_TRUE(views::fit(3, {activeModel(), ref}));
-  EXPECT_EQ(views::area(3), Range3d::from({0, 0, 0}, {5100, 500, 0}));  // the reference through its transform
+  // The reference through its transform.
+  EXPECT_EQ(views::area(3), Range3d::from({0, 250 - 5100 * 0.375, 0}, {5100, 250 + 5100 * 0.375, 0}));
   EXPECT_FALSE(views::fit(3, {ModelRef{}}));
   views::setArea(9, Range3d::from({0, 0, 0}, {1, 1, 0}));  // no view 10: nothing happens
+}
+
+TEST_F(HostViewDisplay, AnAreaOfAnotherShapeGrowsAlongItsShortSide) {
+  const struct {
+    Range3d given, shown;
+    const char* why;
+  } cases[] = {
+      {Range3d::from({0, 0, 0}, {4000, 10, 0}), Range3d::from({0, -1495, 0}, {4000, 1505, 0}),
+       "a nearly horizontal line: the height grows"},
+      {Range3d::from({0, 0, 0}, {4000, 0, 0}), Range3d::from({0, -1500, 0}, {4000, 1500, 0}), "a horizontal line"},
+      {Range3d::from({5, 0, 0}, {5, 300, 0}), Range3d::from({-195, 0, 0}, {205, 300, 0}),
+       "a vertical line: the width grows"},
+      {Range3d::from({7, 8, 0}, {7, 8, 0}), Range3d::from({7, 8, 0}, {7, 8, 0}), "a point has no side to grow"},
+  };
+  for (const auto& c : cases) {
+    views::setArea(1, c.given);
+    EXPECT_EQ(views::area(1), c.shown) << c.why;
+  }
+  // An area that cannot take the shape without overflowing is ignored, as one that is not finite.
+  views::setArea(1, Range3d::from({-1e308, 0, 0}, {1e308, 1, 0}));
+  EXPECT_EQ(views::area(1), cases[3].shown);
 }
 
 int updatedViews[8];

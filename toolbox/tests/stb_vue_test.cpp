@@ -58,10 +58,12 @@ TEST_F(StbVue, TheViewShowsTheElementAtLeastTenByTenZoomedAboutItsCentre) {
     host::Range3d attendue;
     const char* pourquoi;
   } cas[] = {
-      {point, actif, 1.0, host::Range3d::from({495, 695, 0}, {505, 705, 0}), "a point gets 10 by 10 around it"},
-      {boite, actif, 1.0, host::Range3d::from({1000, 2000, 0}, {1100, 2040, 0}), "a box is shown as it is"},
-      {boite, actif, 1.2, host::Range3d::from({990, 1996, 0}, {1110, 2044, 0}), "the factor grows it about its centre"},
-      {dansPlan, reference, 1.0, host::Range3d::from({10000, 20000, 0}, {10020, 20030, 0}),
+      // Every area is then grown along its short side to the view's shape (4 wide by 3 high).
+      {point, actif, 1.0, host::Range3d::from({500 - 20.0 / 3, 695, 0}, {500 + 20.0 / 3, 705, 0}),
+       "a point gets 10 by 10 around it"},
+      {boite, actif, 1.0, host::Range3d::from({1000, 1982.5, 0}, {1100, 2057.5, 0}), "a box is shown whole"},
+      {boite, actif, 1.2, host::Range3d::from({990, 1975, 0}, {1110, 2065, 0}), "the factor grows it about its centre"},
+      {dansPlan, reference, 1.0, host::Range3d::from({9990, 20000, 0}, {10030, 20030, 0}),
        "a reference's element is placed by its transform"},
   };
   for (const auto& c : cas) {
@@ -84,7 +86,7 @@ TEST_F(StbVue, ViewMinusOneIsTheFirstOpenViewAndNoneOpenDoesNothing) {
   host::views::open(2);
   const host::Range3d avant = host::views::area(3);
   stbElem_surligner(point, actif, -1, 1.0, true);
-  EXPECT_NEAR(host::views::area(2).low.x, 495.0, 1e-6);
+  EXPECT_NEAR(host::views::area(2).low.y, 695.0, 1e-6);
   EXPECT_EQ(host::views::area(3), avant);
   EXPECT_TRUE(host::locate::isHilited(actif, host::readElement(actif, point)->filePosition));
 
