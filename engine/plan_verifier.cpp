@@ -1,6 +1,7 @@
 #include "engine/plan_verifier.h"
 
 #include <string>
+#include <vector>
 
 #include "engine/ctrl_fichier.h"
 #include "engine/ctrl_positionPlan.h"
@@ -10,6 +11,7 @@
 #include "engine/plan_construire.h"
 #include "engine/plan_etapes.h"
 #include "engine/rapport.h"
+#include "host/design_file_pins.h"
 #include "toolbox/stb_dgn.h"
 
 namespace {
@@ -49,6 +51,27 @@ class fichiersOuverts {
   std::vector<vererreur>& erreurs_;
 };
 
+// The plan's files kept loaded in the host while its verification runs: the file checks, the
+// required levels, the opening and every stage share one load of each file whatever its size.
+class fichiersRetenus {
+ public:
+  explicit fichiersRetenus(const verplanfichiers& fichiers) {
+    for (const verfichier& f : fichiers.fichiers)
+      if (f.existe) {
+        host::pinDesignFile(f.chemin);
+        chemins_.push_back(f.chemin);
+      }
+  }
+  fichiersRetenus(const fichiersRetenus&) = delete;
+  fichiersRetenus& operator=(const fichiersRetenus&) = delete;
+  ~fichiersRetenus() {
+    for (const std::wstring& c : chemins_) host::unpinDesignFile(c);
+  }
+
+ private:
+  std::vector<std::wstring> chemins_;
+};
+
 // What the driver decides at each stop: the result status, and the depth the plan reached.
 void arreter(verplan& plan, std::int32_t resultat, std::int32_t profondeur) {
   plan.statuts[0] = resultat;
@@ -72,6 +95,7 @@ void verifier(verplan& plan, std::int32_t mode, vercontexte& contexte, drapeauxV
   }
 
   // 3 to 6. File checks, the gas file, required levels: any finding stops before opening.
+  const fichiersRetenus retenus(fichiers);
   chrono.marquer("plan_construire");
   ctrl_fichier(plan.erreurs, principal);
   if (troisFichiers) {
