@@ -8,6 +8,7 @@
 #include "standard/element_symbologie.h"
 #include "standard/niv_classement.h"
 #include "toolbox/stb_dgn.h"
+#include "toolbox/stb_dgn_cellules.h"
 #include "toolbox/stb_elem.h"
 
 namespace {
@@ -119,30 +120,24 @@ std::uint32_t element_idNiveau(std::vector<vererreur>& erreurs, const std::wstri
 std::vector<vercouple> element_collecterCellules(host::ModelRef modele) {
   std::vector<vercouple> couples;
   if (!stbDgn_modeleValide(modele)) return couples;
-  host::ScanCriteria criteresCellules;
-  criteresCellules.types = {kCellule};
-  std::vector<host::ElementId> cellules;
-  stbDgn_scanner(cellules, criteresCellules, modele);
 
   // The first drawn dimension of each graphic group, in file order: one scan of the model serves
   // every cell.
   std::unordered_map<std::uint32_t, std::uint64_t> cotations;
   bool cotationsLues = false;
-  for (const host::ElementId id : cellules) {
-    const host::ElementHandle h(id, modele);
-    std::wstring nom;
-    if (stbElem_lireCellule(nullptr, nullptr, nullptr, &nom, h) != 0 || !nom.empty()) continue;
-    const host::Element* e = h.element();
-    if (!e || !contientTexteOuCotation(*e)) continue;
+  for (const stbCellule& cellule : *stbDgn_cellules(modele)) {
+    const host::ElementId id = cellule.id;
+    const host::Element* e = cellule.element;
+    if (!cellule.nom().empty() || !contientTexteOuCotation(*e)) continue;
     if (!cotationsLues) {
       host::ScanCriteria criteres;
       criteres.drawnOnly = true;
       criteres.types = {kCotation};
       std::vector<host::ElementId> ids;
       stbDgn_scanner(ids, criteres, modele);
-      for (const host::ElementId c : ids) {
-        const host::Element* d = host::readElement(modele, c);
-        if (d) cotations.emplace(d->graphicGroup, c);
+      for (const host::ElementId idCotation : ids) {
+        const host::Element* d = host::readElement(modele, idCotation);
+        if (d) cotations.emplace(d->graphicGroup, idCotation);
       }
       cotationsLues = true;
     }
