@@ -107,21 +107,21 @@ void etiqueterSupprimes(verfichier& precedent, std::int32_t classeEchelle) {
     case roleFond: {
       verniveauxfdp niveaux;
       niv_tableFdpV3(niveaux, precedent.modele);
-      const std::vector<vercouple> couples = element_collecterCellules(precedent.modele);
+      const vercouples couples = element_collecterCellules(precedent.modele);
       supprimes([&](verelement& e) { regle_classerElementFdpV3(e, niveaux, couples, classeEchelle); });
       break;
     }
     case roleElectricite: {
       verniveauxele niveaux;
       niv_tableElecV3(niveaux, precedent.modele);
-      const std::vector<vercouple> couples = element_collecterCellules(precedent.modele);
+      const vercouples couples = element_collecterCellules(precedent.modele);
       supprimes([&](verelement& e) { regle_classerElementElecV3(e, niveaux, couples, classeEchelle, precedent); });
       break;
     }
     case roleAutres: {
       verniveauxaut niveaux;
       niv_tableAutreV3(niveaux, precedent.modele);
-      const std::vector<vercouple> couples = element_collecterCellules(precedent.modele);
+      const vercouples couples = element_collecterCellules(precedent.modele);
       supprimes([&](verelement& e) { regle_classerElementAutreV3(e, niveaux, couples, classeEchelle, precedent); });
       break;
     }

@@ -117,7 +117,21 @@ std::uint32_t element_idNiveau(std::vector<vererreur>& erreurs, const std::wstri
   return kEchec;
 }
 
-std::vector<vercouple> element_collecterCellules(host::ModelRef modele) {
+vercouples::vercouples(std::vector<vercouple> couples) : liste_(std::move(couples)) {
+  for (std::size_t i = 0; i < liste_.size(); ++i) {
+    const auto indice = static_cast<std::int32_t>(i);
+    if (liste_[i].idCellule != 0) cellules_.emplace(liste_[i].idCellule, indice);
+    if (liste_[i].idCotation != 0) cotations_.emplace(liste_[i].idCotation, indice);
+  }
+}
+
+std::int32_t vercouples::indice(std::uint64_t id, bool cellule) const {
+  const auto& index = cellule ? cellules_ : cotations_;
+  const auto it = index.find(id);
+  return it == index.end() ? -1 : it->second;
+}
+
+vercouples element_collecterCellules(host::ModelRef modele) {
   std::vector<vercouple> couples;
   if (!stbDgn_modeleValide(modele)) return couples;
 
@@ -147,13 +161,9 @@ std::vector<vercouple> element_collecterCellules(host::ModelRef modele) {
   return couples;
 }
 
-std::int32_t element_indiceCouple(std::uint64_t idElement, std::int32_t type, const std::vector<vercouple>& couples) {
+std::int32_t element_indiceCouple(std::uint64_t idElement, std::int32_t type, const vercouples& couples) {
   if (idElement == 0 || (type != kCellule && type != kCotation)) return -1;
-  for (std::size_t i = 0; i < couples.size(); ++i) {
-    const std::uint64_t id = type == kCellule ? couples[i].idCellule : couples[i].idCotation;
-    if (id == idElement) return static_cast<std::int32_t>(i);
-  }
-  return -1;
+  return couples.indice(idElement, type == kCellule);
 }
 
 void element_signaler(std::vector<vererreur>& erreurs, const verfichier& fichier, const verelement& e,
