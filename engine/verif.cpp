@@ -42,6 +42,10 @@ bool verif_planBienForme(const verplan& p) {
 bool verif_verifierUnPlan(verplan& plan, std::int32_t mode, vercontexte& ctx, verdossier& dossier,
                           drapeauxVerification drapeaux) {
   plan_verifier(plan, mode, ctx, drapeaux);
+  // The lists stay with the application's folder record, plan after plan: without the room they
+  // grew into.
+  plan.erreurs.shrink_to_fit();
+  plan.ecarts.shrink_to_fit();
   plan_chrono chrono;
   const bool erreursEcrites = rapport_ecrireErreurs(plan, dossier.repErreur);
   chrono.marquer("rapport_ecrireErreurs");
