@@ -2,8 +2,8 @@
 // with 50,000 generated elements, against its previous version (signed through the signature
 // list) that differs by a hundred changes (34 elements moved by 5 m, 33 deleted, 33 added), in
 // mode 1 and in mode 2 (work copy in Temp); and the same plan with 20,000 coincident lines of one
-// level and type in both versions instead (BM_ComparaisonCoincidents). Time per plan, candidates
-// compared per delivered element, peak memory.
+// level and type in both versions instead (BM_ComparaisonCoincidents). Time per plan, processor
+// time of the comparison stage, candidates compared per delivered element, peak memory.
 #include <benchmark/benchmark.h>
 
 #include <sys/resource.h>
@@ -14,6 +14,7 @@
 
 #include "engine/fixture/livraison_fixture.h"
 #include "engine/fixture/plan_fixture_generes.h"
+#include "engine/plan_chrono.h"
 #include "engine/plan_comparer.h"
 #include "engine/plan_verifier.h"
 #include "host/fixture/design_builder.h"
@@ -103,6 +104,7 @@ void comparer(benchmark::State& state, std::int32_t mode, const boost::filesyste
   contexte.fichierSignature = contexte.repOrigine + L"Signature/Signature.json";
   plan_fixture::parametrerContexte(contexte, host::paths::fromNative(dossierPlan / "Parametres"));
   const std::uint64_t candidatsAvant = comparer_candidatsExamines();
+  plan_remettreDurees();
   std::size_t nouveaux = 0, supprimes = 0, compares = 0;
   for (auto _ : state) {
     verplan plan;
@@ -122,6 +124,8 @@ void comparer(benchmark::State& state, std::int32_t mode, const boost::filesyste
   state.counters["removed"] = static_cast<double>(supprimes) / n;
   state.counters["candidates_per_element"] =
       static_cast<double>(comparer_candidatsExamines() - candidatsAvant) / static_cast<double>(compares);
+  for (const plan_dureeEtape& e : plan_dureesEtapes())
+    if (e.etape == "etape_comparaison") state.counters["comparison_stage_ms"] = 1e3 * e.secondes / n;
   state.counters["peak_RSS_MB"] = picMegaoctets();
 }
 
