@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <string>
 
 #include "engine/cartouche_quadrigramme.h"
+#include "engine/comparer_index.h"
 #include "engine/plan_construire.h"
 #include "engine/plan_etapes.h"
 #include "standard/element_table.h"
@@ -57,33 +59,26 @@ class fichiersPrecedents {
   verplanfichiers& fichiers_;
 };
 
-// Mode 2's work copy of a previous version in Temp: made writable, opened writable, closed and
-// deleted on every path. Only a copy made here is ever deleted (a folder standing in its place
-// stays).
+// Mode 2's work copy of a previous version's bytes in Temp, deleted on every path. Only a copy
+// made here is ever deleted (a folder standing in its place stays). The elements are matched
+// against the previous version's own model, read once: a matched element leaves the candidates
+// all the same, so that the copy need not be read nor changed.
 class copieTravail {
  public:
   copieTravail(const verfichier& precedent, const std::wstring& repTemp) {
     if (repTemp.empty() || precedent.nomFichier.empty()) return;
     stbFichier_composer(chemin_, repTemp, precedent.nomFichier, L"", L"");
-    if (stbFichier_copier(precedent.chemin, chemin_) != 0) return;
-    faite_ = true;
-    if (stbFichier_attributsNormaux(chemin_) != 0 ||
-        stbDgn_ouvrirFichier(&modele_, nullptr, nullptr, chemin_, L"", false) != 0)
-      modele_ = host::ModelRef{};
+    faite_ = stbFichier_copier(precedent.chemin, chemin_) == 0;
   }
   copieTravail(const copieTravail&) = delete;
   copieTravail& operator=(const copieTravail&) = delete;
   ~copieTravail() {
-    if (modele_) stbDgn_fermerFichier(modele_);
     if (faite_) stbFichier_supprimer(chemin_);
   }
-
-  host::ModelRef modele() const { return modele_; }
 
  private:
   std::wstring chemin_;
   bool faite_ = false;
-  host::ModelRef modele_;
 };
 
 // The category labels of the removed elements, by the rule book of the file's role with the
@@ -107,21 +102,21 @@ void etiqueterSupprimes(verfichier& precedent, std::int32_t classeEchelle) {
     case roleFond: {
       verniveauxfdp niveaux;
       niv_tableFdpV3(niveaux, precedent.modele);
-      const std::vector<vercouple> couples = element_collecterCellules(precedent.modele);
+      const vercouples couples = element_collecterCellules(precedent.modele);
       supprimes([&](verelement& e) { regle_classerElementFdpV3(e, niveaux, couples, classeEchelle); });
       break;
     }
     case roleElectricite: {
       verniveauxele niveaux;
       niv_tableElecV3(niveaux, precedent.modele);
-      const std::vector<vercouple> couples = element_collecterCellules(precedent.modele);
+      const vercouples couples = element_collecterCellules(precedent.modele);
       supprimes([&](verelement& e) { regle_classerElementElecV3(e, niveaux, couples, classeEchelle, precedent); });
       break;
     }
     case roleAutres: {
       verniveauxaut niveaux;
       niv_tableAutreV3(niveaux, precedent.modele);
-      const std::vector<vercouple> couples = element_collecterCellules(precedent.modele);
+      const vercouples couples = element_collecterCellules(precedent.modele);
       supprimes([&](verelement& e) { regle_classerElementAutreV3(e, niveaux, couples, classeEchelle, precedent); });
       break;
     }
@@ -161,7 +156,7 @@ std::int32_t comparer_niveauxTopo(const verelement& element, std::uint32_t role)
 }
 
 void comparer_scannerElements(verelement& element, std::vector<verelement>& tablePrecedente, host::ModelRef modeleLivre,
-                              host::ModelRef modelePrecedent, std::uint32_t modeFichier) {
+                              host::ModelRef modelePrecedent, std::uint32_t modeFichier, comparer_index* index) {
   const host::ElementHandle h(element.idElement, modeleLivre);
   const host::Element* e = h.element();
   if (!e) {
@@ -179,26 +174,20 @@ void comparer_scannerElements(verelement& element, std::vector<verelement>& tabl
   if (plage.isNull() || !plage.low.isFinite() || !plage.high.isFinite()) return;
   plage.low = plage.low - host::Point3d{1.0, 1.0, 1.0};
   plage.high = plage.high + host::Point3d{1.0, 1.0, 1.0};
-  host::ScanCriteria criteres;
-  criteres.levels = {e->level};
-  criteres.types = {e->type};
-  criteres.range = plage;
-  std::vector<host::ElementId> candidats;
-  stbDgn_scanner(candidats, criteres, modelePrecedent);
-  for (const host::ElementId id : candidats) {
+  std::optional<comparer_index> local;
+  if (!index) index = &local.emplace(tablePrecedente, modelePrecedent);
+  const std::int32_t indice = index->premier(e->level, e->type, plage, [&](std::int32_t candidat) {
     ++candidatsExamines;
-    const std::int32_t indice = element_rechercherParId(tablePrecedente, id);
-    if (indice < 0) continue;
-    verelement& precedent = tablePrecedente[static_cast<std::size_t>(indice)];
-    if (precedent.etatComparaison != etatNonApparie) continue;
-    if (comparer_cleGeometrie(h, element.symbologie, host::ElementHandle(id, modelePrecedent), precedent.symbologie) != 0)
-      continue;
-    element.etatComparaison = etatInchange;
-    element.indexOrigine = indice;
-    precedent.etatComparaison = etatInchange;
-    if (modeFichier == modeComparaison) host::deleteElement(modelePrecedent, id);
-    return;
-  }
+    const verelement& precedent = tablePrecedente[static_cast<std::size_t>(candidat)];
+    return comparer_cleGeometrie(h, element.symbologie, host::ElementHandle(precedent.idElement, modelePrecedent),
+                                 precedent.symbologie) == 0;
+  });
+  if (indice < 0) return;
+  verelement& precedent = tablePrecedente[static_cast<std::size_t>(indice)];
+  element.etatComparaison = etatInchange;
+  element.indexOrigine = indice;
+  precedent.etatComparaison = etatInchange;
+  if (modeFichier == modeComparaison) host::deleteElement(modelePrecedent, precedent.idElement);
 }
 
 void comparer_fichier(std::vector<verecart>& sortie, verfichier& livre, verfichier& precedent,
@@ -216,18 +205,14 @@ void comparer_fichier(std::vector<verecart>& sortie, verfichier& livre, verfichi
   initialiser(precedent.elements, precedent.role);
 
   {
-    // Mode 2 matches against a work copy, from which each matched candidate is deleted. Without
-    // a copy (none needed when the previous version is not open; or it cannot be made or opened
-    // writable), the previous version's own model serves and nothing is deleted: the state test
-    // keeps a candidate from matching twice. The file record keeps the previous version's own
-    // model throughout, for the rule books and for closing.
+    // The previous version's own model serves both modes; the state test keeps a candidate from
+    // matching twice, and nothing is deleted.
     const bool copier = mode == modeComparaison && precedent.modele;
-    copieTravail copie(precedent, copier ? contexte.repTemp : std::wstring());
-    const host::ModelRef modeleApparie = copie.modele() ? copie.modele() : precedent.modele;
-    const std::uint32_t modeApparie = copie.modele() ? modeComparaison : modeVerification;
+    const copieTravail copie(precedent, copier ? contexte.repTemp : std::wstring());
+    comparer_index index(precedent.elements, precedent.modele);
     for (verelement& e : livre.elements) {
       if (e.etatComparaison == etatHorsComparaison) continue;
-      comparer_scannerElements(e, precedent.elements, livre.modele, modeleApparie, modeApparie);
+      comparer_scannerElements(e, precedent.elements, livre.modele, precedent.modele, modeVerification, &index);
       if (e.etatComparaison == etatNouveau) e.etatControle = etatControleNouveau;
     }
   }

@@ -3,11 +3,12 @@
 // directory, file by file and element by element. Each delivered element ends unchanged, new or
 // in error; each element of the previous version that no delivered element matched is removed.
 // The results are appended to the plan's comparison list; new elements get check state 2.
-// Nothing in Origine is ever written: mode 2 deletes matched elements from a work copy in Temp,
-// which is deleted again. Internal to the library.
+// Nothing in Origine is ever written: mode 2 copies the previous version into Temp for the time
+// of the comparison, and deletes the copy again. Internal to the library.
 #include <cstdint>
 #include <vector>
 
+#include "engine/comparer_index.h"
 #include "engine/halvorn.h"
 #include "engine/vercontexte.h"
 #include "engine/verplanfichiers.h"
@@ -48,11 +49,14 @@ std::int32_t comparer_niveauxTopo(const verelement& element, std::uint32_t role)
 // and within its range grown by 1.0 UOR: the first candidate in scan order still at state 0 in
 // `tablePrecedente` that comparer_cleGeometrie finds the same; both get state 1 and the element
 // the candidate's index. Else state 2, or 6 (not readable in the delivered model), or 5 (type
-// not compared). With `modeFichier` 2 the matched candidate is deleted from `modelePrecedent`
-// (the work copy). The symbologies compared are those of `element` and of the table's rows, as
-// element_construireTable read them.
+// not compared). With `modeFichier` 2 the matched candidate is deleted from `modelePrecedent`.
+// The symbologies compared are those of `element` and of the table's rows, as
+// element_construireTable read them. The candidates come from `index`, built once from the
+// table and `modelePrecedent` for every element of a file; without one, from an index built for
+// this element alone.
 void comparer_scannerElements(verelement& element, std::vector<verelement>& tablePrecedente, host::ModelRef modeleLivre,
-                              host::ModelRef modelePrecedent, std::uint32_t modeFichier);
+                              host::ModelRef modelePrecedent, std::uint32_t modeFichier,
+                              comparer_index* index = nullptr);
 
 // 0 when the two elements are the same (type, geometry within 1.0 UOR in XY, level, colour,
 // weight, line style, and the cell's or text's own properties); a raisonComparaison otherwise.
@@ -60,5 +64,5 @@ void comparer_scannerElements(verelement& element, std::vector<verelement>& tabl
 std::int32_t comparer_cleGeometrie(const host::ElementHandle& a, const versymbologie& symbologieA,
                                    const host::ElementHandle& b, const versymbologie& symbologieB);
 
-// Candidates examined by comparer_scannerElements since the start (benchmarks).
+// Candidates that comparer_scannerElements compared with an element since the start (benchmarks).
 std::uint64_t comparer_candidatsExamines();

@@ -1,14 +1,17 @@
 #include "engine/plan_verifier.h"
 
 #include <string>
+#include <vector>
 
 #include "engine/ctrl_fichier.h"
 #include "engine/ctrl_positionPlan.h"
 #include "engine/emprise_lecture.h"
 #include "engine/erreur.h"
+#include "engine/plan_chrono.h"
 #include "engine/plan_construire.h"
 #include "engine/plan_etapes.h"
 #include "engine/rapport.h"
+#include "host/design_file_pins.h"
 #include "toolbox/stb_dgn.h"
 
 namespace {
@@ -48,6 +51,27 @@ class fichiersOuverts {
   std::vector<vererreur>& erreurs_;
 };
 
+// The plan's files kept loaded in the host while its verification runs: the file checks, the
+// required levels, the opening and every stage share one load of each file whatever its size.
+class fichiersRetenus {
+ public:
+  explicit fichiersRetenus(const verplanfichiers& fichiers) {
+    for (const verfichier& f : fichiers.fichiers)
+      if (f.existe) {
+        host::pinDesignFile(f.chemin);
+        chemins_.push_back(f.chemin);
+      }
+  }
+  fichiersRetenus(const fichiersRetenus&) = delete;
+  fichiersRetenus& operator=(const fichiersRetenus&) = delete;
+  ~fichiersRetenus() {
+    for (const std::wstring& c : chemins_) host::unpinDesignFile(c);
+  }
+
+ private:
+  std::vector<std::wstring> chemins_;
+};
+
 // What the driver decides at each stop: the result status, and the depth the plan reached.
 void arreter(verplan& plan, std::int32_t resultat, std::int32_t profondeur) {
   plan.statuts[0] = resultat;
@@ -56,6 +80,7 @@ void arreter(verplan& plan, std::int32_t resultat, std::int32_t profondeur) {
 
 void verifier(verplan& plan, std::int32_t mode, vercontexte& contexte, drapeauxVerification drapeaux) {
   // 1. The file set in the Livre directory.
+  plan_chrono chrono;
   verplanfichiers fichiers;
   plan_construire(fichiers, plan.nom, plan.type, plan.version, plan.projection, contexte.repLivre);
   plan.statuts.fill(-1);
@@ -70,13 +95,17 @@ void verifier(verplan& plan, std::int32_t mode, vercontexte& contexte, drapeauxV
   }
 
   // 3 to 6. File checks, the gas file, required levels: any finding stops before opening.
+  const fichiersRetenus retenus(fichiers);
+  chrono.marquer("plan_construire");
   ctrl_fichier(plan.erreurs, principal);
   if (troisFichiers) {
     ctrl_fichier(plan.erreurs, fichiers.fichiers[1]);
     ctrl_fichier(plan.erreurs, fichiers.fichiers[2]);
     ctrl_fichierGaz(plan.erreurs, fichiers);
   }
+  chrono.marquer("ctrl_fichier");
   etape_niveauxRequis(plan.erreurs, fichiers);
+  chrono.marquer("etape_niveauxRequis");
   if (!plan.erreurs.empty()) {
     arreter(plan, 1, 0);
     return;
@@ -86,6 +115,7 @@ void verifier(verplan& plan, std::int32_t mode, vercontexte& contexte, drapeauxV
   plan.statuts[1] = 2;
   fichiersOuverts ouverts(fichiers, plan.erreurs);
   ouverts.ouvrir();
+  chrono.marquer("ouvrir");
 
   // 8. Signature of the previous version; a file's signature is valid when its status is 0.
   etape_signature(plan, contexte, drapeaux);
@@ -94,12 +124,15 @@ void verifier(verplan& plan, std::int32_t mode, vercontexte& contexte, drapeauxV
   } else {
     principal.signatureValide = plan.statuts[2] == 0;
   }
+  chrono.marquer("etape_signature");
 
   // 9. The files' mode tells the checks whether the comparison will be written.
   for (verfichier& f : fichiers.fichiers) f.mode = mode == 2 ? 2 : 3;
 
   // 10. Title block and frame; 11. position of a three-file plan.
-  if (etape_cartouche(plan.erreurs, contexte, fichiers) != 0) {
+  const std::int32_t cartouche = etape_cartouche(plan.erreurs, contexte, fichiers);
+  chrono.marquer("etape_cartouche");
+  if (cartouche != 0) {
     ouverts.fermer();
     arreter(plan, 1, 0);
     return;
@@ -112,15 +145,21 @@ void verifier(verplan& plan, std::int32_t mode, vercontexte& contexte, drapeauxV
   }
 
   // 12. Drawing rules; 13. useful area, nodes on the limit, empty texts, PTR groups (pass 1).
+  chrono.marquer("ctrl_positionPlan");
   etape_elements(plan.erreurs, fichiers);
+  chrono.marquer("etape_elements");
   etape_zoneUtile(plan.erreurs, fichiers);
+  chrono.marquer("etape_zoneUtile");
   etape_noeudsSurLimite(plan.erreurs, fichiers);
   etape_textesVides(plan.erreurs, fichiers);
   etape_groupesPTRL(plan.erreurs, fichiers, 1);
+  chrono.marquer("etape_textesVides");
 
   // 14. Comparison with the previous version.
   etape_comparaison(plan.ecarts, fichiers, contexte);
+  chrono.marquer("etape_comparaison");
   if (mode == 2) rapport_ecrireComparaison(plan.fichierCompare, plan.ecarts);
+  chrono.marquer("rapport_ecrireComparaison");
 
   // 15. Network stage.
   if (plan.statuts[1] == 2) {
@@ -130,15 +169,21 @@ void verifier(verplan& plan, std::int32_t mode, vercontexte& contexte, drapeauxV
     if (emprise_chargerFichier(emprises, contexte.fichierEmprises, {}, {fichiers.nom}) == 0 && !emprises.empty())
       reseau.emprise = emprises.front();
     verfichier& fichierReseau = troisFichiers ? fichiers.fichiers[1] : principal;
+    chrono.marquer("emprise_chargerFichier");
     etape_encarts(reseau, fichierReseau);
+    chrono.marquer("etape_encarts");
     etape_topologieCables(plan.erreurs, plan.ecarts, contexte, reseau, fichierReseau);
+    chrono.marquer("etape_topologieCables");
     etape_echellesEtTextes(plan.erreurs, fichiers);
+    chrono.marquer("etape_echellesEtTextes");
     etape_groupesGraphiques(plan.erreurs, contexte, reseau, fichierReseau);
     etape_groupesPTRL(plan.erreurs, fichiers, 2);
+    chrono.marquer("etape_groupesGraphiques");
   }
 
   // 16. The work files are closed; 17. LevelAudit on the plan's (electricity) file.
   ouverts.fermer();
+  chrono.marquer("fermer");
   if ((drapeaux & drapeauLevelAudit) != 0) {
     const std::wstring& audite = troisFichiers ? fichiers.fichiers[1].chemin : principal.chemin;
     if (etape_levelAudit(audite) == 0x8000)

@@ -1,5 +1,8 @@
 #include "engine/rapport.h"
 
+#include <charconv>
+#include <string>
+
 #include "toolbox/stb_date.h"
 #include "toolbox/stb_fichier.h"
 #include "toolbox/stb_msg.h"
@@ -78,6 +81,44 @@ double rapport_uorParMaitre(const vererreur& erreur) {
   return erreur.uorParMaitre > 0.0 ? erreur.uorParMaitre : rapport_uorParMaitreNorme;
 }
 
+namespace {
+
+// The fields of a report line appended in place, as the formats "%s", "%d" and "%.Nf" of
+// stbStr_toString write them ("C" locale: "." as the decimal point, no grouping): the lines of
+// a plan's reports are many, and a format read anew for each costs more than the line.
+class ligneCsv {
+ public:
+  ligneCsv& texte(const std::wstring& champ) {
+    ligne_ += stbStr_champCsv(champ);
+    return *this;
+  }
+  ligneCsv& mot(const wchar_t* mot) {
+    ligne_ += mot;
+    return *this;
+  }
+  ligneCsv& entier(std::uint64_t n) {
+    ligne_ += std::to_wstring(n);
+    return *this;
+  }
+  // Rounded to `decimales` as printf rounds (to_chars with a precision is printf's "%.Nf").
+  ligneCsv& decimal(double x, int decimales) {
+    char tampon[400];
+    const auto fin = std::to_chars(tampon, tampon + sizeof tampon, x, std::chars_format::fixed, decimales).ptr;
+    ligne_.append(tampon, fin);
+    return *this;
+  }
+  ligneCsv& separateur() {
+    ligne_ += L';';
+    return *this;
+  }
+  std::wstring str() { return std::move(ligne_); }
+
+ private:
+  std::wstring ligne_;
+};
+
+}  // namespace
+
 std::wstring rapport_ligneErreur(const vererreur& erreur) {
   double x = 0.0, y = 0.0;
   if (erreur.aPosition) {
@@ -85,15 +126,19 @@ std::wstring rapport_ligneErreur(const vererreur& erreur) {
     x = erreur.position.x / uorParMaitre;
     y = erreur.position.y / uorParMaitre;
   }
-  return stbStr_toString(L"%s;%d;%d", stbStr_champCsv(erreur.fichier), erreur.idElement, erreur.niveau) +
-         stbStr_toString(L";%d;%s;%s", erreur.code, stbStr_champCsv(erreur.message), stbStr_champCsv(erreur.complement)) +
-         stbStr_toString(L";%0.3f;%0.3f;%s", x, y, stbStr_champCsv(erreur.objet));
+  ligneCsv l;
+  l.texte(erreur.fichier).separateur().entier(erreur.idElement).separateur().entier(erreur.niveau).separateur();
+  l.entier(erreur.code).separateur().texte(erreur.message).separateur().texte(erreur.complement).separateur();
+  l.decimal(x, 3).separateur().decimal(y, 3).separateur().texte(erreur.objet);
+  return l.str();
 }
 
 std::wstring rapport_ligneComparaison(const verecart& ecart) {
-  return stbStr_toString(L"%s;%s;%s", rapport_motStatut(ecart.statut), stbStr_champCsv(ecart.fichier), rapport_motTheme(ecart.role)) +
-         stbStr_toString(L";%s;%d;%.02f", stbStr_champCsv(ecart.objet), ecart.type, ecart.longueur) +
-         stbStr_toString(L";%d;%d", ecart.idLivre, ecart.idOrigine);
+  ligneCsv l;
+  l.mot(rapport_motStatut(ecart.statut)).separateur().texte(ecart.fichier).separateur().mot(rapport_motTheme(ecart.role));
+  l.separateur().texte(ecart.objet).separateur().entier(ecart.type).separateur().decimal(ecart.longueur, 2);
+  l.separateur().entier(ecart.idLivre).separateur().entier(ecart.idOrigine);
+  return l.str();
 }
 
 std::wstring rapport_ligneBilan(const verplan& plan, const verdossier& dossier) {

@@ -4,6 +4,7 @@
 
 #include "engine/dossier.h"
 #include "engine/halvorn.h"
+#include "engine/plan_chrono.h"
 #include "engine/plan_etapes.h"
 #include "engine/plan_fichier.h"
 #include "engine/plan_verifier.h"
@@ -41,8 +42,15 @@ bool verif_planBienForme(const verplan& p) {
 bool verif_verifierUnPlan(verplan& plan, std::int32_t mode, vercontexte& ctx, verdossier& dossier,
                           drapeauxVerification drapeaux) {
   plan_verifier(plan, mode, ctx, drapeaux);
+  // The lists stay with the application's folder record, plan after plan: without the room they
+  // grew into.
+  plan.erreurs.shrink_to_fit();
+  plan.ecarts.shrink_to_fit();
+  plan_chrono chrono;
   const bool erreursEcrites = rapport_ecrireErreurs(plan, dossier.repErreur);
+  chrono.marquer("rapport_ecrireErreurs");
   const bool bilanEcrit = rapport_ecrireBilan(plan, dossier, erreursEcrites);
+  chrono.marquer("rapport_ecrireBilan");
   if (erreursEcrites && bilanEcrit) return true;
   plan.statuts[0] = -1;
   return false;

@@ -1093,9 +1093,10 @@ std::optional<DesignFile> parseText(simdjson::padded_string_view text, std::stri
     reading = Reading{text.data() + text.size(), passed};
     try {
       refusedSome = false;
-      // A parser's buffers grow with the documents it reads: one per thread is kept for plans of
-      // usual sizes, so that loading them touches no new memory; a larger document has its own.
-      constexpr std::size_t kKeptParserCapacity = 64 << 20;
+      // A parser's buffers grow with the documents it reads, to several times their size: one per
+      // thread is kept for plans of usual sizes, so that loading them touches no new memory; a
+      // larger document has its own, given back once it is read.
+      constexpr std::size_t kKeptParserCapacity = DesignFile::kReleaseFrom;
       thread_local od::parser kept;
       std::unique_ptr<od::parser> own;
       if (text.size() > kKeptParserCapacity) own = std::make_unique<od::parser>();

@@ -15,6 +15,7 @@
 #include <boost/filesystem/operations.hpp>
 
 #include "host/config.h"
+#include "host/design_file_pins.h"
 
 #include "host/paths.h"
 
@@ -129,6 +130,11 @@ std::vector<CachedFile>& cache() {
   return files;
 }
 
+std::string& readBuffer() {
+  static std::string bytes;
+  return bytes;
+}
+
 DesignFileLoads& loads() {
   static DesignFileLoads counts;
   return counts;
@@ -151,17 +157,39 @@ void forget(const fs::path& path) {
   std::erase_if(cache(), [&](const CachedFile& c) { return c.path == path.string(); });
 }
 
+// Paths (resolved) that a piece of work keeps loaded, with how many times each was pinned.
+std::map<std::string, int>& pins() {
+  static std::map<std::string, int> pinned;
+  return pinned;
+}
+
+// Drops what is over the budget, least recently used first; pinned files and the most recent
+// one stay (they count within the budget all the same).
+void trim() {
+  auto& files = cache();
+  const std::uint64_t budget = megabytes(L"CADHOST_DESIGN_CACHE_MB", kDefaultDesignCacheMb);
+  std::uint64_t held = 0;
+  for (std::size_t i = 0; i < files.size(); ++i)
+    if (i == 0 || pins().contains(files[i].path)) held += files[i].stamp.size;
+  std::size_t kept = files.empty() ? 0 : 1;
+  bool full = false;
+  for (std::size_t i = 1; i < files.size(); ++i) {
+    const bool pinned = pins().contains(files[i].path);
+    if (!pinned) {
+      full = full || held + files[i].stamp.size > budget;
+      if (full) continue;
+      held += files[i].stamp.size;
+    }
+    if (kept != i) files[kept] = std::move(files[i]);
+    ++kept;
+  }
+  files.resize(kept);
+}
+
 void keep(CachedFile entry) {
   auto& files = cache();
   files.insert(files.begin(), std::move(entry));
-  const std::uint64_t budget = megabytes(L"CADHOST_DESIGN_CACHE_MB", kDefaultDesignCacheMb);
-  std::uint64_t held = 0;
-  std::size_t kept = 0;
-  for (; kept < files.size(); ++kept) {
-    held += files[kept].stamp.size;
-    if (kept > 0 && held > budget) break;
-  }
-  files.resize(kept);
+  trim();
 }
 
 // No file for an open: the status, and why with the file's path when `error` is asked for.
@@ -197,10 +225,27 @@ std::shared_ptr<DesignFile> loadShared(const fs::path& path, int* status, std::s
     std::size_t hash = 0;
     {
       ++loads().reads;
-      auto bytes = paths::readBytes(path, DesignFile::kReadPadding);
+      // A file under the size whose bytes the parser gives back is read into the bytes of the
+      // one before: loading plan after plan of about the same size then touches no new memory.
+      std::optional<std::string> fresh;
+      std::string* bytes = nullptr;
+      if (stamp->size < DesignFile::kReleaseFrom) {
+        std::string& reused = readBuffer();
+        try {
+          reused.reserve(stamp->size + DesignFile::kReadPadding);
+          reused.resize(stamp->size);
+          if (paths::readBytesAgain(path, reused)) bytes = &reused;
+        } catch (const std::bad_alloc&) {
+          std::string().swap(reused);  // read as any other file below
+        }
+      }
       if (!bytes) {
-        forget(path);
-        return refused(status, kFileNotFound, error, "cannot read ", path);
+        fresh = paths::readBytes(path, DesignFile::kReadPadding);
+        if (!fresh) {
+          forget(path);
+          return refused(status, kFileNotFound, error, "cannot read ", path);
+        }
+        bytes = &*fresh;
       }
       // A file changed too recently for its times to be trusted is known by its bytes.
       if (!settled) hash = std::hash<std::string_view>{}(*bytes);
@@ -689,8 +734,20 @@ void resetDesignFileLoads() { loads() = {}; }
 
 void forgetLoadedDesignFiles() { cache().clear(); }
 
+void pinDesignFile(const std::wstring& path) { ++pins()[paths::resolve(path).string()]; }
+
+void unpinDesignFile(const std::wstring& path) {
+  const auto it = pins().find(paths::resolve(path).string());
+  if (it == pins().end()) return;
+  if (--it->second == 0) {
+    pins().erase(it);
+    trim();
+  }
+}
+
 void resetModels() {
   cache().clear();
+  pins().clear();
   state().entries.clear();
   state().active = 0;
   state().currentGroup = 1;

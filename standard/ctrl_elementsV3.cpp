@@ -18,7 +18,7 @@ void controler(std::vector<vererreur>& erreurs, verfichier& fichier, void (*cons
   element_construireTable(fichier);
   Niveaux niveaux;
   construireNiveaux(niveaux, fichier.modele);
-  const std::vector<vercouple> couples = element_collecterCellules(fichier.modele);
+  const vercouples couples = element_collecterCellules(fichier.modele);
   for (verelement& e : fichier.elements) classer(e, niveaux, couples);
   for (const verelement& e : fichier.elements) {
     if (e.codeErreur == 0) continue;
@@ -59,7 +59,7 @@ void regle_elementBDU(verelement& element, const verniveauxfdp& niveaux) {
 
 void ctrl_elementsFdpV3(std::vector<vererreur>& erreurs, verfichier& fichier, const verplanfichiers& fichiers) {
   controler(erreurs, fichier, &niv_tableFdpV3,
-            [&](verelement& e, const verniveauxfdp& niveaux, const std::vector<vercouple>& couples) {
+            [&](verelement& e, const verniveauxfdp& niveaux, const vercouples& couples) {
               regle_classerElementFdpV3(e, niveaux, couples, fichiers.version);
               if (fichiers.fondBDU) regle_elementBDU(e, niveaux);
             });
@@ -67,14 +67,14 @@ void ctrl_elementsFdpV3(std::vector<vererreur>& erreurs, verfichier& fichier, co
 
 void ctrl_elementsElecV3(std::vector<vererreur>& erreurs, verfichier& fichier, const verplanfichiers& fichiers) {
   controler(erreurs, fichier, &niv_tableElecV3,
-            [&](verelement& e, const verniveauxele& niveaux, const std::vector<vercouple>& couples) {
+            [&](verelement& e, const verniveauxele& niveaux, const vercouples& couples) {
               regle_classerElementElecV3(e, niveaux, couples, fichiers.version, fichier);
             });
 }
 
 void ctrl_elementsAutreV3(std::vector<vererreur>& erreurs, verfichier& fichier, const verplanfichiers& fichiers) {
   controler(erreurs, fichier, &niv_tableAutreV3,
-            [&](verelement& e, const verniveauxaut& niveaux, const std::vector<vercouple>& couples) {
+            [&](verelement& e, const verniveauxaut& niveaux, const vercouples& couples) {
               regle_classerElementAutreV3(e, niveaux, couples, fichiers.version, fichier);
             });
 }

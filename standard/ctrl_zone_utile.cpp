@@ -4,6 +4,8 @@
 #include <cmath>
 #include <exception>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "engine/erreur.h"
 #include "engine/plan_construire.h"
@@ -93,14 +95,16 @@ bool symbologiesDifferent(const SymbologieComposant& a, const SymbologieComposan
 void ctrl_elementsFichier(std::vector<vererreur>& erreurs, verfichier& fichier) {
   const host::ModelRef modele = fichier.modele;
   if (!stbDgn_modeleValide(modele)) return;
-  // Each pass over every record whose element the model still holds.
+  // The records whose element the model still holds, each looked up once for every pass (the
+  // model does not change while they run).
+  std::vector<std::pair<const verelement*, const Element*>> lus;
+  lus.reserve(fichier.elements.size());
+  for (const verelement& r : fichier.elements)
+    if (const Element* e = host::readElement(modele, r.idElement)) lus.emplace_back(&r, e);
   const auto passe = [&](const auto& controle) {
-    for (const verelement& r : fichier.elements) {
-      const ElementHandle h(r.idElement, modele);
-      const Element* e = h.element();
-      if (!e) continue;
+    for (const auto& [r, e] : lus) {
       try {
-        controle(r, h, *e);
+        controle(*r, ElementHandle(r->idElement, modele), *e);
       } catch (const std::exception&) {
       }
     }

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "standard/element_masques_table.h"
+#include "toolbox/stb_elem_composant.h"
 
 namespace {
 
@@ -119,10 +120,13 @@ std::uint32_t element_controlerEnfants(const verelement& element, host::ModelRef
     const std::size_t n = e ? e->children.size() : 0;
     if (n != lignes.size()) return kEchec;
     for (std::size_t k = 0; k < n; ++k) {
-      versymbologie s;
-      stbElem_lireSymbologie(s, host::ElementHandle(e->children[k], modele), modele);
+      // The component read where its element holds it, as stbElem_lireSymbologie reads these four.
+      const host::Element& c = e->children[k];
+      std::uint32_t couleur = 0, epaisseur = 0, style = 0;
+      stbElem_symbologieElement(&couleur, &epaisseur, &style, c);
       const versymbologie& l = lignes[k];
-      if (s.type != l.type || s.couleur != l.couleur || s.epaisseur != l.epaisseur || s.style != l.style) return kEchec;
+      if (c.type != l.type || couleur != l.couleur || epaisseur != l.epaisseur || static_cast<std::int32_t>(style) != l.style)
+        return kEchec;
     }
     return 0;
   } catch (...) {

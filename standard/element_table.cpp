@@ -8,6 +8,7 @@
 #include "standard/element_symbologie.h"
 #include "standard/niv_classement.h"
 #include "toolbox/stb_dgn.h"
+#include "toolbox/stb_dgn_cellules.h"
 #include "toolbox/stb_elem.h"
 
 namespace {
@@ -116,33 +117,41 @@ std::uint32_t element_idNiveau(std::vector<vererreur>& erreurs, const std::wstri
   return kEchec;
 }
 
-std::vector<vercouple> element_collecterCellules(host::ModelRef modele) {
+vercouples::vercouples(std::vector<vercouple> couples) : liste_(std::move(couples)) {
+  for (std::size_t i = 0; i < liste_.size(); ++i) {
+    const auto indice = static_cast<std::int32_t>(i);
+    if (liste_[i].idCellule != 0) cellules_.emplace(liste_[i].idCellule, indice);
+    if (liste_[i].idCotation != 0) cotations_.emplace(liste_[i].idCotation, indice);
+  }
+}
+
+std::int32_t vercouples::indice(std::uint64_t id, bool cellule) const {
+  const auto& index = cellule ? cellules_ : cotations_;
+  const auto it = index.find(id);
+  return it == index.end() ? -1 : it->second;
+}
+
+vercouples element_collecterCellules(host::ModelRef modele) {
   std::vector<vercouple> couples;
   if (!stbDgn_modeleValide(modele)) return couples;
-  host::ScanCriteria criteresCellules;
-  criteresCellules.types = {kCellule};
-  std::vector<host::ElementId> cellules;
-  stbDgn_scanner(cellules, criteresCellules, modele);
 
   // The first drawn dimension of each graphic group, in file order: one scan of the model serves
   // every cell.
   std::unordered_map<std::uint32_t, std::uint64_t> cotations;
   bool cotationsLues = false;
-  for (const host::ElementId id : cellules) {
-    const host::ElementHandle h(id, modele);
-    std::wstring nom;
-    if (stbElem_lireCellule(nullptr, nullptr, nullptr, &nom, h) != 0 || !nom.empty()) continue;
-    const host::Element* e = h.element();
-    if (!e || !contientTexteOuCotation(*e)) continue;
+  for (const stbCellule& cellule : *stbDgn_cellules(modele)) {
+    const host::ElementId id = cellule.id;
+    const host::Element* e = cellule.element;
+    if (!cellule.nom().empty() || !contientTexteOuCotation(*e)) continue;
     if (!cotationsLues) {
       host::ScanCriteria criteres;
       criteres.drawnOnly = true;
       criteres.types = {kCotation};
       std::vector<host::ElementId> ids;
       stbDgn_scanner(ids, criteres, modele);
-      for (const host::ElementId c : ids) {
-        const host::Element* d = host::readElement(modele, c);
-        if (d) cotations.emplace(d->graphicGroup, c);
+      for (const host::ElementId idCotation : ids) {
+        const host::Element* d = host::readElement(modele, idCotation);
+        if (d) cotations.emplace(d->graphicGroup, idCotation);
       }
       cotationsLues = true;
     }
@@ -152,13 +161,9 @@ std::vector<vercouple> element_collecterCellules(host::ModelRef modele) {
   return couples;
 }
 
-std::int32_t element_indiceCouple(std::uint64_t idElement, std::int32_t type, const std::vector<vercouple>& couples) {
+std::int32_t element_indiceCouple(std::uint64_t idElement, std::int32_t type, const vercouples& couples) {
   if (idElement == 0 || (type != kCellule && type != kCotation)) return -1;
-  for (std::size_t i = 0; i < couples.size(); ++i) {
-    const std::uint64_t id = type == kCellule ? couples[i].idCellule : couples[i].idCotation;
-    if (id == idElement) return static_cast<std::int32_t>(i);
-  }
-  return -1;
+  return couples.indice(idElement, type == kCellule);
 }
 
 void element_signaler(std::vector<vererreur>& erreurs, const verfichier& fichier, const verelement& e,

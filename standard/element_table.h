@@ -4,6 +4,7 @@
 // the small element helpers that the rule books share.
 #include <cstdint>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "engine/halvorn.h"
@@ -17,6 +18,28 @@ struct vercouple {
   std::uint64_t idCellule = 0;
   std::uint64_t idCotation = 0;
   friend bool operator==(const vercouple&, const vercouple&) = default;
+};
+
+// The pairs of a file in scan order, with the index of their cell and dimension ids built once,
+// so that finding the pair of an element costs the same whatever the number of pairs. Made from
+// a list (implicitly), read as one.
+class vercouples {
+ public:
+  vercouples() = default;
+  vercouples(std::vector<vercouple> couples);
+  operator const std::vector<vercouple>&() const { return liste_; }
+  const std::vector<vercouple>& liste() const { return liste_; }
+  bool empty() const { return liste_.empty(); }
+  std::size_t size() const { return liste_.size(); }
+  const vercouple& operator[](std::size_t i) const { return liste_[i]; }
+  auto begin() const { return liste_.begin(); }
+  auto end() const { return liste_.end(); }
+  // The first pair whose cell (`cellule`) or dimension has that id; -1 when none.
+  std::int32_t indice(std::uint64_t id, bool cellule) const;
+
+ private:
+  std::vector<vercouple> liste_;
+  std::unordered_map<std::uint64_t, std::int32_t> cellules_, cotations_;
 };
 
 // Rebuilds the file's table from its model (emptied first; stays empty without a model). The
@@ -44,8 +67,8 @@ std::uint32_t element_idNiveau(std::vector<vererreur>& erreurs, const std::wstri
 // The unnamed cells (type 2) of the model that hold a text or a dimension at any depth, in scan
 // order, each with the first drawn dimension of its graphic group (group 0 included). Empty for
 // an invalid model.
-std::vector<vercouple> element_collecterCellules(host::ModelRef modele);
+vercouples element_collecterCellules(host::ModelRef modele);
 
 // The first pair whose cell (type 2) or dimension (type 33) has that id; -1 for other types, for
 // the id 0 and when none matches.
-std::int32_t element_indiceCouple(std::uint64_t idElement, std::int32_t type, const std::vector<vercouple>& couples);
+std::int32_t element_indiceCouple(std::uint64_t idElement, std::int32_t type, const vercouples& couples);

@@ -105,20 +105,20 @@ bool texteLisible(const ElementHandle& texte, Point3d* origine) {
          !chaine.empty();
 }
 
-// A drawn element whose range lies inside a convex polygon is reported by no rule, except a text
-// without a usable outline, judged by its origin alone.
-bool dedansSansDoute(const ElementHandle& h, const host::Element& e, const std::vector<Point3d>& polygone) {
+// A drawn element whose range (`r`, as the model stores it) lies inside a convex polygon is
+// reported by no rule, except a text without a usable outline, judged by its origin alone.
+bool dedansSansDoute(const ElementHandle& h, const host::Element& e, const host::Range3d& r,
+                     const std::vector<Point3d>& polygone) {
   if (estTexte(e.type) && !texteLisible(h, nullptr)) return false;
-  const host::Range3d r = host::elementRange(e);
   if (r.isNull()) return false;
   const Point3d coins[] = {{r.low.x, r.low.y, 0.0}, {r.high.x, r.low.y, 0.0}, {r.high.x, r.high.y, 0.0},
                            {r.low.x, r.high.y, 0.0}};
   return std::all_of(std::begin(coins), std::end(coins), [&](const Point3d& c) { return dansPolygone(polygone, c); });
 }
 
-// A curve element (not a text, cell or dimension) whose range lies wholly apart from the
+// A curve element (not a text, cell or dimension) whose range (`r`) lies wholly apart from the
 // polygon's range: its clip leaves it whole outside, so it is reported.
-bool dehorsSansDoute(const host::Element& e, const host::Range3d& etenduePolygone) {
+bool dehorsSansDoute(const host::Element& e, const host::Range3d& r, const host::Range3d& etenduePolygone) {
   switch (e.type) {
     case ElementType::Line:
     case ElementType::LineString:
@@ -132,7 +132,6 @@ bool dehorsSansDoute(const host::Element& e, const host::Range3d& etenduePolygon
     default:
       return false;
   }
-  const host::Range3d r = host::elementRange(e);
   if (r.isNull() || !std::isfinite(r.low.x) || !std::isfinite(r.low.y) || !std::isfinite(r.high.x) ||
       !std::isfinite(r.high.y))
     return false;
@@ -243,8 +242,10 @@ std::uint32_t emprise_decouperPlan(std::vector<std::uint64_t>& dehors, const ver
     if (convexe) {
       const ElementHandle h(id, modele);
       const host::Element* e = h.element();
-      if (!e || dedansSansDoute(h, *e, polygone)) continue;
-      if (dehorsSansDoute(*e, etendue)) {
+      if (!e) continue;
+      const host::Range3d r = host::elementRangeOf(modele, id);
+      if (dedansSansDoute(h, *e, r, polygone)) continue;
+      if (dehorsSansDoute(*e, r, etendue)) {
         dehors.push_back(id);
         continue;
       }

@@ -83,7 +83,7 @@ regle_gabarits regle_gabaritsV3() {
 }
 
 void regle_classerV3(verelement& element, const regle_livreV3& livre, std::span<const std::uint32_t> ids,
-                     const std::vector<vercouple>& couples, std::int32_t classeEchelle, host::ModelRef modele) {
+                     const vercouples& couples, std::int32_t classeEchelle, host::ModelRef modele) {
   const versymbologie& s = element.symbologie;
   const bool cellule = s.type == kCellule;
   if (cellule && regle_classerCommunV3(element, classeEchelle) == 0) return;

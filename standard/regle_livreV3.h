@@ -121,4 +121,4 @@ regle_livreV3 regle_preparerLivre(std::span<const regle_slotV3> slots, const std
 // file's level table, slot order; a slot of id 0 never matches), and writes its error code and
 // category. `modele` is where the children of a cell are read.
 void regle_classerV3(verelement& element, const regle_livreV3& livre, std::span<const std::uint32_t> ids,
-                     const std::vector<vercouple>& couples, std::int32_t classeEchelle, host::ModelRef modele);
+                     const vercouples& couples, std::int32_t classeEchelle, host::ModelRef modele);

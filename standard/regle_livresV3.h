@@ -14,16 +14,16 @@
 #include "standard/verelement.h"
 
 // Background file (FP2).
-void regle_classerElementFdpV3(verelement& element, const verniveauxfdp& niveaux, const std::vector<vercouple>& couples,
+void regle_classerElementFdpV3(verelement& element, const verniveauxfdp& niveaux, const vercouples& couples,
                                std::int32_t classeEchelle);
 // The background book's slots in test order (regle_livreFdpV3_table.cpp).
 std::span<const regle_slotV3> regle_livreFdpV3();
 
 // Electricity file (EL2) and other-networks file (AR2): the file's model serves the children
 // check of the cells that have children rows.
-void regle_classerElementElecV3(verelement& element, const verniveauxele& niveaux, const std::vector<vercouple>& couples,
+void regle_classerElementElecV3(verelement& element, const verniveauxele& niveaux, const vercouples& couples,
                                 std::int32_t classeEchelle, const verfichier& fichier);
-void regle_classerElementAutreV3(verelement& element, const verniveauxaut& niveaux, const std::vector<vercouple>& couples,
+void regle_classerElementAutreV3(verelement& element, const verniveauxaut& niveaux, const vercouples& couples,
                                  std::int32_t classeEchelle, const verfichier& fichier);
 // The two books' slots in test order (regle_livreElecV3_table.cpp, regle_livreAutreV3_table.cpp).
 std::span<const regle_slotV3> regle_livreElecV3();

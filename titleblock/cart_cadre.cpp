@@ -5,17 +5,17 @@
 
 #include "engine/case_grille.h"
 #include "titleblock/cart_cadre_table.h"
-#include "titleblock/cart_cellules.h"
 #include "titleblock/cart_lecture.h"
 #include "titleblock/cart_zone_projection.h"
 #include "toolbox/stb_dgn.h"
+#include "toolbox/stb_dgn_cellules.h"
 #include "toolbox/stb_str.h"
 
 namespace {
 
 constexpr std::uint32_t kEchec = 0x8000;
 
-const cart_ligneCadre* ligneCadre(const std::wstring& nom) {
+const cart_ligneCadre* ligneCadre(std::wstring_view nom) {
   for (const auto& l : cart_cadres)
     if (nom == l.nom) return &l;
   return nullptr;
@@ -41,21 +41,21 @@ bool echelleProche(double echelle, double cible) { return std::round(std::fabs(e
 std::uint32_t cart_lireCadre(std::uint32_t* type, std::uint32_t* version, bool* georeference, std::wstring* codeProjection,
                              std::uint64_t* idCadre, host::RotMatrix* rotation, host::ModelRef modele) {
   if (!modele) return kEchec;
-  std::vector<vercellule> cellules;
-  cart_collecterCellules(cellules, modele, {}, {});
-  const vercellule* cadre = nullptr;
+  const stbCellule* cadre = nullptr;
   const cart_ligneCadre* ligne = nullptr;
-  for (const auto& c : cellules)
-    if ((ligne = ligneCadre(c.nom)) != nullptr) {
+  const auto cellules = stbDgn_cellules(modele);
+  for (const stbCellule& c : *cellules)
+    if ((ligne = ligneCadre(c.nom())) != nullptr) {
       cadre = &c;
       break;
     }
   if (!cadre) return kEchec;
+  const host::CellData& donnees = *cadre->element->cell;
 
   std::uint32_t v = ligne->version;
   if (ligne->type == 2) {
-    if (echelleProche(cadre->echelle.x, 2.0)) v = 1;
-    else if (echelleProche(cadre->echelle.x, 5.0)) v = 2;
+    if (echelleProche(donnees.scale.x, 2.0)) v = 1;
+    else if (echelleProche(donnees.scale.x, 5.0)) v = 2;
     else v = 0;
   }
   std::wstring code;
@@ -68,9 +68,9 @@ std::uint32_t cart_lireCadre(std::uint32_t* type, std::uint32_t* version, bool* 
   }
   if (type) *type = ligne->type;
   if (version) *version = v;
-  if (georeference) *georeference = host::uorToMaster(modele, cadre->origine.x) > 10000.0;
+  if (georeference) *georeference = host::uorToMaster(modele, donnees.origin.x) > 10000.0;
   if (codeProjection) *codeProjection = code;
-  if (idCadre) *idCadre = cadre->elementId;
-  if (rotation) *rotation = cadre->rotation;
+  if (idCadre) *idCadre = cadre->id;
+  if (rotation) *rotation = donnees.rotation;
   return 0;
 }

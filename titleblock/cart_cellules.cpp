@@ -5,6 +5,7 @@
 #include "engine/encart.h"
 #include "titleblock/cart_modele.h"
 #include "toolbox/stb_dgn.h"
+#include "toolbox/stb_dgn_cellules.h"
 #include "toolbox/stb_elem.h"
 #include "toolbox/stb_str.h"
 
@@ -30,22 +31,22 @@ bool aChampSaisie(const host::Element& texte) {
 
 void cart_collecterCellules(std::vector<vercellule>& cellules, host::ModelRef modele,
                             const std::vector<std::wstring>& noms, const std::vector<std::uint64_t>& encarts) {
-  host::ScanCriteria criteres;
-  criteres.types = {host::ElementType::Cell};
-  std::vector<host::ElementId> ids;
-  stbDgn_scanner(ids, criteres, modele);
+  const auto toutes = stbDgn_cellules(modele);
   host::ElementAgenda agendaEncarts;
   encart_remplirAgendaModele(agendaEncarts, modele, encarts);
-  for (host::ElementId id : ids) {
-    const host::ElementHandle element(id, modele);
-    vercellule c;
-    if (stbElem_lireCellule(&c.origine, &c.rotation, &c.echelle, &c.nom, element) != 0) continue;
-    if (!noms.empty() &&
-        std::none_of(noms.begin(), noms.end(), [&](const std::wstring& n) { return stbStr_comparer(n, c.nom, true) == 0; }))
+  for (const stbCellule& lue : *toutes) {
+    const std::wstring_view nom = lue.nom();
+    if (!noms.empty() && std::none_of(noms.begin(), noms.end(), [&](const std::wstring& n) { return n == nom; }))
       continue;
+    const host::ElementHandle element(lue.id, modele);
     if (!agendaEncarts.empty() && encart_contientElement(element, agendaEncarts) == 0) continue;
-    c.elementId = id;
-    if (const host::Element* e = element.element()) c.groupe = e->graphicGroup;
+    vercellule c;
+    c.nom = nom;
+    c.origine = lue.element->cell->origin;
+    c.rotation = lue.element->cell->rotation;
+    c.echelle = lue.element->cell->scale;
+    c.elementId = lue.id;
+    c.groupe = lue.element->graphicGroup;
     cellules.push_back(std::move(c));
   }
 }
@@ -65,15 +66,14 @@ std::uint32_t cart_cellulesIdentification(std::uint64_t* idFich, std::uint64_t* 
                                           const std::wstring& chemin) {
   const cart_modele lecture(modele, chemin);
   if (!lecture) return kEchec;
-  std::vector<vercellule> cellules;
-  cart_collecterCellules(cellules, lecture.get(), {}, {});
   std::uint64_t fich = 0, theme = 0, loc = 0;
   std::vector<std::uint64_t> voies;
-  for (const auto& c : cellules) {
-    if (c.nom == L"IDFICH") fich = c.elementId;
-    else if (c.nom == L"IDLOC" || c.nom == L"IDLOCV3") loc = c.elementId;
-    else if (c.nom == L"IDFDP" || c.nom == L"IDELE" || c.nom == L"IDGAZ" || c.nom == L"IDAUT") theme = c.elementId;
-    else if (c.nom == L"IDVOIE") voies.push_back(c.elementId);
+  for (const stbCellule& c : *stbDgn_cellules(lecture.get())) {
+    const std::wstring_view nom = c.nom();
+    if (nom == L"IDFICH") fich = c.id;
+    else if (nom == L"IDLOC" || nom == L"IDLOCV3") loc = c.id;
+    else if (nom == L"IDFDP" || nom == L"IDELE" || nom == L"IDGAZ" || nom == L"IDAUT") theme = c.id;
+    else if (nom == L"IDVOIE") voies.push_back(c.id);
   }
   if (idFich) *idFich = fich;
   if (idTheme) *idTheme = theme;

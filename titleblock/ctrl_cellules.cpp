@@ -2,7 +2,7 @@
 
 #include "engine/erreur.h"
 #include "host/element_handle.h"
-#include "toolbox/stb_dgn.h"
+#include "toolbox/stb_dgn_cellules.h"
 #include "toolbox/stb_elem.h"
 
 namespace {
@@ -43,16 +43,8 @@ bool unSeul(std::vector<vererreur>& erreurs, const verfichier& fichier, std::uin
 
 std::uint32_t cart_scannerCellules(const std::wstring& nom, host::ModelRef modele) {
   if (!modele) return 0;
-  host::ScanCriteria criteres;
-  criteres.types = {host::ElementType::Cell};
-  std::vector<host::ElementId> ids;
-  stbDgn_scanner(ids, criteres, modele);
   std::uint32_t n = 0;
-  std::wstring nomCellule;
-  for (host::ElementId id : ids)
-    if (stbElem_lireCellule(nullptr, nullptr, nullptr, &nomCellule, host::ElementHandle(id, modele)) == 0 &&
-        nomCellule == nom)
-      ++n;
+  for (const stbCellule& c : *stbDgn_cellules(modele)) n += c.nom() == nom ? 1 : 0;
   return n;
 }
 

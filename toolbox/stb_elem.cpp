@@ -1,6 +1,7 @@
 #include "toolbox/stb_elem.h"
 
 #include "host/design_file.h"
+#include "toolbox/stb_elem_composant.h"
 
 using host::Element;
 using host::ElementType;
@@ -46,14 +47,18 @@ host::Transform rotationAutour(const host::RotMatrix& r, const host::Point3d& ce
   return {r, centre - r.apply(centre)};
 }
 
+// Whether the element counts: a text or text node with characters, or any drawn type.
+bool compte(const Element& e) {
+  if (e.type == ElementType::Text || e.type == ElementType::TextNode) return !chaineTexte(e).empty();
+  return !estTypeNonDessine(e.type);
+}
+
 }  // namespace
 
 int stbElem_estSignificatif(const host::ElementHandle& element) {
   try {
     const Element* e = element.element();
-    if (!e) return kEchec;
-    if (e->type == ElementType::Text || e->type == ElementType::TextNode) return chaineTexte(*e).empty() ? kEchec : 0;
-    return estTypeNonDessine(e->type) ? kEchec : 0;
+    return e && compte(*e) ? 0 : kEchec;
   } catch (...) {
     return kEchec;
   }
@@ -69,17 +74,25 @@ std::uint32_t stbElem_niveau(const host::ElementHandle& element) {
   }
 }
 
+int stbElem_symbologieElement(std::uint32_t* couleur, std::uint32_t* epaisseur, std::uint32_t* style,
+                              const host::Element& element) {
+  try {
+    const bool significatif = compte(element);
+    const Element& source = significatif ? porteurSymbologie(element) : element;
+    if (couleur) *couleur = source.colour;
+    if (epaisseur) *epaisseur = source.weight;
+    if (style) *style = static_cast<std::uint32_t>(source.lineStyle);
+    return significatif ? 0 : kEchec;
+  } catch (...) {
+    return kEchec;
+  }
+}
+
 int stbElem_symbologie(std::uint32_t* couleur, std::uint32_t* epaisseur, std::uint32_t* style,
                        const host::ElementHandle& element) {
   try {
     const Element* e = element.element();
-    if (!e) return kEchec;
-    const bool compte = stbElem_estSignificatif(element) == 0;
-    const Element& source = compte ? porteurSymbologie(*e) : *e;
-    if (couleur) *couleur = source.colour;
-    if (epaisseur) *epaisseur = source.weight;
-    if (style) *style = static_cast<std::uint32_t>(source.lineStyle);
-    return compte ? 0 : kEchec;
+    return e ? stbElem_symbologieElement(couleur, epaisseur, style, *e) : kEchec;
   } catch (...) {
     return kEchec;
   }

@@ -491,6 +491,79 @@ TEST(PlanComparerDemo, TheDemoListsItsNewElementsAndItsRemovedBuilding) {
   host::config::unset(L"TOLVEK_PARAM");
 }
 
+// The candidates' index against a scan of the previous model in file order, element by element:
+// coincident elements (identical, of another colour or level, and 0.5 UOR apart before them in
+// file order), lines over several grid cells, a line of 3 km, texts and cells.
+TEST(ComparerIndex, MatchesAsTheScanInFileOrder) {
+  const fs::path dir = fs::absolute(fs::path("plan_comparer") / "index");
+  fs::remove_all(dir);
+  fs::create_directories(dir);
+  fx::DesignBuilder precedent;
+  const host::LevelId n1 = precedent.level(L"N1"), n2 = precedent.level(L"N2");
+  const auto ligne = [](double x, double y, double dx) { return fx::line({x, y, 0}, {x + dx, y, 0}); };
+  const ElementId decale = precedent.add(ligne(1000.5, 1000, 5000).level(n1));
+  for (int i = 0; i < 5; ++i) precedent.add(ligne(1000, 1000, 5000).level(n1));
+  precedent.add(ligne(1000, 1000, 5000).level(n1).colour(3));
+  precedent.add(ligne(1000, 1000, 5000).level(n2));
+  for (int i = 0; i < 40; ++i) precedent.add(ligne(i * 3000.0, i * 700.0, 20000).level(i % 2 ? n1 : n2));
+  precedent.add(ligne(-1.5e6, 0, 3e6).level(n1));  // over more grid cells than are listed
+  for (int i = 0; i < 3; ++i) {
+    precedent.add(fx::text(L"T", {8000, 8000, 0}).level(n1));
+    precedent.add(fx::cell(L"C", {9000, 9000, 0}, {ligne(9000, 9000, 100)}).level(n1));
+  }
+  fx::DesignBuilder livre = precedent;
+  ASSERT_TRUE(livre.file().models[0].remove(decale));
+  for (int i = 0; i < 4; ++i) livre.add(ligne(1000, 1000, 5000).level(n1));
+  livre.add(ligne(1000, 1000, 5000).level(n1).colour(3));
+  livre.add(fx::text(L"T", {8000, 8000.4, 0}).level(n1));
+  const std::wstring cheminPrecedent = fx::large(dir / "precedent.dgn"), cheminLivre = fx::large(dir / "livre.dgn");
+  ASSERT_TRUE(precedent.save(cheminPrecedent) && livre.save(cheminLivre));
+  verfichier p, l;
+  ASSERT_EQ(stbDgn_ouvrirFichier(&p.modele, nullptr, nullptr, cheminPrecedent, L"", true), 0);
+  ASSERT_EQ(stbDgn_ouvrirFichier(&l.modele, nullptr, nullptr, cheminLivre, L"", true), 0);
+  element_construireTable(p);
+  element_construireTable(l);
+
+  // The scan of the previous model: the first candidate in file order at state 0 that is the same.
+  std::vector<verelement> parScan = p.elements;
+  std::vector<std::int32_t> attendus;
+  for (const verelement& e : l.elements) {
+    const host::Element* x = host::readElement(l.modele, e.idElement);
+    host::Range3d plage = host::elementRangeOf(l.modele, e.idElement);
+    plage.low = plage.low - Point3d{1, 1, 1};
+    plage.high = plage.high + Point3d{1, 1, 1};
+    host::ScanCriteria criteres;
+    criteres.levels = {x->level};
+    criteres.types = {x->type};
+    criteres.range = plage;
+    std::int32_t trouve = -1;
+    for (const ElementId id : host::scan(p.modele, criteres)) {
+      const std::int32_t i = element_rechercherParId(parScan, id);
+      if (i < 0 || parScan[static_cast<std::size_t>(i)].etatComparaison != 0) continue;
+      if (comparer_cleGeometrie(host::ElementHandle(e.idElement, l.modele), e.symbologie, host::ElementHandle(id, p.modele),
+                                parScan[static_cast<std::size_t>(i)].symbologie) != 0)
+        continue;
+      parScan[static_cast<std::size_t>(i)].etatComparaison = 1;
+      trouve = i;
+      break;
+    }
+    attendus.push_back(trouve);
+  }
+
+  comparer_index index(p.elements, p.modele);
+  std::vector<std::int32_t> trouves;
+  for (verelement e : l.elements) {
+    comparer_scannerElements(e, p.elements, l.modele, p.modele, 3, &index);
+    trouves.push_back(e.etatComparaison == 1 ? e.indexOrigine : -1);
+  }
+  EXPECT_EQ(trouves, attendus);
+  // Some delivered elements are new; the first took the copy 0.5 UOR apart, first in file order.
+  EXPECT_GT(std::ranges::count(attendus, -1), 0);
+  EXPECT_EQ(attendus.front(), 0);
+  stbDgn_fermerFichier(p.modele);
+  stbDgn_fermerFichier(l.modele);
+}
+
 }  // namespace
 
 namespace {

@@ -6,11 +6,16 @@
 
 #include <algorithm>
 #include <array>
+#include <chrono>
+#include <ctime>
+#include <fstream>
 #include <functional>
+#include <thread>
 
 #include <boost/filesystem.hpp>
 
 #include "engine/fixture/plan_fixture.h"
+#include "host/config.h"
 #include "host/fixture/design_builder.h"
 #include "host/model_ref.h"
 #include "host/paths.h"
@@ -213,6 +218,29 @@ TEST_F(PlanVerifier, ThePlanThatIsTheActiveFileStaysOpen) {
   EXPECT_EQ(plan.statuts[0], 0);
   EXPECT_TRUE(host::isValid(actif));
   EXPECT_EQ(host::activeModel(), actif);
+}
+
+// A three-file plan whose files the host's cache cannot hold together is read and parsed once a
+// file for the whole verification: the file checks, the required levels, the opening and every
+// later stage share that load.
+TEST_F(PlanVerifier, EachFileOfThePlanIsLoadedOnceWhateverTheCache) {
+  const plan_fixture::PlanTroisFichiers trois = plan_fixture::planTroisFichiers();
+  const plan_fixture::CheminsTroisFichiers chemins = plan_fixture::enregistrer(trois, contexte_.repLivre);
+  // 0.6 MB a file (blanks after the document) against a cache of 1 MB; trusted by their times.
+  for (const std::wstring& c : {chemins.fp2, chemins.el2, chemins.ar2}) {
+    std::ofstream(host::paths::toNative(c).string(), std::ios::binary | std::ios::app) << std::string(600'000, ' ');
+    boost::filesystem::last_write_time(host::paths::toNative(c), std::time(nullptr) - 60);
+  }
+  std::this_thread::sleep_for(std::chrono::milliseconds(2100));
+  host::config::set(L"CADHOST_DESIGN_CACHE_MB", L"1");
+  host::forgetLoadedDesignFiles();
+  host::resetDesignFileLoads();
+  const verplan plan = verifier(trois.nom, 2);
+  EXPECT_TRUE(plan.erreurs.empty());
+  EXPECT_EQ(plan.statuts[1], 2);
+  EXPECT_EQ(host::designFileLoads().reads, 3u);
+  EXPECT_EQ(host::designFileLoads().parses, 3u);
+  host::config::unset(L"CADHOST_DESIGN_CACHE_MB");
 }
 
 }  // namespace

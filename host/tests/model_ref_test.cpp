@@ -10,6 +10,7 @@
 #include <iterator>
 
 #include "host/config.h"
+#include "host/design_file_pins.h"
 #include "host/element_handle.h"
 #include "host/fixture/design_builder.h"
 #include "host/views.h"
@@ -130,6 +131,32 @@ TEST_F(HostModels, OneLoadServesTheChecksAndOpensOfAnUnchangedFile) {
   ASSERT_EQ(openWorkFile(&a, nullptr, nullptr, path(L"Plan.dgn"), L"", true), kSuccess);
   EXPECT_EQ(designFileLoads().reads, 2u);
   EXPECT_EQ(readElement(a, lineId)->points[1].x, 2000.0);
+}
+
+// A pinned file stays loaded over a cache too small for it and the files read after it; once
+// unpinned it goes as the budget says.
+TEST_F(HostModels, APinnedFileStaysLoadedWhateverTheBudget) {
+  std::string text;
+  {
+    std::ifstream in(fs::path(dir / "Plan.dgn").string(), std::ios::binary);
+    text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  }
+  // Three files of 0.6 MB: the cache of 1 MB holds one of them besides the pinned one.
+  for (const char* nom : {"A.dgn", "B.dgn", "C.dgn"}) {
+    std::ofstream(fs::path(dir / nom).string(), std::ios::binary) << text << std::string(600'000, ' ');
+    fs::last_write_time(dir / nom, std::time(nullptr) - 60);
+  }
+  std::this_thread::sleep_for(std::chrono::milliseconds(2100));  // settled: trusted by their times
+  config::set(L"CADHOST_DESIGN_CACHE_MB", L"1");
+  resetDesignFileLoads();
+  pinDesignFile(path(L"a.dgn"));
+  for (const wchar_t* nom : {L"A.dgn", L"B.dgn", L"C.dgn", L"A.dgn"}) EXPECT_EQ(validateDesignFile(path(nom)), kSuccess);
+  EXPECT_EQ(designFileLoads().reads, 3u);
+  unpinDesignFile(path(L"A.dgn"));
+  for (const wchar_t* nom : {L"C.dgn", L"A.dgn"}) EXPECT_EQ(validateDesignFile(path(nom)), kSuccess);
+  EXPECT_EQ(designFileLoads().reads, 5u);
+  unpinDesignFile(path(L"A.dgn"));  // not pinned: nothing happens
+  config::unset(L"CADHOST_DESIGN_CACHE_MB");
 }
 
 // A file larger than the limit is refused before it is read.

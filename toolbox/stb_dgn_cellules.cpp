@@ -1,0 +1,58 @@
+#include "toolbox/stb_dgn_cellules.h"
+
+#include <algorithm>
+
+#include "toolbox/stb_dgn.h"
+
+namespace {
+
+// The lists of the models read last, most recent first. An entry is known by its handle, which
+// the host never gives twice, and by its model, so that a closed handle's list is never used.
+struct Retenue {
+  std::uint64_t handle = 0;
+  const host::Model* modele = nullptr;
+  std::shared_ptr<const std::vector<stbCellule>> cellules;
+};
+constexpr std::size_t kRetenues = 8;
+
+std::vector<Retenue>& retenues() {
+  static std::vector<Retenue> r;
+  return r;
+}
+
+std::shared_ptr<const std::vector<stbCellule>> lire(host::ModelRef modele) {
+  auto cellules = std::make_shared<std::vector<stbCellule>>();
+  host::ScanCriteria criteres;
+  criteres.types = {host::ElementType::Cell};
+  std::vector<host::ElementId> ids;
+  stbDgn_scanner(ids, criteres, modele);
+  cellules->reserve(ids.size());
+  for (const host::ElementId id : ids)
+    if (const host::Element* e = host::readElement(modele, id); e && e->cell) cellules->push_back({id, e});
+  return cellules;
+}
+
+}  // namespace
+
+std::wstring_view stbCellule::nom() const { return std::wstring_view(element->cell->name).substr(0, 512); }
+
+std::shared_ptr<const std::vector<stbCellule>> stbDgn_cellules(host::ModelRef modele) {
+  try {
+    const host::Model* m = host::model(modele);
+    if (!m) return std::make_shared<const std::vector<stbCellule>>();
+    if (!host::isReadOnly(modele)) return lire(modele);
+    auto& r = retenues();
+    const auto it = std::find_if(r.begin(), r.end(), [&](const Retenue& e) { return e.handle == modele.handle; });
+    if (it != r.end() && it->modele == m) {
+      std::rotate(r.begin(), it, it + 1);
+      return r.front().cellules;
+    }
+    if (it != r.end()) r.erase(it);
+    auto cellules = lire(modele);
+    r.insert(r.begin(), Retenue{modele.handle, m, cellules});
+    if (r.size() > kRetenues) r.resize(kRetenues);
+    return cellules;
+  } catch (...) {
+    return std::make_shared<const std::vector<stbCellule>>();
+  }
+}
