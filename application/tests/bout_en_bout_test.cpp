@@ -12,8 +12,10 @@
 
 #include "application/tests/shell_lancer.h"
 #include "engine/fixture/livraison_fixture.h"
+#include "engine/fixture/parametres_fixture.h"
 #include "host/design_file.h"
 #include "host/fixture/chemins.h"
+#include "host/fixture/design_builder.h"
 #include "host/paths.h"
 
 namespace fs = boost::filesystem;
@@ -203,6 +205,42 @@ TEST_F(BoutEnBout, LevelAuditRunsOnEveryPlanAndTheWorkingDrawingStays) {
 
   attacheEtDetache(e);
   EXPECT_TRUE(plan_fixture::empreintes({demo.livre}) == livreAvant);
+}
+
+// A folder of its own for a test, laid out as the demo's: Parametres, Travail and Livraison/Livre
+// (returned, empty).
+std::wstring dossierDeTest(const fs::path& racine) {
+  fs::remove_all(racine);
+  EXPECT_TRUE(plan_fixture::ecrireParametres(host::fixture::large(racine / "Parametres")));
+  fs::create_directories(racine / "Travail");
+  fs::create_directories(racine / "Livraison" / "Livre");
+  return host::fixture::large(racine / "Livraison" / "Livre");
+}
+
+// Under a file-size limit (ulimit -f) the host is not killed: the report that would go beyond it
+// is named as one that could not be written, and the plan left not verified.
+TEST(LimiteTailleFichiers, AReportBeyondTheLimitIsToldNotFatal) {
+  const fs::path racine = fs::current_path() / "bout_en_bout" / "limite_taille";
+  const std::wstring livre = dossierDeTest(racine);
+  // Some 300 errors: an errors CSV of about 30 kB, beyond the limit of 16 blocks (8 or 16 kB);
+  // what start-up and the set-up write stays below it.
+  ASSERT_TRUE(plan_fixture::enregistrerVariante(
+      L"44010450.109",
+      [](host::fixture::DesignBuilder& b) {
+        const host::LevelId divers = b.level(L"Topo4Divers");
+        for (int i = 0; i < 300; ++i)
+          b.add(host::fixture::line({1000.0 * i, 0, 0}, {1000.0 * i + 500, 0, 0}).elementClass(2).level(divers));
+      },
+      livre));
+  std::string sortie;
+  EXPECT_EQ(shell_lancer::lancerSurDossier(racine.string(), "-c 'select 2 21 all' -c 'press 2 1' -c 'show 2'", sortie,
+                                           "ulimit -f 16 &&"),
+            0)
+      << sortie;
+  EXPECT_THAT(sortie, HasSubstr("[mode 4] Impossible d'\u00e9crire le fichier " + (racine / "Livraison").string() +
+                                "/Rapport/Erreur/44010450.109_Erreurs.csv."))
+      << sortie;
+  EXPECT_THAT(sortie, HasSubstr("|   | 44010450.109 |")) << "left not verified";
 }
 
 }  // namespace
