@@ -20,7 +20,10 @@
 #include "host/config.h"
 #include "host/fixture/chemins.h"
 #include "host/fixture/design_builder.h"
+#include "host/messages.h"
 #include "host/model_ref.h"
+#include "host/paths.h"
+#include "host/text.h"
 #include "host/views.h"
 #include "standard/element_table.h"
 #include "toolbox/stb_dgn.h"
@@ -305,23 +308,41 @@ TEST_F(PlanComparer, ThreeFilePlanModeOneComparesBackgroundCellsAndTextsAndNoOth
   EXPECT_EQ(deux.fichiers.codeOrigine, L"QR44");  // from the previous EL2 file
 }
 
+// A previous version whose signature holds but that cannot be opened is named in the message
+// list; the comparison goes on as without one.
 TEST_F(PlanComparer, WithoutAUsablePreviousVersionEveryElementIsNew) {
   const struct {
     const char* pourquoi;
     bool signatureValide;
     std::function<void(const fs::path&)> abimer;
+    bool signale;
   } cas[] = {
-      {"signature not valid", false, {}},
-      {"previous version missing", true, [](const fs::path& o) { fs::remove(o / nomUnique); }},
+      {"signature not valid", false, {}, false},
+      {"previous version missing", true, [](const fs::path& o) { fs::remove(o / nomUnique); }, false},
       {"previous version no design file", true,
-       [](const fs::path& o) { std::ofstream(o / nomUnique, std::ios::trunc) << "pas un dessin"; }},
+       [](const fs::path& o) { std::ofstream(o / nomUnique, std::ios::trunc) << "pas un dessin"; }, true},
+      {"previous version empty", true, [](const fs::path& o) { std::ofstream(o / nomUnique, std::ios::trunc); }, true},
+      {"previous version cut short", true,
+       [](const fs::path& o) { fs::resize_file(o / nomUnique, fs::file_size(o / nomUnique) / 2); }, true},
   };
   for (const auto& c : cas) {
     livrerUnique();
     if (c.abimer) c.abimer(origine);
     for (const std::uint32_t mode : {3u, 2u}) {
       SCOPED_TRACE(testing::Message() << c.pourquoi << ", mode " << mode);
+      host::messages::clearLog();
       const Resultat r = comparer(nomUnique, 1, mode, c.signatureValide);
+      std::vector<std::wstring> messages;
+      for (const auto& m : host::messages::log()) messages.push_back(m.brief);
+      if (c.signale) {
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_TRUE(host::paths::equalNoCase(messages[0],
+                                             L"Impossible d'ouvrir le fichier " + fx::large(origine / nomUnique) + L"."))
+            << host::text::toUtf8(messages[0]);
+        EXPECT_EQ(host::messages::log()[0].kind, host::messages::Kind::MessageList);
+      } else {
+        EXPECT_EQ(messages, std::vector<std::wstring>{});
+      }
       EXPECT_EQ(r.nombre(1, 1), 0u);
       EXPECT_EQ(r.nombre(2, 3), 0u);
       EXPECT_GT(r.nombre(1, 2), 0u);
