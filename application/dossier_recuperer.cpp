@@ -11,6 +11,7 @@
 
 #include "application/dossier_ouvrir.h"
 #include "engine/rapport.h"
+#include "host/design_file.h"
 #include "host/model_ref.h"
 #include "toolbox/stb_date.h"
 #include "toolbox/stb_dgn.h"
@@ -89,6 +90,10 @@ bool lireReel(const std::wstring& champ, double& valeur) {
   return true;
 }
 
+// A number that a plan's drawing can give: finite and within the largest coordinate a design
+// file holds. A report with a larger one was not written from a drawing.
+bool dansLesBornes(double valeur) { return std::isfinite(valeur) && std::abs(valeur) <= host::kMaxCoordinate; }
+
 std::uint32_t statutEcart(const std::wstring& mot) {
   if (mot == L"Inchang\u00e9") return 1;
   if (mot == L"Nouveau") return 2;
@@ -151,6 +156,7 @@ bool lireErreur(vererreur& erreur, const std::wstring& ligne, unitesFichiers& un
     erreur.uorParMaitre = unites.uorParMaitre(erreur.fichier);
     erreur.aPosition = true;
     erreur.position = host::Point3d{x * erreur.uorParMaitre, y * erreur.uorParMaitre, 0.0};
+    if (!dansLesBornes(erreur.position.x) || !dansLesBornes(erreur.position.y)) return false;
   }
   return true;
 }
@@ -160,8 +166,8 @@ bool lireEcart(verecart& ecart, const std::wstring& ligne) {
   std::vector<std::wstring> champs;
   stbStr_decouper(champs, ligne, L";");
   if (champs.size() < kChampsEcart) return false;
-  if (!lireU32(champs[4], ecart.type) || !lireReel(champs[5], ecart.longueur) || !lireU64(champs[6], ecart.idLivre) ||
-      !lireU64(champs[7], ecart.idOrigine))
+  if (!lireU32(champs[4], ecart.type) || !lireReel(champs[5], ecart.longueur) || !dansLesBornes(ecart.longueur) ||
+      !lireU64(champs[6], ecart.idLivre) || !lireU64(champs[7], ecart.idOrigine))
     return false;
   ecart.statut = statutEcart(champs[0]);
   ecart.source = champs[0] == L"Supprime" ? 2 : 1;

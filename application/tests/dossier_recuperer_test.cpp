@@ -272,6 +272,11 @@ TEST_F(Recuperation, AnErrorsCsvThatDisagreesWithTheSummaryLeavesThePlanNotVerif
       {L"1", std::vector<std::wstring>{entete, L"P0000001.DGN;9;1;2044;Noeud;;1.5.0;2.0;"}, -1, 0, "a bad position"},
       {L"1", std::vector<std::wstring>{entete, L"P0000001.DGN;9;1;2044;Noeud;;1e400;2.0;"}, -1, 0, "X out of range"},
       {L"1", std::vector<std::wstring>{entete, L"P0000001.DGN;9;1;2044;Noeud;;1.0;-1e-400;"}, -1, 0, "Y out of range"},
+      {L"1", std::vector<std::wstring>{entete, L"P0000001.DGN;9;1;2044;Noeud;;1e308;2.0;"}, -1, 0, "X infinite in UORs"},
+      {L"1", std::vector<std::wstring>{entete, L"P0000001.DGN;9;1;2044;Noeud;;1.0;-2e12;"}, -1, 0,
+       "Y beyond what a design file holds"},
+      {L"1", std::vector<std::wstring>{entete, L"P0000001.DGN;9;1;2044;Noeud;;-1e12;1e12;"}, 1, 1,
+       "the largest coordinates a design file holds"},
       {L"0", std::vector<std::wstring>{entete, bon}, -1, 0, "a stray errors CSV beside a plan recorded OK"},
       {L"un", std::nullopt, -1, 0, "a count that is no number"},
       {L"0", std::nullopt, 0, 0, "recorded OK, no errors CSV"},
@@ -323,7 +328,8 @@ TEST_F(Recuperation, CompareLinesGiveTheirStatusRoleAndIds) {
                             L"Nouveau;QRL-A.EL2;V3_Elec;Cable;quatre;3.00;12;0",
                             L"Nouveau;QRL-A.EL2;V3_Elec;Cable;4;3,00;12;0",
                             L"Nouveau;QRL-A.EL2;V3_Elec;Cable;4;3.00;-12;0",
-                            L"Nouveau;QRL-A.EL2;V3_Elec;Cable;4;3.00;12"});
+                            L"Nouveau;QRL-A.EL2;V3_Elec;Cable;4;3.00;12",
+                            L"Nouveau;QRL-A.EL2;V3_Elec;Cable;4;1e308;12;0"});
   recuperer();
   const verplan& r = dossier.plans[0];
   EXPECT_EQ(r.statuts[0], 0);  // no errors CSV
