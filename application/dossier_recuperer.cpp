@@ -28,6 +28,8 @@ constexpr std::int32_t kEchec = 0x8000;
 constexpr std::size_t kChampsBilan = 13;
 constexpr std::size_t kChampProfondeur = 1;
 constexpr std::size_t kChampNbErreurs = 2;
+constexpr std::size_t kChampNbCrees = 3;
+constexpr std::size_t kChampNbSupprimes = 4;
 constexpr std::size_t kChampStatutV2 = 5;
 constexpr std::size_t kChampDateV2 = 9;
 // Fields of an errors line and of a compare line.
@@ -250,6 +252,14 @@ void recupererPlan(verplan& plan, const std::vector<std::wstring>& lignesBilan, 
     for (std::size_t i = 1; i < lignes.size(); ++i) {
       verecart ecart;
       if (lireEcart(ecart, lignes[i])) plan.ecarts.push_back(std::move(ecart));
+    }
+  } else {
+    // Verified without being compared: the summary row alone keeps the counts.
+    std::int32_t crees = -1, supprimes = -1;
+    if (lireI32(champs[kChampNbCrees], crees) && lireI32(champs[kChampNbSupprimes], supprimes) && crees >= 0 &&
+        supprimes >= 0) {
+      plan.nbCreesBilan = crees;
+      plan.nbSupprimesBilan = supprimes;
     }
   }
   plan.statuts[0] = nbErreurs > 0 ? 1 : 0;

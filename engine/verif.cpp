@@ -30,6 +30,14 @@ bool verif_dossierComplet(const verdossier& d) {
   return true;
 }
 
+// A plan's findings and comparison, with the counts its summary row gave it, before it is verified.
+void verif_viderResultats(verplan& plan) {
+  plan.erreurs.clear();
+  plan.ecarts.clear();
+  plan.nbCreesBilan = -1;
+  plan.nbSupprimesBilan = -1;
+}
+
 bool verif_planBienForme(const verplan& p) {
   return !p.nom.empty() && (p.type == 1 || p.type == 2) && (p.version == 1 || p.version == 2);
 }
@@ -119,8 +127,7 @@ std::int32_t verif_verifierListePlan(const std::vector<std::int32_t>& indexes, v
       if (index < 0 || static_cast<std::size_t>(index) >= dossier.plans.size()) continue;
       verplan& plan = dossier.plans[static_cast<std::size_t>(index)];
       plan.statuts[0] = -1;
-      plan.erreurs.clear();
-      plan.ecarts.clear();
+      verif_viderResultats(plan);
       barre.avancer(plan.nom, pourcentage);
       host::commands::pumpMessages();
       pourcentage = static_cast<int>(100 * k / n);
@@ -142,8 +149,7 @@ std::int32_t verif_verifierListePlan(const std::vector<std::int32_t>& indexes, v
 namespace {
 
 std::int32_t verif_traiterPlan(verplan& plan, std::int32_t mode, verdossier& dossier, drapeauxVerification drapeaux) {
-  plan.erreurs.clear();
-  plan.ecarts.clear();
+  verif_viderResultats(plan);
   if (!verif_dossierComplet(dossier)) return verifErreurDossier;
   if (!verif_planBienForme(plan)) return verifErreurPlan;
   vercontexte ctx;

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <optional>
 
+#include "application/bilan.h"
 #include "application/dossier_ouvrir.h"
 #include "engine/fixture/plan_fixture.h"
 #include "engine/rapport.h"
@@ -312,6 +313,36 @@ TEST_F(Recuperation, ANameWrittenInItsCsvFormIsFoundAgain) {
     bilan({stbStr_champCsv(nom) + L";2;0;0;0;;;;;" + jour + L"-" + heure + L";;;"});
     recuperer();
     EXPECT_EQ(p.statuts[0], 0) << stbStr_champCsv(nom);
+  }
+}
+
+// A plan verified but not compared has no compare CSV: the summary shows the counts of new and
+// removed objects that its summary row records, not none.
+TEST_F(Recuperation, WithoutACompareCsvTheSummaryRowGivesTheCounts) {
+  verplan& p = plan(L"P0000001.DGN", 1);
+  const struct {
+    bool compare;
+    std::wstring crees, supprimes;
+    const char* pourquoi;
+  } cas[] = {
+      {false, L"7", L"0", "verified, not compared"},
+      {true, L"1", L"1", "compared: its compare CSV gives the counts"},
+  };
+  for (const auto& c : cas) {
+    SCOPED_TRACE(c.pourquoi);
+    bilan({L"P0000001.DGN;2;0;7;0;;;;;" + date(L"P0000001.DGN") + L";;;"});
+    fs::remove(fs::path(p.fichierCompare));
+    if (c.compare)
+      ecrire(p.fichierCompare, {rapport_enteteComparaison, L"Nouveau;P0000001.DGN;V2;Cable;4;3.00;12;0",
+                                L"Supprime;P0000001.DGN;V2;Borne;2;0.00;0;18"});
+    p.ecarts.clear();
+    p.nbCreesBilan = p.nbSupprimesBilan = -1;
+    recuperer();
+    ASSERT_EQ(p.statuts[0], 0);
+    host::dialogs::ListRow ligne;
+    bilan_remplirLigne(ligne, p, 0);
+    EXPECT_EQ(ligne.cells[3].text, c.crees);
+    EXPECT_EQ(ligne.cells[4].text, c.supprimes);
   }
 }
 

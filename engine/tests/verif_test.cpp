@@ -177,11 +177,16 @@ TEST_F(Verif, BadIndexesAreSkippedAndMalformedPlansMarked) {
   initialiser();
   dossier.plans[1].type = 3;
   dossier.plans[1].erreurs.resize(1);
+  dossier.plans[0].nbCreesBilan = dossier.plans[1].nbSupprimesBilan = 7;  // read back from a summary row
   // k counts every entry: the bar moves to 100 * k / 4 at each plan verified or marked.
   EXPECT_EQ(verif_verifierListePlan({-1, 0, 7, 1}, dossier, drapeauTrace), verifErreurPlan);
   EXPECT_EQ(dossier.plans[1].statuts[0], 2);
   EXPECT_TRUE(dossier.plans[1].erreurs.empty());
   EXPECT_NE(dossier.plans[0].statuts[0], 2);
+  for (const verplan& plan : dossier.plans) {
+    EXPECT_EQ(plan.nbCreesBilan, -1) << "a verification drops the counts of a summary row";
+    EXPECT_EQ(plan.nbSupprimesBilan, -1);
+  }
 
   std::vector<int> pourcentages;
   std::vector<std::wstring> textes;
