@@ -45,12 +45,15 @@ bool verif_planBienForme(const verplan& p) {
 // One plan through the per-plan driver, then its errors CSV and its summary row. Results that
 // could not be recorded (the writer told the user which file) are not presented as recorded: the
 // plan's summary row goes (when the errors CSV failed) and its result is "not verified", so
-// that neither this session nor the next opening shows it OK. False then.
+// that neither this session nor the next opening shows it OK. False then. A plan the driver
+// could not verify (status 2) without any finding gets no summary row either: its row would
+// bring it back OK.
 bool verif_verifierUnPlan(verplan& plan, std::int32_t mode, vercontexte& ctx, verdossier& dossier,
                           drapeauxVerification drapeaux) {
   plan_verifier(plan, mode, ctx, drapeaux);
   const bool erreursEcrites = rapport_ecrireErreurs(plan, dossier.repErreur);
-  const bool bilanEcrit = rapport_ecrireBilan(plan, dossier, erreursEcrites);
+  const bool sansResultat = plan.statuts[0] == 2 && plan.erreurs.empty();
+  const bool bilanEcrit = rapport_ecrireBilan(plan, dossier, erreursEcrites && !sansResultat);
   if (erreursEcrites && bilanEcrit) return true;
   plan.statuts[0] = -1;
   return false;

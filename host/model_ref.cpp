@@ -80,13 +80,6 @@ Model* modelOf(Entry* e) {
 
 Model* modelOf(ModelRef ref) { return modelOf(entryOf(ref)); }
 
-bool hasWriteBit(const fs::path& path) {
-  boost::system::error_code ec;
-  const fs::file_status st = fs::status(path, ec);
-  if (ec) return false;
-  return (st.permissions() & (fs::owner_write | fs::group_write | fs::others_write)) != 0;
-}
-
 // The files last read, shared by read-only opens: checking a file and then opening it, or opening
 // the same plan from pass after pass, reads and parses it once. An entry serves while the file is
 // the same on disk: same device and inode, size, and modification and change times (a save by
@@ -312,7 +305,7 @@ int openActiveFile(const std::wstring& path, std::string* error) {
     s.currentGroup = back.group;
     return kSuccess;
   }
-  const bool readOnly = !hasWriteBit(resolved);
+  const bool readOnly = !paths::hasWriteBit(resolved);
   int status = 0;
   auto file = loadFile(resolved, readOnly, &status, error);
   if (!file) return status;
@@ -371,7 +364,7 @@ int validateDesignFile(const std::wstring& path, std::uint32_t* format) {
 int openWorkFile(ModelRef* out, std::uint32_t* format, bool* is3dOut, const std::wstring& path,
                  const std::wstring& modelName, bool readOnly) {
   const fs::path resolved = paths::resolve(path);
-  const bool openReadOnly = readOnly || !hasWriteBit(resolved);
+  const bool openReadOnly = readOnly || !paths::hasWriteBit(resolved);
   int status = 0;
   auto file = loadFile(resolved, openReadOnly, &status, nullptr);
   if (!file) return status;
