@@ -17,6 +17,7 @@
 #include "host/fixture/chemins.h"
 #include "host/fixture/design_builder.h"
 #include "host/paths.h"
+#include "host/text.h"
 
 namespace fs = boost::filesystem;
 using ::testing::HasSubstr;
@@ -240,6 +241,32 @@ TEST(LimiteTailleFichiers, AReportBeyondTheLimitIsToldNotFatal) {
                                 "/Rapport/Erreur/44010450.109_Erreurs.csv."))
       << sortie;
   EXPECT_THAT(sortie, HasSubstr("|   | 44010450.109 |")) << "left not verified";
+}
+
+// After a verification the main command (scripts/run.sh) names every plan that the summary shows
+// without a status, and fails: here a three-file plan whose frame cell has a scale that the frame
+// table lacks, which the library takes as malformed. The clean plan beside it is not named.
+TEST(PlansNonVerifies, APlanLeftWithoutStatusIsNamedAndTheCommandFails) {
+  const fs::path racine = fs::current_path() / "bout_en_bout" / "plans_non_verifies";
+  const std::wstring livre = dossierDeTest(racine);
+  ASSERT_FALSE(plan_fixture::enregistrer(plan_fixture::planUnique(), livre).empty());
+  plan_fixture::PlanTroisFichiers trois = plan_fixture::planTroisFichiers();
+  trois.echelleCadre = 2.5;
+  ASSERT_FALSE(plan_fixture::enregistrer(trois, livre).el2.empty());
+  std::string sortie;
+  ASSERT_EQ(shell_lancer::lancerSurDossier(racine.string(), "-c 'select 2 21 all' -c 'press 2 1' -c 'show 2'", sortie),
+            0)
+      << sortie;
+  const fs::path fichier = racine / "sortie.txt";
+  std::ofstream(fichier.string(), std::ios::binary) << sortie;
+  std::string nommes;
+  EXPECT_EQ(shell_lancer::lancer("bash -c '. " PROJECT_SOURCE_DIR "/scripts/plans_non_verifies.sh && plans_non_verifies " +
+                                     fichier.string() + "'",
+                                 nommes),
+            1)
+      << sortie;
+  EXPECT_THAT(nommes, HasSubstr("\n  " + host::text::toUtf8(trois.nom) + "\n")) << nommes;
+  EXPECT_THAT(nommes, Not(HasSubstr("44010450.109")));
 }
 
 }  // namespace
