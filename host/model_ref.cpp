@@ -127,19 +127,6 @@ DesignFileLoads& loads() {
   return counts;
 }
 
-// A size in megabytes from a configuration variable; the default when it is unset or not a
-// positive number.
-std::uint64_t megabytes(const wchar_t* name, std::uint64_t fallback) {
-  const auto value = config::get(name);
-  if (!value || value->empty() || value->size() > 9) return fallback << 20;
-  std::uint64_t mb = 0;
-  for (wchar_t c : *value) {
-    if (c < L'0' || c > L'9') return fallback << 20;
-    mb = mb * 10 + static_cast<std::uint64_t>(c - L'0');
-  }
-  return mb == 0 ? fallback << 20 : mb << 20;
-}
-
 void forget(const fs::path& path) {
   std::erase_if(cache(), [&](const CachedFile& c) { return c.path == path.string(); });
 }
@@ -147,7 +134,7 @@ void forget(const fs::path& path) {
 void keep(CachedFile entry) {
   auto& files = cache();
   files.insert(files.begin(), std::move(entry));
-  const std::uint64_t budget = megabytes(L"CADHOST_DESIGN_CACHE_MB", kDefaultDesignCacheMb);
+  const std::uint64_t budget = config::megabytes(L"CADHOST_DESIGN_CACHE_MB", kDefaultDesignCacheMb);
   std::uint64_t held = 0;
   std::size_t kept = 0;
   for (; kept < files.size(); ++kept) {
@@ -180,7 +167,7 @@ std::shared_ptr<DesignFile> loadShared(const fs::path& path, int* status, std::s
       return cached->file;
     }
   }
-  if (stamp->size > megabytes(L"CADHOST_DESIGN_FILE_MAX_MB", kDefaultDesignFileMaxMb)) {
+  if (stamp->size > config::megabytes(L"CADHOST_DESIGN_FILE_MAX_MB", kDefaultDesignFileMaxMb)) {
     forget(path);
     return refused(status, kNotDesignFile, error, "larger than the design-file size limit: ", path);
   }
