@@ -25,7 +25,11 @@ constexpr int kCouleurNok = 2;
 
 d::Item* listeBilan() { return liste_trouver(kDialogue, kListe); }
 
+// New (2) or removed (3) objects: as the summary CSV recorded them for a plan read back without
+// its comparison list, else counted in that list.
 std::wstring compterEcarts(const verplan& plan, std::uint32_t statut) {
+  const std::int32_t enregistre = statut == 2 ? plan.nbCreesBilan : plan.nbSupprimesBilan;
+  if (enregistre >= 0) return stbStr_toString(L"%d", enregistre);
   const auto n = std::count_if(plan.ecarts.begin(), plan.ecarts.end(),
                                [statut](const verecart& e) { return e.statut == statut; });
   return stbStr_toString(L"%d", n);

@@ -10,6 +10,7 @@
 #include "application/proj_application.h"
 #include "application/verapplication.h"
 #include "host/clipboard.h"
+#include "host/config.h"
 #include "host/model_ref.h"
 #include "host/text.h"
 #include "host/tools.h"
@@ -130,17 +131,21 @@ void changerProjection(d::ItemMessage* message) {
 }
 
 // The clipboard's Unicode text, up to its first null; false when it cannot be opened or holds
-// none. The clipboard is closed again.
+// none. A text larger than TOLVEK_PRESSE_PAPIER_MAX_MB (of UTF-16), which no pasted GML nor pair
+// of numbers reaches, is read as empty: nothing can be made of it. The clipboard is closed again.
 bool lirePressePapier(std::wstring& texte) {
   if (!host::clipboard::open()) return false;
   void* donnees = nullptr;
   std::size_t octets = 0;
   const bool lu = host::clipboard::getData(host::clipboard::formatUnicodeText, &donnees, &octets);
+  texte.clear();
   if (lu) {
-    const auto* unites = static_cast<const char16_t*>(donnees);
-    std::size_t n = 0;
-    while (n < octets / sizeof(char16_t) && unites[n] != u'\0') ++n;
-    texte = host::text::fromUtf16(std::u16string(unites, n));
+    if (octets <= host::config::megabytes(L"TOLVEK_PRESSE_PAPIER_MAX_MB", coord_pressePapierMaxMo)) {
+      const auto* unites = static_cast<const char16_t*>(donnees);
+      std::size_t n = 0;
+      while (n < octets / sizeof(char16_t) && unites[n] != u'\0') ++n;
+      texte = host::text::fromUtf16(std::u16string(unites, n));
+    }
     host::clipboard::freeMemory(donnees);
   }
   host::clipboard::close();

@@ -22,6 +22,10 @@ extern std::vector<host::Point3d> pointsCoordonnees;
 // 0 at load, 1 copy a point, 2 copy a polygon; set by the menu bar only.
 extern std::int32_t modeCopie;
 
+// Default of the configuration variable TOLVEK_PRESSE_PAPIER_MAX_MB, in megabytes of the
+// clipboard's text (UTF-16): a larger text is not read by the paste, which finds nothing in it.
+inline constexpr std::uint64_t coord_pressePapierMaxMo = 16;
+
 // Command 0x0105000000000000: opens dialog 5.
 void cmd_ouvrirCoordonnees(const wchar_t* argument);
 

@@ -37,7 +37,10 @@ void dos_ouvrirDossier(const std::wstring& chemin);
 // changed since (another date, a file come or gone), or whose errors CSV is missing, damaged or
 // disagrees with the recorded count, stays not verified (-1), never OK. A compare line too short,
 // or with a number field that is no number, is skipped; positions are read back into the UORs of
-// the plan file that holds the element, as the engine wrote them.
+// the plan file that holds the element, as the engine wrote them. A position or a length that is
+// not finite there or lies beyond the largest coordinate a design file holds is damage. A plan
+// without a compare CSV (verified, not compared) keeps the counts of new and removed objects
+// that its summary row records.
 void dos_recupererVerification(verdossier& dossier, verprogression& progression);
 
 // Whether a plan file still matches what the summary recorded of it: 0, else 0x8000. `statut`

@@ -11,6 +11,7 @@
 
 #include "application/dossier_ouvrir.h"
 #include "engine/rapport.h"
+#include "host/design_file.h"
 #include "host/model_ref.h"
 #include "toolbox/stb_date.h"
 #include "toolbox/stb_dgn.h"
@@ -27,6 +28,8 @@ constexpr std::int32_t kEchec = 0x8000;
 constexpr std::size_t kChampsBilan = 13;
 constexpr std::size_t kChampProfondeur = 1;
 constexpr std::size_t kChampNbErreurs = 2;
+constexpr std::size_t kChampNbCrees = 3;
+constexpr std::size_t kChampNbSupprimes = 4;
 constexpr std::size_t kChampStatutV2 = 5;
 constexpr std::size_t kChampDateV2 = 9;
 // Fields of an errors line and of a compare line.
@@ -88,6 +91,10 @@ bool lireReel(const std::wstring& champ, double& valeur) {
   valeur = v;
   return true;
 }
+
+// A number that a plan's drawing can give: finite and within the largest coordinate a design
+// file holds. A report with a larger one was not written from a drawing.
+bool dansLesBornes(double valeur) { return std::isfinite(valeur) && std::abs(valeur) <= host::kMaxCoordinate; }
 
 std::uint32_t statutEcart(const std::wstring& mot) {
   if (mot == L"Inchang\u00e9") return 1;
@@ -151,6 +158,7 @@ bool lireErreur(vererreur& erreur, const std::wstring& ligne, unitesFichiers& un
     erreur.uorParMaitre = unites.uorParMaitre(erreur.fichier);
     erreur.aPosition = true;
     erreur.position = host::Point3d{x * erreur.uorParMaitre, y * erreur.uorParMaitre, 0.0};
+    if (!dansLesBornes(erreur.position.x) || !dansLesBornes(erreur.position.y)) return false;
   }
   return true;
 }
@@ -160,8 +168,8 @@ bool lireEcart(verecart& ecart, const std::wstring& ligne) {
   std::vector<std::wstring> champs;
   stbStr_decouper(champs, ligne, L";");
   if (champs.size() < kChampsEcart) return false;
-  if (!lireU32(champs[4], ecart.type) || !lireReel(champs[5], ecart.longueur) || !lireU64(champs[6], ecart.idLivre) ||
-      !lireU64(champs[7], ecart.idOrigine))
+  if (!lireU32(champs[4], ecart.type) || !lireReel(champs[5], ecart.longueur) || !dansLesBornes(ecart.longueur) ||
+      !lireU64(champs[6], ecart.idLivre) || !lireU64(champs[7], ecart.idOrigine))
     return false;
   ecart.statut = statutEcart(champs[0]);
   ecart.source = champs[0] == L"Supprime" ? 2 : 1;
@@ -244,6 +252,14 @@ void recupererPlan(verplan& plan, const std::vector<std::wstring>& lignesBilan, 
     for (std::size_t i = 1; i < lignes.size(); ++i) {
       verecart ecart;
       if (lireEcart(ecart, lignes[i])) plan.ecarts.push_back(std::move(ecart));
+    }
+  } else {
+    // Verified without being compared: the summary row alone keeps the counts.
+    std::int32_t crees = -1, supprimes = -1;
+    if (lireI32(champs[kChampNbCrees], crees) && lireI32(champs[kChampNbSupprimes], supprimes) && crees >= 0 &&
+        supprimes >= 0) {
+      plan.nbCreesBilan = crees;
+      plan.nbSupprimesBilan = supprimes;
     }
   }
   plan.statuts[0] = nbErreurs > 0 ? 1 : 0;

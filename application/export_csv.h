@@ -1,6 +1,8 @@
 #pragma once
 // The folder-wide exports of the summary's menu: every error and every comparison record of the
-// folder's plans, as the application holds them, in two CSV files of the Rapport directory.
+// folder's plans, as the application holds them, in two CSV files of the Rapport directory. A
+// record is one line in the form of the plans' own reports (engine/rapport.h): a ";", a carriage
+// return or a line feed inside a text field never shifts the columns or splits the record.
 #include "engine/halvorn.h"
 
 // Writes "<folder>_Erreurs_<stamp>.csv" and "<folder>_Compare_<stamp>.csv" in the folder's

@@ -1,10 +1,13 @@
 #include "engine/ctrl_levelAudit.h"
 
+#include <unistd.h>
+
 #include "engine/plan_etapes.h"
 #include "host/commands.h"
 #include "host/model_ref.h"
 #include "host/modes.h"
 #include "toolbox/stb_fichier.h"
+#include "toolbox/stb_str.h"
 
 namespace {
 
@@ -38,9 +41,10 @@ std::int32_t ctrl_levelAudit(const std::wstring& cheminFichier) {
   const std::wstring memorise = host::activeFileName();
   envoyer(L"mdl load levelaudit");
   std::wstring journal;
-  if (stbFichier_cheminTemporaire(journal, L"LevelAudit_Log.txt") != 0) return 0;
+  if (stbFichier_cheminTemporaire(journal, stbStr_toString(L"LevelAudit_Log_%d.txt", ::getpid())) != 0)
+    return ctrl_levelAuditImpossible;
   // An old log left in place would be read as this plan's.
-  if (stbFichier_supprimer(journal) != 0) return 0;
+  if (stbFichier_supprimer(journal) != 0) return ctrl_levelAuditImpossible;
   envoyer(L"levelaudit set logfile " + journal);
 
   auto& modes = host::globalModes();
@@ -52,11 +56,13 @@ std::int32_t ctrl_levelAudit(const std::wstring& cheminFichier) {
   if (actif) envoyer(L"LEVELAUDIT REPORT MASTERTABLES");
   modes[kOctetMode] = ancien;
 
-  std::int32_t resultat = 0;
-  if (actif) {
+  // A log the tool could not write is no report that the file is sound.
+  std::int32_t resultat = ctrl_levelAuditImpossible;
+  if (actif && stbFichier_existe(journal)) {
     std::vector<std::wstring> lignes;
     resultat = ctrl_levelAuditJournal(stbFichier_lireLignes(lignes, journal));
   }
+  stbFichier_supprimer(journal);
   retablir(memorise);
   return resultat;
 }

@@ -34,8 +34,9 @@ void dossier_listerFichiers(std::vector<verplaninfo>& plans, const std::wstring&
                             const std::function<bool(const std::wstring& chemin)>& polygoneUtile = {});
 
 // Files of Livre that name one plan file (names equal without case, or once decoded) would be
-// read one in place of the other: their plans are taken out of the list, and the user is told
-// in the message list which files clash.
+// read one in place of the other, and names that the reports store alike (";" and ",", line ends
+// and blanks, characters above U+00FF and "_") would share one summary row: their plans are taken
+// out of the list, and the user is told in the message list which files clash.
 void dossier_ecarterHomonymes(std::vector<verplaninfo>& plans, const std::wstring& livre);
 
 // The completion pass: one record, without frame data, per plan file of Livre whose plan is not

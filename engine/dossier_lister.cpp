@@ -117,7 +117,14 @@ void dossier_listerPlans(std::vector<verplaninfo>& plans, const std::wstring& li
 
 void dossier_ecarterHomonymes(std::vector<verplaninfo>& plans, const std::wstring& livre) {
   // The entries as they stand on disk (the toolbox's listing leaves out a name it cannot write as
-  // itself), keyed by their upper-cased decoded name.
+  // itself), keyed by their upper-cased decoded name in the form the reports store it: names
+  // that differ only by case, or by characters that form maps alike (";" and ","), would share
+  // one summary row.
+  const auto cle = [](const std::wstring& nom) {
+    std::wstring majuscules = nom;
+    stbStr_majuscules(majuscules);
+    return stbStr_champCsv(majuscules);
+  };
   std::map<std::wstring, std::vector<std::wstring>> parNom;
   try {
     namespace fs = boost::filesystem;
@@ -126,27 +133,31 @@ void dossier_ecarterHomonymes(std::vector<verplaninfo>& plans, const std::wstrin
       boost::system::error_code ecType;
       if (fs::status(it->path(), ecType).type() != fs::regular_file || ecType) continue;
       const std::wstring nom = host::paths::fromNative(it->path().filename());
-      std::wstring cle = nom;
-      stbStr_majuscules(cle);
-      parNom[cle].push_back(nom);
+      parNom[cle(nom)].push_back(nom);
     }
   } catch (...) {
   }
   std::vector<std::wstring> ecartes;
-  for (auto& [cle, noms] : parNom) {
+  for (auto& [forme, noms] : parNom) {
     if (noms.size() < 2) continue;
     std::sort(noms.begin(), noms.end());
     std::wstring liste;
-    for (const std::wstring& nom : noms) liste += (liste.empty() ? L"" : L", ") + nom;
+    bool casse = true;  // the names differ only by case or encoding
+    for (const std::wstring& nom : noms) {
+      liste += (liste.empty() ? L"" : L", ") + nom;
+      casse = casse && stbStr_comparer(nom, noms.front(), false) == 0;
+    }
     std::wstring nomPlan;
-    if (plan_nomDepuisFichier(nomPlan, cle) == 0 && !nomPlan.empty()) ecartes.push_back(nomPlan);
-    stbMsg_afficher(4, L"", stbStr_toString(L"Les fichiers %s d\u00e9signent le m\u00eame fichier sans distinction de "
-                                            L"casse ni d'encodage : leur plan n'est pas v\u00e9rifi\u00e9. "
-                                            L"Renommez-les.", liste));
+    if (plan_nomDepuisFichier(nomPlan, forme) == 0 && !nomPlan.empty()) ecartes.push_back(nomPlan);
+    stbMsg_afficher(4, L"", casse ? stbStr_toString(L"Les fichiers %s d\u00e9signent le m\u00eame fichier sans distinction de "
+                                                    L"casse ni d'encodage : leur plan n'est pas v\u00e9rifi\u00e9. "
+                                                    L"Renommez-les.", liste)
+                                  : stbStr_toString(L"Les fichiers %s portent le m\u00eame nom dans les rapports : leur plan "
+                                                    L"n'est pas v\u00e9rifi\u00e9. Renommez-les.", liste));
   }
   plans.erase(std::remove_if(plans.begin(), plans.end(),
-                             [&ecartes](const verplaninfo& p) {
-                               return std::find(ecartes.begin(), ecartes.end(), p.nomPlan) != ecartes.end();
+                             [&](const verplaninfo& p) {
+                               return std::find(ecartes.begin(), ecartes.end(), cle(p.nomPlan)) != ecartes.end();
                              }),
               plans.end());
 }

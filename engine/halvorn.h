@@ -85,6 +85,11 @@ struct verplan {
   std::wstring fichierCompare;  // the plan's compare CSV
   std::vector<vererreur> erreurs;
   std::vector<verecart> ecarts;
+  // New and removed objects as the folder's summary CSV records them, for a plan whose last
+  // verification was read back without a compare CSV (verified, not compared); -1 otherwise,
+  // the counts then being those of `ecarts`. A verification sets them back to -1.
+  std::int32_t nbCreesBilan = -1;
+  std::int32_t nbSupprimesBilan = -1;
 };
 
 // The delivery folder. Directory paths end with the separator.

@@ -15,6 +15,8 @@
 #include "standard/regle_v2.h"
 #include "toolbox/stb_dgn.h"
 #include "toolbox/stb_fichier.h"
+#include "toolbox/stb_msg.h"
+#include "toolbox/stb_str.h"
 #include "toolbox/stb_symbologie.h"
 
 namespace {
@@ -244,9 +246,13 @@ void plan_comparer(std::vector<verecart>& sortie, verplanfichiers& fichiers, ver
   fichiersPrecedents ouverts(precedents);
   for (std::size_t k = 0; k < 3; ++k) {
     verfichier& precedent = precedents.fichiers[k];
-    if (fichiers.fichiers[k].signatureValide && precedent.existe)
-      if (stbDgn_ouvrirFichier(&precedent.modele, nullptr, nullptr, precedent.chemin, L"", true) != 0)
-        precedent.modele = host::ModelRef{};
+    if (fichiers.fichiers[k].signatureValide && precedent.existe &&
+        stbDgn_ouvrirFichier(&precedent.modele, nullptr, nullptr, precedent.chemin, L"", true) != 0) {
+      // A previous version whose checksum holds but that is no drawing (cut, empty) is compared as
+      // an empty one, every element new: the user is told why.
+      precedent.modele = host::ModelRef{};
+      stbMsg_afficher(4, L"", stbStr_toString(L"Impossible d'ouvrir le fichier %s.", precedent.chemin));
+    }
   }
   for (std::size_t k = 0; k < 3; ++k)
     comparer_fichier(sortie, fichiers.fichiers[k], precedents.fichiers[k], fichiers, contexte);

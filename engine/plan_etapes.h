@@ -65,7 +65,7 @@ void etape_groupesGraphiques(std::vector<vererreur>& erreurs, vercontexte& conte
                              verfichier& reseau);
 
 // The host's LevelAudit run on a plan file: 0, or 0x8000 when it reports several main level
-// tables.
+// tables; -1 when the run could not be made or its log not read back.
 std::int32_t etape_levelAudit(const std::wstring& cheminFichier);
 
 // The four-character title-block code of a plan (verif_actualiserCartouche, once its arguments

@@ -1,9 +1,15 @@
 #include "engine/plan_signature.h"
 
+#include <fstream>
+#include <string_view>
 #include <vector>
+
+#include <boost/filesystem/operations.hpp>
 
 #include "engine/plan_construire.h"
 #include "engine/sha256.h"
+#include "host/config.h"
+#include "host/paths.h"
 #include "signature/brevane.h"
 #include "toolbox/stb_dgn.h"
 #include "toolbox/stb_fichier.h"
@@ -12,14 +18,13 @@
 
 namespace {
 
+constexpr std::size_t longueurMembreChecksum = 10;  // "checksum" with its quotes
 constexpr std::size_t longueurValeurChecksum = 66;  // 64 digits between their quotes
 
-std::wstring sansEspaces(const std::wstring& ligne) {
-  std::wstring sortie;
-  sortie.reserve(ligne.size());
-  for (wchar_t c : ligne)
-    if (c != L' ') sortie += c;
-  return sortie;
+// A line of the list as it is compared: without the CR of a CR LF end, without blanks.
+void sansEspaces(std::string& ligne) {
+  if (!ligne.empty() && ligne.back() == '\r') ligne.pop_back();
+  std::erase(ligne, ' ');
 }
 
 // The library's result as a status.
@@ -48,29 +53,42 @@ std::int32_t verifierParBibliotheque(const std::wstring& chemin) {
 
 std::int32_t verif_verifierChecksumJson(const std::wstring& chemin, const std::wstring& cheminListe) {
   if (!stbFichier_existe(cheminListe)) return signatureSansEnregistrement;
-  std::vector<std::wstring> lignes;
-  stbFichier_lireLignes(lignes, cheminListe);
-  for (std::wstring& ligne : lignes) ligne = sansEspaces(ligne);
+  // No real list comes near the bound: a larger one is refused unread, as a damaged one.
+  const boost::filesystem::path liste = host::paths::resolve(cheminListe);
+  boost::system::error_code ec;
+  const std::uintmax_t taille = boost::filesystem::file_size(liste, ec);
+  if (ec || taille > host::config::megabytes(L"TOLVEK_LISTE_SIGNATURE_MAX_MB", verif_listeSignatureMaxMo))
+    return signatureIllisible;
 
   std::wstring nom;
   stbFichier_nom(nom, chemin);
   stbStr_majuscules(nom);
   const std::wstring cle = L"\"nomFichier\":\"" + nom + L"\"";
-  std::size_t i = 0;
-  while (i < lignes.size() && !stbStr_commencePar(lignes[i], cle, false)) ++i;
-  if (i + 1 >= lignes.size()) return signatureSansEnregistrement;  // no entry, or on the last line
-
-  std::wstring membre;
-  std::wstring valeur;
-  if (stbStr_separer(membre, valeur, lignes[i + 1], L":") != 0) return signatureSansEnregistrement;
-  if (stbStr_comparer(membre, L"\"checksum\"", false) != 0) return signatureSansEnregistrement;
-  if (valeur.size() != longueurValeurChecksum) return signatureIllisible;
-  // The digits between the two quotes.
-  const std::wstring attendu = valeur.substr(1, 64);
-
-  std::string calcule;
-  if (sha256_fichier(calcule, chemin) != 0) return signatureInvalide;
-  return stbStr_comparer(stbLatin1_decoder(calcule), attendu, false) == 0 ? signatureValide : signatureModifie;
+  // The list is read a line at a time, one byte per character: only the part of a line that is
+  // compared is decoded.
+  std::ifstream flux(liste.string(), std::ios::binary);
+  std::string ligne;
+  bool entree = false;
+  while (std::getline(flux, ligne)) {
+    sansEspaces(ligne);
+    if (!entree) {
+      entree = ligne.size() >= cle.size() &&
+               stbStr_commencePar(stbLatin1_decoder(std::string_view(ligne).substr(0, cle.size())), cle, false);
+      continue;
+    }
+    // The line after the entry: "checksum":"<64 digits>".
+    const std::size_t deuxPoints = ligne.find(':');
+    if (deuxPoints == std::string::npos || deuxPoints != longueurMembreChecksum ||
+        stbStr_comparer(stbLatin1_decoder(std::string_view(ligne).substr(0, deuxPoints)), L"\"checksum\"", false) != 0)
+      return signatureSansEnregistrement;
+    if (ligne.size() - deuxPoints - 1 != longueurValeurChecksum) return signatureIllisible;
+    // The digits between the two quotes.
+    const std::wstring attendu = stbLatin1_decoder(std::string_view(ligne).substr(deuxPoints + 2, 64));
+    std::string calcule;
+    if (sha256_fichier(calcule, chemin) != 0) return signatureInvalide;
+    return stbStr_comparer(stbLatin1_decoder(calcule), attendu, false) == 0 ? signatureValide : signatureModifie;
+  }
+  return signatureSansEnregistrement;  // no entry, or on the last line
 }
 
 std::int32_t verif_verifierSignatureFichier(const std::wstring& chemin, std::int32_t mode,

@@ -17,7 +17,7 @@ enum statutSignature : std::int32_t {
   signatureNonSigne = 2,        // library: not signed
   signatureRessource = 3,       // library: resource unavailable
   signatureSansEnregistrement = 4,  // library: no record; list: missing, no entry or no checksum line
-  signatureIllisible = 5,       // library: record unreadable; list: checksum value not 66 characters
+  signatureIllisible = 5,       // library: record unreadable; list: checksum value not 66 characters, or list too large
   signatureModifie = 6,         // statistics or checksum differ
 };
 
@@ -37,6 +37,10 @@ void verif_verifierSignaturePlan(verplan& plan, const std::wstring& repPrecedent
 std::int32_t verif_verifierSignatureFichier(const std::wstring& chemin, std::int32_t mode,
                                             const std::wstring& cheminListe);
 
+// Default of the configuration variable TOLVEK_LISTE_SIGNATURE_MAX_MB, in megabytes: a larger
+// signature list is refused unread, as a damaged one (status 5 for every file).
+inline constexpr std::uint64_t verif_listeSignatureMaxMo = 64;
+
 // The status of one file by the signature list: 0, 4, 5 or 6 (-1 when the file cannot be read
-// to its end).
+// to its end). The list is read a line at a time.
 std::int32_t verif_verifierChecksumJson(const std::wstring& chemin, const std::wstring& cheminListe);

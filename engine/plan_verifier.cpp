@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "engine/ctrl_fichier.h"
+#include "engine/ctrl_levelAudit.h"
 #include "engine/ctrl_positionPlan.h"
 #include "engine/emprise_lecture.h"
 #include "engine/erreur.h"
@@ -13,6 +14,8 @@
 #include "engine/rapport.h"
 #include "host/design_file_pins.h"
 #include "toolbox/stb_dgn.h"
+#include "toolbox/stb_msg.h"
+#include "toolbox/stb_str.h"
 
 namespace {
 
@@ -181,17 +184,24 @@ void verifier(verplan& plan, std::int32_t mode, vercontexte& contexte, drapeauxV
     chrono.marquer("etape_groupesGraphiques");
   }
 
-  // 16. The work files are closed; 17. LevelAudit on the plan's (electricity) file.
+  // 16. The work files are closed; 17. LevelAudit on the plan's (electricity) file. A run that
+  // could not be made leaves the level tables unchecked: the plan is not verified, never OK.
   ouverts.fermer();
   chrono.marquer("fermer");
+  bool tablesInconnues = false;
   if ((drapeaux & drapeauLevelAudit) != 0) {
     const std::wstring& audite = troisFichiers ? fichiers.fichiers[1].chemin : principal.chemin;
-    if (etape_levelAudit(audite) == 0x8000)
-      erreur_ajouter(plan.erreurs, audite, 0, 0, codeTablesNiveaux, nullptr, L"", L"");
+    const std::int32_t audit = etape_levelAudit(audite);
+    if (audit == 0x8000) erreur_ajouter(plan.erreurs, audite, 0, 0, codeTablesNiveaux, nullptr, L"", L"");
+    if (audit == ctrl_levelAuditImpossible) {
+      tablesInconnues = true;
+      stbMsg_afficher(4, L"",
+                      stbStr_toString(L"Impossible de v\u00e9rifier les tables de niveaux du fichier %s.", audite));
+    }
   }
 
   // 18.
-  plan.statuts[0] = plan.erreurs.empty() ? 0 : 1;
+  plan.statuts[0] = tablesInconnues ? 2 : plan.erreurs.empty() ? 0 : 1;
 }
 
 }  // namespace

@@ -31,6 +31,14 @@ bool verif_dossierComplet(const verdossier& d) {
   return true;
 }
 
+// A plan's findings and comparison, with the counts its summary row gave it, before it is verified.
+void verif_viderResultats(verplan& plan) {
+  plan.erreurs.clear();
+  plan.ecarts.clear();
+  plan.nbCreesBilan = -1;
+  plan.nbSupprimesBilan = -1;
+}
+
 bool verif_planBienForme(const verplan& p) {
   return !p.nom.empty() && (p.type == 1 || p.type == 2) && (p.version == 1 || p.version == 2);
 }
@@ -38,7 +46,9 @@ bool verif_planBienForme(const verplan& p) {
 // One plan through the per-plan driver, then its errors CSV and its summary row. Results that
 // could not be recorded (the writer told the user which file) are not presented as recorded: the
 // plan's summary row goes (when the errors CSV failed) and its result is "not verified", so
-// that neither this session nor the next opening shows it OK. False then.
+// that neither this session nor the next opening shows it OK. False then. A plan the driver
+// could not verify (status 2) without any finding gets no summary row either: its row would
+// bring it back OK.
 bool verif_verifierUnPlan(verplan& plan, std::int32_t mode, vercontexte& ctx, verdossier& dossier,
                           drapeauxVerification drapeaux) {
   plan_verifier(plan, mode, ctx, drapeaux);
@@ -49,7 +59,8 @@ bool verif_verifierUnPlan(verplan& plan, std::int32_t mode, vercontexte& ctx, ve
   plan_chrono chrono;
   const bool erreursEcrites = rapport_ecrireErreurs(plan, dossier.repErreur);
   chrono.marquer("rapport_ecrireErreurs");
-  const bool bilanEcrit = rapport_ecrireBilan(plan, dossier, erreursEcrites);
+  const bool sansResultat = plan.statuts[0] == 2 && plan.erreurs.empty();
+  const bool bilanEcrit = rapport_ecrireBilan(plan, dossier, erreursEcrites && !sansResultat);
   chrono.marquer("rapport_ecrireBilan");
   if (erreursEcrites && bilanEcrit) return true;
   plan.statuts[0] = -1;
@@ -127,8 +138,7 @@ std::int32_t verif_verifierListePlan(const std::vector<std::int32_t>& indexes, v
       if (index < 0 || static_cast<std::size_t>(index) >= dossier.plans.size()) continue;
       verplan& plan = dossier.plans[static_cast<std::size_t>(index)];
       plan.statuts[0] = -1;
-      plan.erreurs.clear();
-      plan.ecarts.clear();
+      verif_viderResultats(plan);
       barre.avancer(plan.nom, pourcentage);
       host::commands::pumpMessages();
       pourcentage = static_cast<int>(100 * k / n);
@@ -150,8 +160,7 @@ std::int32_t verif_verifierListePlan(const std::vector<std::int32_t>& indexes, v
 namespace {
 
 std::int32_t verif_traiterPlan(verplan& plan, std::int32_t mode, verdossier& dossier, drapeauxVerification drapeaux) {
-  plan.erreurs.clear();
-  plan.ecarts.clear();
+  verif_viderResultats(plan);
   if (!verif_dossierComplet(dossier)) return verifErreurDossier;
   if (!verif_planBienForme(plan)) return verifErreurPlan;
   vercontexte ctx;

@@ -36,6 +36,23 @@ bgx::MultiPolygon buffered(const Geometry& g, double distance, double chordToler
 double areaOf(const bgx::MultiPolygon& mp) { return std::abs(bg::area(mp)); }
 double lengthOf(const bgx::MultiLinestring& ml) { return bg::length(ml); }
 
+// Whether a loop encloses an area: not nothing beside the length of its outline.
+bool enclosesArea(const bgx::MultiPolygon& area, double outlineLength) {
+  return areaOf(area) > 1e-9 * outlineLength * outlineLength;
+}
+
+// Each line string as its segments of some length; one of no length at all stays a point.
+bgx::MultiLinestring segmentsOf(const bgx::MultiLinestring& lines) {
+  bgx::MultiLinestring out;
+  for (const auto& ls : lines) {
+    const std::size_t before = out.size();
+    for (std::size_t i = 1; i < ls.size(); ++i)
+      if (!bg::equals(ls[i - 1], ls[i])) out.push_back(bgx::Linestring{ls[i - 1], ls[i]});
+    if (out.size() == before && !ls.empty()) out.push_back(ls);
+  }
+  return out;
+}
+
 }  // namespace
 
 std::optional<CurveVector> areaOffset(const CurveVector& area, double distance, double chordTolerance) {
@@ -61,7 +78,7 @@ std::optional<CurveVector> areaOffset(const CurveVector& area, double distance, 
       result = buffered(outline, distance, chordTolerance);
       // A loop that encloses something keeps what it encloses: the holes of its outline's
       // offset are filled.
-      if (areaOf(source) > 1e-9 * length * length)
+      if (enclosesArea(source, length))
         for (auto& poly : result) poly.inners().clear();
     }
     if (result.empty() || areaOf(result) <= 0.0) return std::nullopt;
@@ -95,8 +112,11 @@ std::optional<ClipSplit> clipSplit(const CurveVector& curve, const CurveVector& 
     ClipSplit split;
     const double z = startZ(curve);
     bgx::MultiPolygon area;
-    if (curve.isRegion() && bgx::toArea(curve, chordTolerance, origin, area)) {
-      if (!bgx::withinBounds(area)) return std::nullopt;
+    const bool isArea = curve.isRegion() && bgx::toArea(curve, chordTolerance, origin, area);
+    if (isArea && !bgx::withinBounds(area)) return std::nullopt;
+    // A loop with no area (a flat box, a shape drawn out and back) has no part on either side as
+    // an area: it is split as its outline.
+    if (isArea && enclosesArea(area, curve.length())) {
       bgx::MultiPolygon in, out;
       bg::intersection(area, clip, in);
       bg::difference(area, clip, out);
@@ -106,8 +126,11 @@ std::optional<ClipSplit> clipSplit(const CurveVector& curve, const CurveVector& 
       if (areaOf(out) > eps)
         for (const auto& poly : out) split.outside.push_back(bgx::fromArea(bgx::MultiPolygon{poly}, origin, z));
     } else {
-      const bgx::MultiLinestring lines = bgx::toLines(curve, chordTolerance, origin);
+      bgx::MultiLinestring lines = bgx::toLines(curve, chordTolerance, origin);
       if (!bgx::withinBounds(lines)) return std::nullopt;
+      // The outline of a loop without area runs over itself, which the library does not cut:
+      // it is cut segment by segment.
+      if (isArea) lines = segmentsOf(lines);
       bgx::MultiLinestring in, out;
       for (const auto& ls : lines) {
         bgx::MultiLinestring i, o;

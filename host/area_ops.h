@@ -20,8 +20,9 @@ std::optional<CurveVector> areaOffset(const CurveVector& area, double distance, 
 std::optional<CurveVector> areaIntersection(const CurveVector& a, const CurveVector& b);
 
 // A curve cut by a clip area into the parts inside it and outside it. Open curves are cut at
-// their crossings with the clip's boundary into open line strings; areas into areas. A part
-// lying on the boundary counts as inside.
+// their crossings with the clip's boundary into open line strings; areas into areas, but a loop
+// with no area (a flat box, a path drawn out and back) is cut as its outline, into line strings.
+// A part lying on the boundary counts as inside.
 struct ClipSplit {
   std::vector<CurveVector> inside;
   std::vector<CurveVector> outside;

@@ -30,6 +30,17 @@ std::optional<std::string> toLatin1(const std::wstring& text) {
 
 }  // namespace
 
+std::uint64_t megabytes(const std::wstring& name, std::uint64_t fallbackMegabytes) {
+  const auto value = get(name);
+  if (!value || value->empty() || value->size() > 9) return fallbackMegabytes << 20;
+  std::uint64_t mb = 0;
+  for (wchar_t c : *value) {
+    if (c < L'0' || c > L'9') return fallbackMegabytes << 20;
+    mb = mb * 10 + static_cast<std::uint64_t>(c - L'0');
+  }
+  return mb == 0 ? fallbackMegabytes << 20 : mb << 20;
+}
+
 std::optional<std::wstring> get(const std::wstring& name) {
   if (name.empty()) return std::nullopt;
   if (auto it = table().find(name); it != table().end()) return it->second;

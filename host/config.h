@@ -2,6 +2,7 @@
 // Configuration variables of the host: set by the shell (--cfg NAME=VALUE, --cfg-file),
 // then looked up in the process environment. A variable defined with an empty value is
 // defined; only a variable that is neither set nor in the environment is undefined.
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -9,6 +10,10 @@ namespace host::config {
 
 // The value of a variable, or nothing when it is undefined.
 std::optional<std::wstring> get(const std::wstring& name);
+
+// A size in bytes from a variable holding a whole number of megabytes (1 to 999999999):
+// `fallbackMegabytes` megabytes when it is undefined, empty, 0 or not such a number.
+std::uint64_t megabytes(const std::wstring& name, std::uint64_t fallbackMegabytes);
 
 // Defines (or redefines) a variable for this process; it hides the environment's.
 void set(const std::wstring& name, const std::wstring& value);

@@ -240,10 +240,13 @@ void partElements(const CurveVector& part, const Element& source, bool is3d, std
   add(part, false);
 }
 
+// The range box of an element without a curve; a box without area (a flat or point element) is
+// its segment or its point.
 std::optional<CurveVector> rangeBox(const Element& e) {
   const Range3d r = elementRange(e);
   if (r.isNull()) return std::nullopt;
-  if (r.low.x == r.high.x && r.low.y == r.high.y) return CurveVector::createLinear({r.low, r.low}, BT::Open);
+  if (r.low.x == r.high.x || r.low.y == r.high.y)
+    return CurveVector::createLinear({r.low, {r.high.x, r.high.y, r.low.z}}, BT::Open);
   return CurveVector::createLinear(
       {{r.low.x, r.low.y, r.low.z}, {r.high.x, r.low.y, r.low.z}, {r.high.x, r.high.y, r.low.z}, {r.low.x, r.high.y, r.low.z}},
       BT::Outer);

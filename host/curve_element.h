@@ -41,10 +41,11 @@ struct ClipVector {
 };
 
 // An element cut by a clip. Elements with a curve are cut at the clip's boundary: open ones into
-// line strings (arcs stroked within 1/100 UOR), areas into shapes, each part keeping the element's
-// symbology and graphic group. An element without a curve (text, cell) is judged by its range
-// and kept whole: inside when some of it is inside. None when the element has no geometry or the
-// clip is not an area.
+// line strings (arcs stroked within 1/100 UOR), areas into shapes (a shape without area into line
+// strings), each part keeping the element's symbology and graphic group. An element without a
+// curve (text, cell) is judged by its range box, or by the segment or point that a box without
+// area is, and kept whole: inside when some of it is inside. None when the element has no geometry
+// or the clip is not an area.
 struct ElementClip {
   std::vector<Element> inside;
   std::vector<Element> outside;

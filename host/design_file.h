@@ -21,6 +21,10 @@ namespace host {
 // The platform's answer for a line-style name that the file does not know.
 constexpr std::int32_t kUnknownLineStyle = 0x7FFFFF00;
 
+// The largest coordinate a design file may hold, UORs: beyond, ranges and conversions lose
+// meaning, and the loader refuses the file.
+constexpr double kMaxCoordinate = 1e15;
+
 struct FileHeader {
   std::uint32_t fileFormat = 2;  // the platform's format number, 1 to 4; 2 is "V8"
   bool is3d = false;

@@ -38,7 +38,6 @@ namespace {
 namespace od = simdjson::ondemand;
 using od::json_type;
 
-constexpr double kMaxCoordinate = 1e15;   // UORs; beyond, ranges and conversions lose meaning
 constexpr std::size_t kMaxNesting = 200;  // JSON nesting, checked before parsing
 constexpr int kMaxElementDepth = 32;      // cells in cells
 // One full turn, with room for the rounding of a sweep computed as 2 pi.

@@ -24,10 +24,13 @@ State& state() {
   return s;
 }
 
-// The log, written whole through a temporary file renamed over it; nothing when it cannot be.
+// The log, written whole through a temporary file renamed over it; nothing when it cannot be, as
+// in a folder that nobody may write.
 void writeLog(const std::wstring& path, const std::string& text) {
   try {
-    paths::writeReplacing(paths::resolveForWriting(path), text);
+    const boost::filesystem::path target = paths::resolveForWriting(path);
+    if (!paths::hasWriteBit(target.parent_path())) return;
+    paths::writeReplacing(target, text);
   } catch (...) {
   }
 }

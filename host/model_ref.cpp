@@ -81,13 +81,6 @@ Model* modelOf(Entry* e) {
 
 Model* modelOf(ModelRef ref) { return modelOf(entryOf(ref)); }
 
-bool hasWriteBit(const fs::path& path) {
-  boost::system::error_code ec;
-  const fs::file_status st = fs::status(path, ec);
-  if (ec) return false;
-  return (st.permissions() & (fs::owner_write | fs::group_write | fs::others_write)) != 0;
-}
-
 // The files last read, shared by read-only opens: checking a file and then opening it, or opening
 // the same plan from pass after pass, reads and parses it once. An entry serves while the file is
 // the same on disk: same device and inode, size, and modification and change times (a save by
@@ -140,19 +133,6 @@ DesignFileLoads& loads() {
   return counts;
 }
 
-// A size in megabytes from a configuration variable; the default when it is unset or not a
-// positive number.
-std::uint64_t megabytes(const wchar_t* name, std::uint64_t fallback) {
-  const auto value = config::get(name);
-  if (!value || value->empty() || value->size() > 9) return fallback << 20;
-  std::uint64_t mb = 0;
-  for (wchar_t c : *value) {
-    if (c < L'0' || c > L'9') return fallback << 20;
-    mb = mb * 10 + static_cast<std::uint64_t>(c - L'0');
-  }
-  return mb == 0 ? fallback << 20 : mb << 20;
-}
-
 void forget(const fs::path& path) {
   std::erase_if(cache(), [&](const CachedFile& c) { return c.path == path.string(); });
 }
@@ -167,7 +147,7 @@ std::map<std::string, int>& pins() {
 // one stay (they count within the budget all the same).
 void trim() {
   auto& files = cache();
-  const std::uint64_t budget = megabytes(L"CADHOST_DESIGN_CACHE_MB", kDefaultDesignCacheMb);
+  const std::uint64_t budget = config::megabytes(L"CADHOST_DESIGN_CACHE_MB", kDefaultDesignCacheMb);
   std::uint64_t held = 0;
   for (std::size_t i = 0; i < files.size(); ++i)
     if (i == 0 || pins().contains(files[i].path)) held += files[i].stamp.size;
@@ -215,7 +195,7 @@ std::shared_ptr<DesignFile> loadShared(const fs::path& path, int* status, std::s
       return cached->file;
     }
   }
-  if (stamp->size > megabytes(L"CADHOST_DESIGN_FILE_MAX_MB", kDefaultDesignFileMaxMb)) {
+  if (stamp->size > config::megabytes(L"CADHOST_DESIGN_FILE_MAX_MB", kDefaultDesignFileMaxMb)) {
     forget(path);
     return refused(status, kNotDesignFile, error, "larger than the design-file size limit: ", path);
   }
@@ -357,7 +337,7 @@ int openActiveFile(const std::wstring& path, std::string* error) {
     s.currentGroup = back.group;
     return kSuccess;
   }
-  const bool readOnly = !hasWriteBit(resolved);
+  const bool readOnly = !paths::hasWriteBit(resolved);
   int status = 0;
   auto file = loadFile(resolved, readOnly, &status, error);
   if (!file) return status;
@@ -416,7 +396,7 @@ int validateDesignFile(const std::wstring& path, std::uint32_t* format) {
 int openWorkFile(ModelRef* out, std::uint32_t* format, bool* is3dOut, const std::wstring& path,
                  const std::wstring& modelName, bool readOnly) {
   const fs::path resolved = paths::resolve(path);
-  const bool openReadOnly = readOnly || !hasWriteBit(resolved);
+  const bool openReadOnly = readOnly || !paths::hasWriteBit(resolved);
   int status = 0;
   auto file = loadFile(resolved, openReadOnly, &status, nullptr);
   if (!file) return status;

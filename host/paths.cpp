@@ -214,6 +214,13 @@ bool writeReplacing(const fs::path& target, std::string_view bytes, std::string*
   return true;
 }
 
+bool hasWriteBit(const fs::path& path) {
+  boost::system::error_code ec;
+  const fs::file_status st = fs::status(path, ec);
+  if (ec) return false;
+  return (st.permissions() & (fs::owner_write | fs::group_write | fs::others_write)) != 0;
+}
+
 bool isTemporaryName(const std::string& name) {
   const auto hexadecimal = [&name](std::size_t from) {
     return from + 8 <= name.size() &&

@@ -38,6 +38,10 @@ boost::filesystem::path temporaryBeside(const boost::filesystem::path& target);
 // temporary file removed, on failure, with the reason in `error` (when given).
 bool writeReplacing(const boost::filesystem::path& target, std::string_view bytes, std::string* error = nullptr);
 
+// Whether a file or folder has a write bit for anyone: read-only is the mode bits, as the machines
+// run as root (access() cannot tell). False when it cannot be read.
+bool hasWriteBit(const boost::filesystem::path& path);
+
 // Whether a file name is one that temporaryBeside gives, or the form "<name>.tmp-" + 8
 // hexadecimal digits that design files were once saved through: a writer's own leftover when a
 // run was killed between writing and renaming.

@@ -1,11 +1,11 @@
 #include "host/resource_file.h"
 
-#include <fstream>
-#include <sstream>
 #include <stdexcept>
 
+#include <boost/filesystem/operations.hpp>
 #include <nlohmann/json.hpp>
 
+#include "host/config.h"
 #include "host/paths.h"
 #include "host/text.h"
 
@@ -193,14 +193,20 @@ std::optional<ResourceFile> parse(const std::string& utf8, std::wstring& error) 
 
 std::optional<ResourceFile> load(const std::wstring& path, std::wstring& error) {
   try {
-    std::ifstream in(paths::resolve(path).string(), std::ios::binary);
-    if (!in) {
+    const boost::filesystem::path resolved = paths::resolve(path);
+    boost::system::error_code ec;
+    const std::uintmax_t size = boost::filesystem::file_size(resolved, ec);
+    // No resource file comes near the bound: a larger one is refused unread, as a damaged one.
+    if (!ec && size > config::megabytes(L"CADHOST_RESOURCE_FILE_MAX_MB", kDefaultResourceFileMaxMb)) {
+      error = path + L" : fichier de ressources trop grand (CADHOST_RESOURCE_FILE_MAX_MB)";
+      return std::nullopt;
+    }
+    const std::optional<std::string> content = paths::readBytes(resolved);
+    if (!content) {
       error = L"fichier de ressources introuvable : " + path;
       return std::nullopt;
     }
-    std::ostringstream content;
-    content << in.rdbuf();
-    auto rf = parse(content.str(), error);
+    auto rf = parse(*content, error);
     if (rf) rf->path = path;
     else error = path + L" : " + error;
     return rf;

@@ -90,7 +90,12 @@ struct ResourceFile {
 // Parses a resource file's text (UTF-8). On failure: nothing, and `error` says why (French).
 std::optional<ResourceFile> parse(const std::string& utf8, std::wstring& error);
 
-// Reads and parses a resource file (path resolved without regard to case).
+// Default of the configuration variable CADHOST_RESOURCE_FILE_MAX_MB, in megabytes: a larger
+// resource file is refused before it is read.
+constexpr std::uint64_t kDefaultResourceFileMaxMb = 16;
+
+// Reads and parses a resource file (path resolved without regard to case); a file larger than
+// CADHOST_RESOURCE_FILE_MAX_MB is refused unread.
 std::optional<ResourceFile> load(const std::wstring& path, std::wstring& error);
 
 // The name of an item type as resource files and the shell write it ("listBox", ...).

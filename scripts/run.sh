@@ -12,6 +12,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
 . scripts/cadhost_mot.sh
+. scripts/plans_non_verifies.sh
 
 if [ $# -gt 2 ]; then
   echo "usage : scripts/run.sh [<dossier de livraison> [<dossier de paramètres>]]" >&2
@@ -92,10 +93,14 @@ if [ "$statut" -ne 0 ]; then
   echo "La vérification n'a pas abouti (code $statut) : voir le message ci-dessus." >&2
   exit "$statut"
 fi
+echec=0
 if grep -q "Impossible d'écrire le fichier" "$sortie"; then
   echo "Des rapports n'ont pas pu être écrits : les plans concernés restent non vérifiés (voir les messages ci-dessus)." >&2
-  exit 1
+  echec=1
 fi
+# Every plan left without a status after the verification is named.
+plans_non_verifies "$sortie" || echec=1
+[ "$echec" -eq 0 ] || exit 1
 
 # Where the engine wrote its reports (the folder names are matched without regard to case).
 rapport=$(find "$livraison" -mindepth 1 -maxdepth 1 -type d -iname rapport | head -n 1)

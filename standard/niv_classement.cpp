@@ -21,7 +21,7 @@ using Index = std::unordered_map<std::wstring_view, niv_ligne>;
 
 Index indexer(const niv_section& section) {
   Index index;
-  for (const niv_groupe& g : section.groupes) {
+  for (const niv_groupeClassement& g : section.groupes) {
     for (std::size_t i = 0; i < g.niveaux.size(); ++i) {
       if (g.niveaux[i].empty()) continue;
       index.emplace(g.niveaux[i], niv_ligne{g.niveaux[i], g.reseau, niv_issuesGroupe[i].contenu,

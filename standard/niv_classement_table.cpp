@@ -12,7 +12,7 @@ constexpr std::uint32_t parCouleurGaz = niv_reseauParCouleur;
 
 // ---- three-file standard, theme 62 (electricity file) ----
 
-constexpr niv_groupe groupesElec[] = {
+constexpr niv_groupeClassement groupesElec[] = {
     {2, 1, {L"CâblesBrancht", L"AccNonAffBranchtEle", L"AccAffBranchtEle", L"TxtBranchtEle", L"TxtAccNonAffBrtEle",
             L"TxtAccAffBrtEle", L"Cote+PtConstBrtEle", L""}},
     {2, 0, {L"CâblesBT", L"AccNonAffBT", L"AccAffBT", L"TxtCâblesBT", L"TxtAccNonAffBT", L"TxtAccAffBT",
@@ -47,7 +47,7 @@ constexpr niv_ligne lignesElec[] = {
 
 // ---- three-file standard, theme 1984 (gas file) ----
 
-constexpr niv_groupe groupesGaz[] = {
+constexpr niv_groupeClassement groupesGaz[] = {
     {64, 0, {L"CanalisationBP", L"AccNonAffBP", L"AccAffBP", L"TxtCanaBP", L"TxtAccNonAffBP", L"TxtAccAffBP",
              L"Cote+PtConstBP", L"RésIncertainBP"}},
     {128, 0, {L"CanalisationMPB", L"AccNonAffMPB", L"AccAffMPB", L"TxtCanaMPB", L"TxtAccNonAffMPB", L"TxtAccAffMPB",
@@ -72,7 +72,7 @@ constexpr niv_ligne lignesGaz[] = {
 
 // ---- three-file standard, theme 6144 (other networks) ----
 
-constexpr niv_groupe groupesAutres[] = {
+constexpr niv_groupeClassement groupesAutres[] = {
     {2048, 0, {L"CâblesEP", L"AccNonAfflEP", L"AccAffEP", L"TxtCâblesEP", L"TxtAccNonAffEP", L"TxtAccAffEP",
                L"Cote+PtConstEP", L"RésIncertainEP"}},
     {4096, 0, {L"CâblesVDC", L"AccNonAffVDC", L"AccAffVDC", L"TxtCâblesVDC", L"TxtAccNonAffVDC", L"TxtAccAffVDC",

@@ -51,7 +51,7 @@ struct niv_ligne {
 // Eight levels of one network of the three-file standard, in the order cable, non-flush
 // accessory, flush accessory, cable text, non-flush accessory text, flush accessory text,
 // dimension, uncertain network (empty where the network has no such level).
-struct niv_groupe {
+struct niv_groupeClassement {
   std::uint32_t reseau;       // a network bit, or niv_reseauParCouleur
   std::uint8_t branchement;
   std::array<std::wstring_view, 8> niveaux;
@@ -66,7 +66,7 @@ struct niv_exception {
 // The rows of one standard and theme. Level names are distinct within a section and across the
 // sections that one classification walks.
 struct niv_section {
-  std::span<const niv_groupe> groupes;
+  std::span<const niv_groupeClassement> groupes;
   std::span<const niv_ligne> lignes;
   std::span<const niv_exception> exceptions;
 };

@@ -2,7 +2,7 @@
 #include "standard/niv_masques_table.h"
 
 // clang-format off
-const std::array<niv_groupe, 13> niv_groupesV3 = {{
+const std::array<niv_groupeMasque, 13> niv_groupesV3 = {{
     // electricity file
     {62, 2, {0, 1, 2, 3, 4, 5, 6, -1}},              // branchement
     {62, 2, {7, 8, 9, 10, 11, 12, 13, 14}},          // BT

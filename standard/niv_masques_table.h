@@ -32,12 +32,12 @@ inline constexpr std::array<niv_condition, 8> niv_membresGroupe = {{
 
 // One network's group in a three-file catalogue: the file's theme, the network bit that selects
 // it (0: always), and the slot of each member (-1: the group has no such level).
-struct niv_groupe {
+struct niv_groupeMasque {
   std::uint32_t theme;
   std::uint32_t reseau;
   std::array<std::int32_t, 8> slots;
 };
-extern const std::array<niv_groupe, 13> niv_groupesV3;
+extern const std::array<niv_groupeMasque, 13> niv_groupesV3;
 
 // The other levels of the three-file catalogues that a selection switches on, by name.
 struct niv_regleNiveau {

@@ -15,6 +15,7 @@
 #include "application/tests/bilan_fixture.h"
 #include "application/tests/stb_xml_fixture.h"
 #include "host/clipboard.h"
+#include "host/config.h"
 #include "host/fixture/design_builder.h"
 #include "host/svg_view.h"
 #include "host/tools.h"
@@ -583,6 +584,32 @@ TEST_F(Coordonnees, HostileGmlPastedLeavesFiniteFieldsAndAClosedClipboard) {
     }
   EXPECT_TRUE(coller(stbxml_fixture::textePolygone(L"1,2" + stbxml_fixture::repeter(L" 3,4", 100000))));
   EXPECT_FALSE(coller(L"<r>" + stbxml_fixture::repeter(L"<a/>", 100000) + L"</r>"));
+}
+
+// A clipboard text beyond TOLVEK_PRESSE_PAPIER_MAX_MB (megabytes of UTF-16) is not read: the
+// paste finds nothing in it, as in a text that is no GML. The same text within the bound is read.
+TEST_F(Coordonnees, AClipboardTextBeyondItsBoundIsNotRead) {
+  dessin(L"IGN-RGF93");
+  ouvrir();
+  // About 1.6 MB of UTF-16: a polygon of 200,001 points.
+  host::clipboard::setText(stbxml_fixture::textePolygone(L"1,2" + stbxml_fixture::repeter(L" 3,4", 200000)));
+  const std::wstring illisible = L"2 Le contenu du presse-papier ne peut \u00eatre interpr\u00e9t\u00e9.";
+  for (const bool borne : {true, false}) {
+    SCOPED_TRACE(borne ? "bound of 1 MB" : "default bound");
+    if (borne) host::config::set(L"TOLVEK_PRESSE_PAPIER_MAX_MB", L"1");
+    else host::config::unset(L"TOLVEK_PRESSE_PAPIER_MAX_MB");
+    pointsCoordonnees.clear();
+    host::messages::clearLog();
+    presser(52);
+    if (borne) {
+      EXPECT_EQ(messages(), std::vector<std::wstring>{illisible});
+      EXPECT_TRUE(pointsCoordonnees.empty());
+    } else {
+      EXPECT_TRUE(messages().empty());
+      EXPECT_EQ(pointsCoordonnees.size(), 200002u) << "the ring, closed";
+    }
+    EXPECT_FALSE(host::clipboard::isOpen());
+  }
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <optional>
 
+#include "application/bilan.h"
 #include "application/dossier_ouvrir.h"
 #include "engine/fixture/plan_fixture.h"
 #include "engine/rapport.h"
@@ -272,6 +273,11 @@ TEST_F(Recuperation, AnErrorsCsvThatDisagreesWithTheSummaryLeavesThePlanNotVerif
       {L"1", std::vector<std::wstring>{entete, L"P0000001.DGN;9;1;2044;Noeud;;1.5.0;2.0;"}, -1, 0, "a bad position"},
       {L"1", std::vector<std::wstring>{entete, L"P0000001.DGN;9;1;2044;Noeud;;1e400;2.0;"}, -1, 0, "X out of range"},
       {L"1", std::vector<std::wstring>{entete, L"P0000001.DGN;9;1;2044;Noeud;;1.0;-1e-400;"}, -1, 0, "Y out of range"},
+      {L"1", std::vector<std::wstring>{entete, L"P0000001.DGN;9;1;2044;Noeud;;1e308;2.0;"}, -1, 0, "X infinite in UORs"},
+      {L"1", std::vector<std::wstring>{entete, L"P0000001.DGN;9;1;2044;Noeud;;1.0;-2e12;"}, -1, 0,
+       "Y beyond what a design file holds"},
+      {L"1", std::vector<std::wstring>{entete, L"P0000001.DGN;9;1;2044;Noeud;;-1e12;1e12;"}, 1, 1,
+       "the largest coordinates a design file holds"},
       {L"0", std::vector<std::wstring>{entete, bon}, -1, 0, "a stray errors CSV beside a plan recorded OK"},
       {L"un", std::nullopt, -1, 0, "a count that is no number"},
       {L"0", std::nullopt, 0, 0, "recorded OK, no errors CSV"},
@@ -310,6 +316,36 @@ TEST_F(Recuperation, ANameWrittenInItsCsvFormIsFoundAgain) {
   }
 }
 
+// A plan verified but not compared has no compare CSV: the summary shows the counts of new and
+// removed objects that its summary row records, not none.
+TEST_F(Recuperation, WithoutACompareCsvTheSummaryRowGivesTheCounts) {
+  verplan& p = plan(L"P0000001.DGN", 1);
+  const struct {
+    bool compare;
+    std::wstring crees, supprimes;
+    const char* pourquoi;
+  } cas[] = {
+      {false, L"7", L"0", "verified, not compared"},
+      {true, L"1", L"1", "compared: its compare CSV gives the counts"},
+  };
+  for (const auto& c : cas) {
+    SCOPED_TRACE(c.pourquoi);
+    bilan({L"P0000001.DGN;2;0;7;0;;;;;" + date(L"P0000001.DGN") + L";;;"});
+    fs::remove(fs::path(p.fichierCompare));
+    if (c.compare)
+      ecrire(p.fichierCompare, {rapport_enteteComparaison, L"Nouveau;P0000001.DGN;V2;Cable;4;3.00;12;0",
+                                L"Supprime;P0000001.DGN;V2;Borne;2;0.00;0;18"});
+    p.ecarts.clear();
+    p.nbCreesBilan = p.nbSupprimesBilan = -1;
+    recuperer();
+    ASSERT_EQ(p.statuts[0], 0);
+    host::dialogs::ListRow ligne;
+    bilan_remplirLigne(ligne, p, 0);
+    EXPECT_EQ(ligne.cells[3].text, c.crees);
+    EXPECT_EQ(ligne.cells[4].text, c.supprimes);
+  }
+}
+
 TEST_F(Recuperation, CompareLinesGiveTheirStatusRoleAndIds) {
   verplan& p = plan(L"QRL-A", 2);
   const std::wstring d = date(L"QRL-A.FP2");
@@ -323,7 +359,8 @@ TEST_F(Recuperation, CompareLinesGiveTheirStatusRoleAndIds) {
                             L"Nouveau;QRL-A.EL2;V3_Elec;Cable;quatre;3.00;12;0",
                             L"Nouveau;QRL-A.EL2;V3_Elec;Cable;4;3,00;12;0",
                             L"Nouveau;QRL-A.EL2;V3_Elec;Cable;4;3.00;-12;0",
-                            L"Nouveau;QRL-A.EL2;V3_Elec;Cable;4;3.00;12"});
+                            L"Nouveau;QRL-A.EL2;V3_Elec;Cable;4;3.00;12",
+                            L"Nouveau;QRL-A.EL2;V3_Elec;Cable;4;1e308;12;0"});
   recuperer();
   const verplan& r = dossier.plans[0];
   EXPECT_EQ(r.statuts[0], 0);  // no errors CSV

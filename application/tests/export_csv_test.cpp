@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 #include <gmock/gmock.h>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -183,6 +184,31 @@ TEST_F(ExportCsv, AFileThatCannotBeWrittenIsNamedAndTheOtherIsStillWrittenWithou
     EXPECT_TRUE(fs::is_directory(rapport / bloque));
     const std::wstring chemin = (rapport / bloque).wstring();
     EXPECT_EQ(sorties(), std::vector<std::wstring>{L"[list] Impossible d'\u00e9crire le fichier " + chemin + L"."});
+  }
+}
+
+// Text fields from title blocks, cells or level names may hold a ";" or line ends: each error
+// stays one record of 9 fields, each comparison record one of 8.
+TEST_F(ExportCsv, SemicolonsAndLineEndsInFieldsNeverShiftColumnsOrSplitRecords) {
+  verdossier& dossier = appTolvek.dossier;
+  dossier.plans.resize(1);
+  dossier.plans[0].erreurs.clear();
+  dossier.plans[0].ecarts.clear();
+  for (const std::wstring texte : {L"a;b", L"a\rb", L"a\nb", L"a\r\nb;c"}) {
+    dossier.plans[0].erreurs.push_back(erreur(texte, 1, 1, 2011, texte, texte, texte));
+    dossier.plans[0].ecarts.push_back(ecart(2, texte, 1, texte, 4, 1.0, 1, 0));
+  }
+  exporter();
+  for (const auto& [nom, champs] : {std::pair{kErreurs, 9L}, std::pair{kCompare, 8L}}) {
+    SCOPED_TRACE(nom);
+    std::istringstream fichier(lire(rapport / nom));
+    std::vector<std::string> lignes;
+    for (std::string ligne; std::getline(fichier, ligne);) lignes.push_back(ligne);
+    ASSERT_EQ(lignes.size(), 5u) << "the header and one line per record";
+    for (const std::string& ligne : lignes) {
+      EXPECT_EQ(std::count(ligne.begin(), ligne.end(), ';') + 1, champs) << ligne;
+      EXPECT_EQ(ligne.find('\r'), std::string::npos) << ligne;
+    }
   }
 }
 

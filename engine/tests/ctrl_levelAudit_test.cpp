@@ -8,7 +8,11 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <optional>
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <boost/filesystem.hpp>
 
@@ -18,9 +22,11 @@
 #include "host/clock.h"
 #include "host/fixture/design_builder.h"
 #include "host/level_audit.h"
+#include "host/messages.h"
 #include "host/model_ref.h"
 #include "host/modes.h"
 #include "host/paths.h"
+#include "host/text.h"
 #include "toolbox/stb_fichier.h"
 
 namespace {
@@ -67,7 +73,7 @@ class LevelAudit : public ::testing::Test {
     fs::create_directories(racine_ / "tmp");
     if (const char* t = std::getenv("TMPDIR")) tmpdir_ = t;
     ::setenv("TMPDIR", (racine_ / "tmp").c_str(), 1);
-    journal_ = chemin("tmp/LevelAudit_Log.txt");
+    journal_ = chemin("tmp/LevelAudit_Log_" + std::to_string(::getpid()) + ".txt");
   }
   void TearDown() override {
     if (tmpdir_) ::setenv("TMPDIR", tmpdir_->c_str(), 1);
@@ -118,13 +124,10 @@ TEST_F(LevelAudit, RunsTheToolOnThePlanAndRestoresTheHost) {
   const std::wstring une = fichier("plans/une.dgn", 1);
   const auto avant = pf::empreintes({racine_.string() + "/plans"});
 
-  EXPECT_EQ(ctrl_levelAudit(deux), 0x8000);
+  EXPECT_EQ(ctrl_levelAudit(deux), 0x8000) << "the plan was audited, not the drawing (one table)";
   etatRetabli();
   EXPECT_EQ(host::level_audit::modeByteAtLastReport(), std::optional<std::uint8_t>(1));
-  std::vector<std::wstring> lignes;
-  stbFichier_lireLignes(lignes, journal_);
-  ASSERT_GE(lignes.size(), 3u);
-  EXPECT_NE(lignes[1].find(L"deux.dgn"), std::wstring::npos) << "the plan was audited, not the drawing";
+  EXPECT_TRUE(fs::is_empty(racine_ / "tmp")) << "the log is removed once read";
 
   EXPECT_EQ(ctrl_levelAudit(une), 0);
   etatRetabli();
@@ -142,38 +145,72 @@ TEST_F(LevelAudit, WithoutActiveFileBeforeThereIsNoneAfter) {
   EXPECT_TRUE(host::activeFileName().empty());
 }
 
-// A plan file that does not open as a design file is not reported on: the report would audit the
-// working drawing (here with two tables) in its place.
-TEST_F(LevelAudit, AFileThatDoesNotBecomeActiveIsNotReported) {
-  dessinDeTravail(2);
-  std::ofstream(racine_ / "plan.dgn") << "not a design file";
-  EXPECT_EQ(ctrl_levelAudit(chemin("plan.dgn")), 0);
-  EXPECT_EQ(host::level_audit::reportCount(), 0u);
-  etatRetabli();
+// A run that cannot be made, or whose log cannot be read back, is no report that the file is
+// sound. A plan file that does not open as a design file is not reported on either: the report
+// would audit the working drawing (here with two tables) in its place.
+TEST_F(LevelAudit, ARunWithoutALogToReadIsReported) {
+  const struct {
+    const char* pourquoi;
+    std::function<void()> preparer;
+    std::uint64_t rapports;
+  } cas[] = {
+      {"temporary directory missing", [&] { ::setenv("TMPDIR", (racine_ / "absent").c_str(), 1); }, 0},
+      {"temporary directory read-only", [&] { fs::permissions(racine_ / "tmp", fs::owner_read | fs::owner_exe); }, 1},
+      {"log path taken by a folder",
+       [&] {
+         fs::create_directories(host::paths::toNative(journal_));
+         std::ofstream(host::paths::toNative(journal_) / "garde") << "x";
+       },
+       0},
+      {"plan file not a design file", [&] { std::ofstream(racine_ / "plans" / "deux.dgn") << "not a design file"; }, 0},
+  };
+  for (const auto& c : cas) {
+    SCOPED_TRACE(c.pourquoi);
+    fs::remove_all(racine_);
+    fs::create_directories(racine_ / "tmp");
+    fs::create_directories(racine_ / "plans");
+    dessinDeTravail(2);
+    const std::wstring plan = fichier("plans/deux.dgn", 2);
+    host::level_audit::reset();
+    c.preparer();
+    EXPECT_EQ(ctrl_levelAudit(plan), ctrl_levelAuditImpossible);
+    EXPECT_EQ(host::level_audit::reportCount(), c.rapports);
+    etatRetabli();
+    fs::permissions(racine_ / "tmp", fs::owner_all);
+    ::setenv("TMPDIR", (racine_ / "tmp").c_str(), 1);
+  }
 }
 
-// A log that cannot be removed would be read as this plan's: the run stops before the switch.
-TEST_F(LevelAudit, AnOldLogThatStaysStopsTheRun) {
+// An old log file left with another plan's finding is removed, and the new log read.
+TEST_F(LevelAudit, AnOldLogIsNotReadAsThePlans) {
   dessinDeTravail();
-  fs::create_directories(racine_ / "tmp" / "LevelAudit_Log.txt");
-  std::ofstream(racine_ / "tmp" / "LevelAudit_Log.txt" / "garde") << "x";
-  EXPECT_EQ(ctrl_levelAudit(fichier("deux.dgn", 2)), 0);
-  EXPECT_EQ(host::level_audit::reportCount(), 0u);
-  etatRetabli();
-
-  // An old log file with another plan's finding is removed, and the new log read.
-  fs::remove_all(racine_ / "tmp" / "LevelAudit_Log.txt");
   ASSERT_EQ(stbFichier_ecrireLignes(journal_, {L"LevelAudit", L"MESSAGE : audit du fichier autre", L"ERREUR : 2"}), 0);
   EXPECT_EQ(ctrl_levelAudit(fichier("une.dgn", 1)), 0);
   etatRetabli();
 }
 
-TEST_F(LevelAudit, AnUnusableTemporaryDirectoryGivesZero) {
-  dessinDeTravail();
-  ::setenv("TMPDIR", (racine_ / "absent").c_str(), 1);
-  EXPECT_EQ(ctrl_levelAudit(fichier("deux.dgn", 2)), 0);
-  EXPECT_EQ(host::level_audit::reportCount(), 0u);
-  etatRetabli();
+// Two hosts verifying at once, each on its own plans, one with two master level tables and one
+// with one: each reads its own log, never the other's.
+TEST_F(LevelAudit, TwoProcessesAtOnceReadTheirOwnLogs) {
+  const std::wstring deux = fichier("deux.dgn", 2);
+  const std::wstring une = fichier("une.dgn", 1);
+  constexpr int kTours = 40;
+  pid_t enfants[2] = {0, 0};
+  for (int k = 0; k < 2; ++k) {
+    enfants[k] = ::fork();
+    ASSERT_GE(enfants[k], 0);
+    if (enfants[k] == 0) {
+      int faux = 0;
+      for (int i = 0; i < kTours; ++i)
+        if (ctrl_levelAudit(k == 0 ? deux : une) != (k == 0 ? 0x8000 : 0)) ++faux;
+      ::_exit(faux == 0 ? 0 : 1);
+    }
+  }
+  for (const pid_t enfant : enfants) {
+    int statut = 0;
+    ASSERT_EQ(::waitpid(enfant, &statut, 0), enfant);
+    EXPECT_TRUE(WIFEXITED(statut) && WEXITSTATUS(statut) == 0) << "a process read a log that was not its own";
+  }
 }
 
 TEST_F(LevelAudit, LogsThatAreMissingEmptyBinaryOrHugeReadWithoutCrash) {
@@ -258,6 +295,26 @@ TEST_F(LevelAuditPilote, OneFilePlanWithTwoMasterTablesGets2013) {
   const std::uint64_t rapports = host::level_audit::reportCount();
   EXPECT_TRUE(verifier(p.nomFichier, 1, 0).erreurs.empty());
   EXPECT_EQ(host::level_audit::reportCount(), rapports);
+}
+
+// A run that cannot be made leaves the plan not verified (status 2), never OK, and the message
+// list names the file.
+TEST_F(LevelAuditPilote, APlanWhoseRunCannotBeMadeIsNotVerified) {
+  const pf::PlanUnique p = pf::planUnique();
+  ASSERT_TRUE(pf::sauver(pf::construire(p).fichier, contexte_.repLivre + p.nomFichier));
+  fs::permissions(racine_ / "tmp", fs::owner_read | fs::owner_exe);
+  host::messages::clearLog();
+  const verplan plan = verifier(p.nomFichier, 1, drapeauLevelAudit);
+  fs::permissions(racine_ / "tmp", fs::owner_all);
+  EXPECT_TRUE(plan.erreurs.empty());
+  EXPECT_EQ(plan.statuts[0], 2);
+  EXPECT_EQ(plan.statuts[1], 2);
+  const auto messages = host::messages::log();
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].kind, host::messages::Kind::MessageList);
+  EXPECT_TRUE(host::paths::equalNoCase(messages[0].brief, L"Impossible de v\u00e9rifier les tables de niveaux du fichier " +
+                                                              contexte_.repLivre + p.nomFichier + L"."))
+      << host::text::toUtf8(messages[0].brief);
 }
 
 TEST_F(LevelAuditPilote, ThreeFilePlanIsAuditedOnItsElectricityFile) {

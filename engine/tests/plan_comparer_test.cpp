@@ -20,7 +20,10 @@
 #include "host/config.h"
 #include "host/fixture/chemins.h"
 #include "host/fixture/design_builder.h"
+#include "host/messages.h"
 #include "host/model_ref.h"
+#include "host/paths.h"
+#include "host/text.h"
 #include "host/views.h"
 #include "standard/element_table.h"
 #include "toolbox/stb_dgn.h"
@@ -305,23 +308,41 @@ TEST_F(PlanComparer, ThreeFilePlanModeOneComparesBackgroundCellsAndTextsAndNoOth
   EXPECT_EQ(deux.fichiers.codeOrigine, L"QR44");  // from the previous EL2 file
 }
 
+// A previous version whose signature holds but that cannot be opened is named in the message
+// list; the comparison goes on as without one.
 TEST_F(PlanComparer, WithoutAUsablePreviousVersionEveryElementIsNew) {
   const struct {
     const char* pourquoi;
     bool signatureValide;
     std::function<void(const fs::path&)> abimer;
+    bool signale;
   } cas[] = {
-      {"signature not valid", false, {}},
-      {"previous version missing", true, [](const fs::path& o) { fs::remove(o / nomUnique); }},
+      {"signature not valid", false, {}, false},
+      {"previous version missing", true, [](const fs::path& o) { fs::remove(o / nomUnique); }, false},
       {"previous version no design file", true,
-       [](const fs::path& o) { std::ofstream(o / nomUnique, std::ios::trunc) << "pas un dessin"; }},
+       [](const fs::path& o) { std::ofstream(o / nomUnique, std::ios::trunc) << "pas un dessin"; }, true},
+      {"previous version empty", true, [](const fs::path& o) { std::ofstream(o / nomUnique, std::ios::trunc); }, true},
+      {"previous version cut short", true,
+       [](const fs::path& o) { fs::resize_file(o / nomUnique, fs::file_size(o / nomUnique) / 2); }, true},
   };
   for (const auto& c : cas) {
     livrerUnique();
     if (c.abimer) c.abimer(origine);
     for (const std::uint32_t mode : {3u, 2u}) {
       SCOPED_TRACE(testing::Message() << c.pourquoi << ", mode " << mode);
+      host::messages::clearLog();
       const Resultat r = comparer(nomUnique, 1, mode, c.signatureValide);
+      std::vector<std::wstring> messages;
+      for (const auto& m : host::messages::log()) messages.push_back(m.brief);
+      if (c.signale) {
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_TRUE(host::paths::equalNoCase(messages[0],
+                                             L"Impossible d'ouvrir le fichier " + fx::large(origine / nomUnique) + L"."))
+            << host::text::toUtf8(messages[0]);
+        EXPECT_EQ(host::messages::log()[0].kind, host::messages::Kind::MessageList);
+      } else {
+        EXPECT_EQ(messages, std::vector<std::wstring>{});
+      }
       EXPECT_EQ(r.nombre(1, 1), 0u);
       EXPECT_EQ(r.nombre(2, 3), 0u);
       EXPECT_GT(r.nombre(1, 2), 0u);
@@ -624,39 +645,50 @@ TEST_F(PlanComparer, LateChecksSeeOnlyTheNewElements) {
 }
 
 // A new element inside an inset leaves the late checks; the same element elsewhere does not.
+// Cells are judged by their range: a cross, and cells whose range has no area (one line, a point).
 TEST_F(PlanComparer, LateChecksLeaveOutNewElementsInsideAnInset) {
   ASSERT_TRUE(plan_fixture::parametrerContexte(contexte, contexte.repertoire + L"Parametres"));
-  for (const bool dansEncart : {true, false}) {
-    SCOPED_TRACE(dansEncart ? "inside an inset" : "outside the insets");
-    fs::remove_all(origine);
-    fs::create_directories(origine);
-    const plan_fixture::PlanUnique description = plan_fixture::planUnique();
-    plan_fixture::PlanUniqueConstruit construit = plan_fixture::construire(description);
-    const std::vector<plan_fixture::Encart> encarts = plan_fixture::ajouterEncarts(construit, description);
-    ASSERT_FALSE(encarts.empty());
-    ASSERT_TRUE(plan_fixture::sauver(construit.fichier, fx::large(origine / nomUnique)));
-    ASSERT_TRUE(plan_fixture::ecrireListeSignature(fx::large(origine)));
-    const host::Range3d& r = encarts.front().etendue;
-    const Point3d centre{(r.low.x + r.high.x) / 2, (r.low.y + r.high.y) / 2, 0};
-    const Point3d o = dansEncart ? centre : centre + Point3d{0, (r.high.y - r.low.y) * 1.5, 0};
-    fx::DesignBuilder& b = construit.fichier;
-    const ElementId cellule = b.add(fx::cell(L"POTKRV", o,
-                                             {fx::line(o - Point3d{250, 0, 0}, o + Point3d{250, 0, 0}),
-                                              fx::line(o - Point3d{0, 250, 0}, o + Point3d{0, 250, 0})},
-                                             1.0)
-                                        .level(b.level(L"SymbolesFixes")));
-    ASSERT_TRUE(plan_fixture::sauver(b, fx::large(livre / nomUnique)));
+  using Trait = std::pair<Point3d, Point3d>;  // ends, from the cell's origin
+  const struct {
+    const char* forme;
+    std::vector<Trait> traits;
+  } formes[] = {
+      {"a cross", {{{-250, 0, 0}, {250, 0, 0}}, {{0, -250, 0}, {0, 250, 0}}}},
+      {"one horizontal line", {{{-250, 0, 0}, {250, 0, 0}}}},
+      {"one vertical line", {{{0, -250, 0}, {0, 250, 0}}}},
+      {"a point", {{{0, 0, 0}, {0, 0, 0}}}},
+  };
+  for (const auto& [forme, traits] : formes) {
+    for (const bool dansEncart : {true, false}) {
+      SCOPED_TRACE(testing::Message() << forme << (dansEncart ? ", inside an inset" : ", outside the insets"));
+      fs::remove_all(origine);
+      fs::create_directories(origine);
+      const plan_fixture::PlanUnique description = plan_fixture::planUnique();
+      plan_fixture::PlanUniqueConstruit construit = plan_fixture::construire(description);
+      const std::vector<plan_fixture::Encart> encarts = plan_fixture::ajouterEncarts(construit, description);
+      ASSERT_FALSE(encarts.empty());
+      ASSERT_TRUE(plan_fixture::sauver(construit.fichier, fx::large(origine / nomUnique)));
+      ASSERT_TRUE(plan_fixture::ecrireListeSignature(fx::large(origine)));
+      const host::Range3d& r = encarts.front().etendue;
+      const Point3d centre{(r.low.x + r.high.x) / 2, (r.low.y + r.high.y) / 2, 0};
+      const Point3d o = dansEncart ? centre : centre + Point3d{0, (r.high.y - r.low.y) * 1.5, 0};
+      fx::DesignBuilder& b = construit.fichier;
+      std::vector<fx::Spec> enfants;
+      for (const auto& [debut, fin] : traits) enfants.push_back(fx::line(o + debut, o + fin));
+      const ElementId cellule = b.add(fx::cell(L"POTKRV", o, enfants, 1.0).level(b.level(L"SymbolesFixes")));
+      ASSERT_TRUE(plan_fixture::sauver(b, fx::large(livre / nomUnique)));
 
-    verplan plan;
-    plan.nom = nomUnique;
-    plan.type = 1;
-    plan.version = 1;
-    plan_verifier(plan, 1, contexte, 0);
-    ASSERT_EQ(plan.statuts[2], 0);
-    ASSERT_EQ(plan.statuts[1], 2);
-    const bool signale = std::ranges::any_of(
-        plan.erreurs, [&](const vererreur& e) { return e.idElement == cellule && e.code == 2042; });
-    EXPECT_EQ(signale, !dansEncart);
+      verplan plan;
+      plan.nom = nomUnique;
+      plan.type = 1;
+      plan.version = 1;
+      plan_verifier(plan, 1, contexte, 0);
+      ASSERT_EQ(plan.statuts[2], 0);
+      ASSERT_EQ(plan.statuts[1], 2);
+      const bool signale = std::ranges::any_of(
+          plan.erreurs, [&](const vererreur& e) { return e.idElement == cellule && e.code == 2042; });
+      EXPECT_EQ(signale, !dansEncart);
+    }
   }
 }
 

@@ -18,6 +18,7 @@
 #include "host/design_file.h"
 #include "host/fixture/signer.h"
 #include "host/paths.h"
+#include "host/text.h"
 
 namespace fs = boost::filesystem;
 
@@ -185,6 +186,32 @@ TEST_F(PlanSignature, CutAndMutatedListsGiveAStatus) {
   // One line of several MiB, without a line end.
   std::ofstream(host::paths::toNative(liste_).string(), std::ios::binary) << std::string(5u << 20, 'a');
   EXPECT_EQ(verif_verifierChecksumJson(plan, liste_), 4);
+}
+
+// A list larger than TOLVEK_LISTE_SIGNATURE_MAX_MB is refused unread, as a damaged one (5); the
+// same list within the bound gives the file's status.
+TEST_F(PlanSignature, AListBeyondItsBoundIsRefusedUnread) {
+  const std::wstring plan = plan_fixture::enregistrer(plan_fixture::planUnique(), origine_);
+  ASSERT_FALSE(plan.empty());
+  // Between 1 and 2 MB: other files' entries, then the plan's.
+  std::vector<std::string> lignes{"{"};
+  for (int i = 0; i < 12000; ++i)
+    lignes.insert(lignes.end(), {"  \"nomFichier\": \"AUTRE" + std::to_string(i) + ".109\",",
+                                 "  \"checksum\": \"" + std::string(64, '0') + "\","});
+  lignes.insert(lignes.end(), {"  \"nomFichier\": \"44010450.109\",", "  \"checksum\": \"" + digest(plan) + "\"", "}"});
+  ecrireListe(lignes);
+  ASSERT_GT(fs::file_size(host::paths::toNative(liste_)), 1u << 20);
+  ASSERT_LT(fs::file_size(host::paths::toNative(liste_)), 2u << 20);
+  const struct {
+    const wchar_t* borne;  // none: the default
+    std::int32_t attendu;
+  } cas[] = {{L"1", 5}, {L"2", 0}, {nullptr, 0}};
+  for (const auto& c : cas) {
+    SCOPED_TRACE(c.borne ? host::text::toUtf8(c.borne) : "default");
+    if (c.borne) host::config::set(L"TOLVEK_LISTE_SIGNATURE_MAX_MB", c.borne);
+    else host::config::unset(L"TOLVEK_LISTE_SIGNATURE_MAX_MB");
+    EXPECT_EQ(verif_verifierChecksumJson(plan, liste_), c.attendu);
+  }
 }
 
 TEST_F(PlanSignature, TheLibraryResultsAreMapped) {

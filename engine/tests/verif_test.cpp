@@ -4,10 +4,12 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
 
+#include "engine/fixture/livraison_fixture.h"
 #include "engine/fixture/parametres_fixture.h"
 #include "engine/halvorn.h"
 #include "host/completion_bar.h"
@@ -177,11 +179,16 @@ TEST_F(Verif, BadIndexesAreSkippedAndMalformedPlansMarked) {
   initialiser();
   dossier.plans[1].type = 3;
   dossier.plans[1].erreurs.resize(1);
+  dossier.plans[0].nbCreesBilan = dossier.plans[1].nbSupprimesBilan = 7;  // read back from a summary row
   // k counts every entry: the bar moves to 100 * k / 4 at each plan verified or marked.
   EXPECT_EQ(verif_verifierListePlan({-1, 0, 7, 1}, dossier, drapeauTrace), verifErreurPlan);
   EXPECT_EQ(dossier.plans[1].statuts[0], 2);
   EXPECT_TRUE(dossier.plans[1].erreurs.empty());
   EXPECT_NE(dossier.plans[0].statuts[0], 2);
+  for (const verplan& plan : dossier.plans) {
+    EXPECT_EQ(plan.nbCreesBilan, -1) << "a verification drops the counts of a summary row";
+    EXPECT_EQ(plan.nbSupprimesBilan, -1);
+  }
 
   std::vector<int> pourcentages;
   std::vector<std::wstring> textes;
@@ -225,6 +232,30 @@ TEST_F(Verif, APlanWhoseReportCannotBeWrittenIsToldAndLeftNotVerified) {
   const auto bilan = lignes(fs::path(dossier.fichierBilan));
   ASSERT_EQ(bilan.size(), 2u);
   EXPECT_EQ(bilan[1].rfind("87654321.DGN;", 0), 0u);
+}
+
+// Clean plans whose level tables could not be checked (no log can be written in a read-only
+// temporary directory) are left not verified: no summary row would bring them back OK.
+TEST_F(Verif, PlansWhoseLevelTablesCannotBeCheckedGetNoSummaryRow) {
+  fs::remove_all(dossierLivraison / "Livre");
+  ASSERT_TRUE(plan_fixture::livrerPropres(host::fixture::large(dossierLivraison / "Livre")));
+  initialiser();
+  const fs::path tmp = racine / "tmp";
+  fs::create_directories(tmp);
+  fs::permissions(tmp, fs::perms::owner_read | fs::perms::owner_exec);
+  const char* avant = std::getenv("TMPDIR");
+  const std::string tmpdir = avant ? avant : "";
+  ::setenv("TMPDIR", tmp.c_str(), 1);
+  verif_verifierListePlan({0, 1}, dossier, drapeauLevelAudit);
+  if (avant) ::setenv("TMPDIR", tmpdir.c_str(), 1);
+  else ::unsetenv("TMPDIR");
+  fs::permissions(tmp, fs::perms::owner_all);
+  for (const verplan& plan : dossier.plans) {
+    SCOPED_TRACE(std::string(plan.nom.begin(), plan.nom.end()));
+    EXPECT_TRUE(plan.erreurs.empty());
+    EXPECT_EQ(plan.statuts[0], 2);
+  }
+  EXPECT_EQ(lignes(fs::path(dossier.fichierBilan)).size(), 1u) << "the header alone";
 }
 
 TEST_F(Verif, SinglePlanOperationsCheckThePlanRecord) {

@@ -2,6 +2,7 @@
 // commands from -c, from a script file or from the terminal (see `help` and the README).
 #include <unistd.h>
 
+#include <csignal>
 #include <fstream>
 #include <sstream>
 #include <iostream>
@@ -55,6 +56,9 @@ bool runLines(host::shell::Session& session, std::istream& in, const std::string
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Beyond a file-size limit (ulimit -f) a write fails instead of killing the host, so that the
+  // writer tells which file could not be written.
+  std::signal(SIGXFSZ, SIG_IGN);
   std::vector<std::string> loads, commands;
   std::string script, design;
   for (int i = 1; i < argc; ++i) {

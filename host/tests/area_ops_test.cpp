@@ -111,6 +111,23 @@ TEST(HostAreaOps, ClipSplitsLinesAtTheBoundaryAndSaysWhenTheyCross) {
   }
   const auto split = host::clipSplit(linear({{-5, 5, 0}, {15, 5, 0}}), clip);
   EXPECT_NEAR(split->inside[0].length(), 10, 1e-9);
+
+  // Loops without area (a flat box, a box shrunk to a point) are split as their outlines.
+  const struct {
+    const char* why;
+    CurveVector loop;
+    bool inside, crosses;
+  } flat[] = {
+      {"flat loop across the boundary", linear({{-5, 5, 0}, {15, 5, 0}, {15, 5, 0}, {-5, 5, 0}}, BT::Outer), true, true},
+      {"upright flat loop inside", linear({{5, 1, 0}, {5, 9, 0}, {5, 9, 0}, {5, 1, 0}}, BT::Outer), true, false},
+      {"flat loop outside", linear({{20, 5, 0}, {30, 5, 0}, {30, 5, 0}, {20, 5, 0}}, BT::Outer), false, false},
+      {"loop shrunk to a point inside", linear({{5, 5, 0}, {5, 5, 0}, {5, 5, 0}}, BT::Outer), true, false},
+  };
+  for (const auto& c : flat) {
+    bool crosses = !c.crosses;
+    EXPECT_EQ(host::isInsideClip(c.loop, clip, &crosses), c.inside) << c.why;
+    EXPECT_EQ(crosses, c.crosses) << c.why;
+  }
   EXPECT_FALSE(host::clipSplit(linear({{0, 0, 0}, {1, 1, 0}}), linear({{0, 0, 0}, {1, 1, 0}})));
 }
 

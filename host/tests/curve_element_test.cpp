@@ -120,6 +120,28 @@ TEST(HostCurveElement, ClipOfElements) {
   EXPECT_FALSE(crosses);
   EXPECT_FALSE(host::isElementInsideClip(fx::text(L"A", {50, 50, 0}), *clip, &crosses));
   EXPECT_FALSE(host::isElementInsideClip(fx::data({1}), *clip, &crosses));
+
+  // Cells are judged by their range box; a box without area by its segment or its point.
+  const struct {
+    const char* why;
+    Element cell;
+    bool inside, crosses;
+  } cells[] = {
+      {"one horizontal line astride", fx::cell(L"C", {0, 5, 0}, {fx::line({-5, 5, 0}, {5, 5, 0})}), true, true},
+      {"one vertical line astride", fx::cell(L"C", {5, 0, 0}, {fx::line({5, -5, 0}, {5, 5, 0})}), true, true},
+      {"one line outside", fx::cell(L"C", {20, 5, 0}, {fx::line({20, 5, 0}, {30, 5, 0})}), false, false},
+      {"a point inside", fx::cell(L"C", {5, 5, 0}, {fx::line({5, 5, 0}, {5, 5, 0})}), true, false},
+      {"a cross astride", fx::cell(L"C", {0, 5, 0}, {fx::line({-5, 5, 0}, {5, 5, 0}), fx::line({0, 0, 0}, {0, 10, 0})}),
+       true, true},
+  };
+  for (const auto& c : cells) {
+    EXPECT_EQ(host::isElementInsideClip(c.cell, *clip, &crosses), c.inside) << c.why;
+    EXPECT_EQ(crosses, c.crosses) << c.why;
+    const auto parts = host::clipElement(c.cell, *clip, false);
+    ASSERT_TRUE(parts) << c.why;
+    EXPECT_EQ(parts->inside.size(), c.inside ? 1u : 0u) << c.why;
+    EXPECT_EQ(parts->outside.size(), c.inside ? 0u : 1u) << c.why;
+  }
   EXPECT_FALSE(host::ClipVector::fromPoints({{0, 0, 0}, {1, 1, 0}}));
 }
 

@@ -2,10 +2,15 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <fstream>
 
 #include <gtest/gtest.h>
 
+#include <boost/filesystem.hpp>
+
+#include "host/config.h"
 #include "host/dialog_variable.h"
+#include "host/paths.h"
 
 namespace {
 
@@ -70,6 +75,27 @@ TEST(HostResourceFile, RefusesBrokenFilesWithAReason) {
     EXPECT_FALSE(rs::parse(c.text, error)) << c.why;
     EXPECT_FALSE(error.empty()) << c.why;
   }
+}
+
+// A file larger than CADHOST_RESOURCE_FILE_MAX_MB is refused unread, with the reason; the same
+// file within the bound loads.
+TEST(HostResourceFile, AFileBeyondItsBoundIsRefusedUnread) {
+  const boost::filesystem::path path = boost::filesystem::current_path() / "ressources_trop_grandes.json";
+  {
+    std::ofstream out(path.string(), std::ios::binary);
+    out << goodFile << std::string((1u << 20) + 1, ' ');  // blanks after the document: 1 MB and more
+  }
+  const std::wstring wide = host::paths::fromNative(path);
+  for (const bool bounded : {true, false}) {
+    SCOPED_TRACE(bounded ? "bound of 1 MB" : "default bound");
+    if (bounded) host::config::set(L"CADHOST_RESOURCE_FILE_MAX_MB", L"1");
+    else host::config::unset(L"CADHOST_RESOURCE_FILE_MAX_MB");
+    std::wstring error;
+    const auto rf = rs::load(wide, error);
+    EXPECT_EQ(rf.has_value(), !bounded);
+    EXPECT_EQ(error.find(L"CADHOST_RESOURCE_FILE_MAX_MB") != std::wstring::npos, bounded);
+  }
+  boost::filesystem::remove(path);
 }
 
 // The layout computed from a data definition is the one the compiler gives the C struct.

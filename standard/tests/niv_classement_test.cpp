@@ -15,7 +15,7 @@ namespace {
 // Every level that a section names.
 std::vector<std::wstring_view> niveauxDe(const niv_section& s) {
   std::vector<std::wstring_view> n;
-  for (const niv_groupe& g : s.groupes)
+  for (const niv_groupeClassement& g : s.groupes)
     for (std::wstring_view v : g.niveaux)
       if (!v.empty()) n.push_back(v);
   for (const niv_ligne& l : s.lignes) n.push_back(l.niveau);

@@ -6,9 +6,11 @@
 
 #include <algorithm>
 #include <set>
+#include <type_traits>
 
 #include "engine/fixture/plan_fixture_niveaux.h"
 #include "standard/niv_catalogues.h"
+#include "standard/niv_classement_table.h"
 #include "standard/niv_masques_table.h"
 #include "standard/tests/harnais_modele.h"
 
@@ -16,6 +18,10 @@ namespace pf = plan_fixture;
 namespace fx = host::fixture;
 
 namespace {
+
+// The groups of the display masks and those of the classifier are two records of one library:
+// both headers go into one file, and each record has a name of its own.
+static_assert(!std::is_same_v<niv_groupeMasque, niv_groupeClassement>);
 
 using Noms = std::set<std::wstring>;
 

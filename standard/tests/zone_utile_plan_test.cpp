@@ -79,6 +79,13 @@ TEST_F(ZoneUtilePlan, CleanPlansPassAtBothScales) {
   }
 }
 
+// A cell of lines through its origin, each given by its half-extent along x and y (UORs).
+fx::Spec celluleTraits(const Point3d& o, const std::vector<std::pair<double, double>>& demiTraits) {
+  std::vector<fx::Spec> traits;
+  for (const auto& [dx, dy] : demiTraits) traits.push_back(fx::line(o - Point3d{dx, dy, 0}, o + Point3d{dx, dy, 0}));
+  return fx::cell(L"ARBRE", o, traits);
+}
+
 TEST_F(ZoneUtilePlan, OneFilePlanVariants) {
   const pf::PlanUnique p = pf::planUnique();
   const std::vector<Point3d> z = zone(p);
@@ -101,6 +108,11 @@ TEST_F(ZoneUtilePlan, OneFilePlanVariants) {
        {2021}},
       {"a text of blanks", [&] { return fx::text(L"   ", milieu); }, {2053}},
       {"a shape 2 x 2", [&] { return fx::rectangle(milieu, milieu + Point3d{2, 2, 0}); }, {1267}},
+      // Cells are judged by their range; one whose range has no area, by its segment.
+      {"a cell of one line astride the border", [&] { return celluleTraits(gauche, {{-2000, 0}}); }, {}},
+      {"a cross-shaped cell astride the border", [&] { return celluleTraits(gauche, {{-2000, 0}, {0, 2000}}); }, {}},
+      {"a cell of one line wholly outside",
+       [&] { return celluleTraits(gauche - Point3d{9000, 0, 0}, {{-2000, 0}}); }, {1203}},
   };
   const host::LevelId divers = *pf::construire(p).fichier.file().levelId(L"Topo4Divers");
   for (const Cas& c : cas) {
