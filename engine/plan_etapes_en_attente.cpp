@@ -2,7 +2,6 @@
 // passes over the plan (no finding, no status, result 0) until its checks land; the comment of
 // each says the calls it will make. Remove a stage from here when it is built.
 #include "engine/plan_etapes.h"
-#include "networks/drapeaux.h"
 #include "networks/ptr_cellules.h"
 
 // ctrl_datesReseauxMesures with the lengths of res_elementsDansClip over the whole plan (an
@@ -11,11 +10,9 @@
 void etape_datesReseaux(std::vector<vererreur>&, const verfichier&, std::uint64_t, const verplaninfo&,
                         const std::vector<std::pair<std::wstring, std::wstring>>&) {}
 
-// The PTR cells and the flags of a plan, which the useful-area cut leaves out. Until the network
-// collectors land both lists are empty: flag and PTR elements that lie outside the useful area
-// are reported with 1203.
+// The PTR cells of a plan, which the useful-area cut leaves out. Until their collector lands the
+// list is empty: PTR elements that lie outside the useful area are reported with 1203.
 void ptr_collecterCellules(std::vector<verptr>& sortie, const verplaninfo&, double) { sortie.clear(); }
-std::vector<verdrapeau> drap_collecterDrapeaux(const verplaninfo&) { return {}; }
 
 // ctrl_noeudTopoSurLimite on the file set.
 void etape_noeudsSurLimite(std::vector<vererreur>&, verplanfichiers&) {}
