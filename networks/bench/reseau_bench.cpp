@@ -1,18 +1,22 @@
-// The network checks over electricity files of generated network groups (flags, grouped cables
-// with their texts, substations, protections: plan_fixture::ajouterGroupesGeneres) of 5,000 to
-// 40,000 elements: per call, and per element, of the length search without and with a clip, of
-// 10,000 searches of the lines near a point, of the substation collection, of the flag stage
-// (groups collected, marked, checked, their texts compared) and of a title block's network dates;
-// the process's peak memory. Each figure's growth is fitted against n log n.
+// The network checks over generated electricity files of 5,000 to 40,000 elements: the street-grid
+// network of the graph's benchmark (plan_fixture::ajouterReseauGenere, half the elements in
+// pieces with their joints) grown with network groups over the same ground (flags, grouped cables
+// with their texts, substations with their nodes, protections: plan_fixture::
+// ajouterGroupesGeneres, the other half). Per call, and per element, of the length search without
+// and with a clip, of 10,000 searches of the lines near a point, of the substation collection, of
+// the flag stage (groups collected, marked, checked, their texts compared) and of a title block's
+// network dates; the process's peak memory. Each figure's growth is fitted against n log n.
 #include <benchmark/benchmark.h>
 
 #include <sys/resource.h>
 
+#include <cmath>
 #include <map>
 
 #include <boost/filesystem.hpp>
 
 #include "engine/fixture/plan_fixture.h"
+#include "engine/fixture/plan_fixture_generes.h"
 #include "engine/fixture/plan_fixture_groupes.h"
 #include "engine/plan_etapes.h"
 #include "engine/vercontexte.h"
@@ -47,6 +51,7 @@ struct Fichier {
   verfichier fichier;
   host::ElementId clip = 0;
   host::Range3d etendue;
+  int elements = 0;  // drawn, the clip left out
 };
 
 const Fichier& fichier(int n) {
@@ -58,8 +63,12 @@ const Fichier& fichier(int n) {
   const std::wstring chemin = host::paths::fromNative(racine) + L"/G" + std::to_wstring(n) + L".EL2";
   fx::DesignBuilder b;
   plan_fixture::definirNiveaux(b, chemin);
-  plan_fixture::ajouterGroupesGeneres(b, n, {0, 0, 0});
+  // Streets 20 m apart, as the graph's benchmark draws them; the groups from the same corner.
+  const int troncons = n / 2;
+  plan_fixture::ajouterReseauGenere(b, 2, troncons, {0, 0, 0}, 20'000.0 * std::sqrt(troncons / 4.0), 11);
+  plan_fixture::ajouterGroupesGeneres(b, n - static_cast<int>(b.file().models.front().size()), {0, 0, 0});
   Fichier f;
+  f.elements = static_cast<int>(b.file().models.front().size());
   for (const host::Element* e : b.file().models.front().elements()) f.etendue.extend(host::elementRange(*e));
   const Point3d milieu = f.etendue.centre();
   f.clip = b.add(fx::rectangle(f.etendue.low - Point3d{1, 1, 0}, {milieu.x, f.etendue.high.y + 1, 0})
@@ -90,6 +99,7 @@ void tailles(benchmark::internal::Benchmark* b) {
 // Time per element and the peak memory; the complexity is fitted on the element count.
 void compter(benchmark::State& state, int n) {
   state.SetComplexityN(n);
+  state.counters["elements"] = n;
   state.counters["per_element"] = benchmark::Counter(
       static_cast<double>(n), benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
   state.counters["peak_RSS_MB"] = picMegaoctets();
@@ -99,7 +109,7 @@ void BM_LongueursSansClip(benchmark::State& state) {
   const int n = static_cast<int>(state.range(0));
   const Fichier& f = fichier(n);
   for (auto _ : state) benchmark::DoNotOptimize(res_elementsDansClip(f.plan, host::ElementHandle()));
-  compter(state, n);
+  compter(state, f.elements);
 }
 BENCHMARK(BM_LongueursSansClip)->Apply(tailles);
 
@@ -108,7 +118,7 @@ void BM_LongueursAvecClip(benchmark::State& state) {
   const Fichier& f = fichier(n);
   const host::ElementHandle clip(f.clip, f.plan.modeleTheme);
   for (auto _ : state) benchmark::DoNotOptimize(res_elementsDansClip(f.plan, clip));
-  compter(state, n);
+  compter(state, f.elements);
 }
 BENCHMARK(BM_LongueursAvecClip)->Apply(tailles);
 
@@ -127,7 +137,7 @@ void BM_LeLongChemin(benchmark::State& state) {
       trouves += proches.size();
     }
   }
-  state.SetComplexityN(n);
+  state.SetComplexityN(f.elements);
   state.counters["per_search"] =
       benchmark::Counter(kRecherches, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
   state.counters["found_per_search"] = static_cast<double>(trouves) / static_cast<double>(state.iterations()) / kRecherches;
@@ -144,7 +154,7 @@ void BM_CollecterPostes(benchmark::State& state) {
     benchmark::DoNotOptimize(postes.data());
   }
   state.counters["substations"] = static_cast<double>(postes.size());
-  compter(state, n);
+  compter(state, f.elements);
 }
 BENCHMARK(BM_CollecterPostes)->Apply(tailles);
 
@@ -165,7 +175,7 @@ void BM_EtapeDrapeaux(benchmark::State& state) {
   }
   state.counters["groups"] = static_cast<double>(groupes);
   state.counters["errors"] = static_cast<double>(erreurs);
-  compter(state, n);
+  compter(state, f.elements);
 }
 BENCHMARK(BM_EtapeDrapeaux)->Apply(tailles);
 
@@ -182,7 +192,7 @@ void BM_DatesReseaux(benchmark::State& state) {
     erreurs = e.size();
   }
   state.counters["errors"] = static_cast<double>(erreurs);
-  compter(state, n);
+  compter(state, f.elements);
 }
 BENCHMARK(BM_DatesReseaux)->Apply(tailles);
 
