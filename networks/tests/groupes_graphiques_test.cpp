@@ -231,9 +231,16 @@ TEST(GroupesGraphiques, OneFileGroups) {
   const host::ElementId trait4 = g4.cellule(L"TRAIT", drap);
   g4.cellule(L"DRAP5", drap);
   g4.texte(L"BT", txt, 22);
+  Dessin g5(f, 5);  // two cut lines: an invalid flag, reported on its first cut line
+  const host::ElementId trait5 = g5.cellule(L"TRAIT", drap);
+  g5.cellule(L"TRAIT", drap);
+  g5.cellule(L"DRAP5", drap);
+  g5.cellule(L"PTDRAP", drap);
+  g5.texte(L"BT", txt, 22);
   std::vector<verdrapeau> groupes;
-  EXPECT_EQ(verifier(f, &groupes), (std::vector<Trouve>{{2074, premier, groupe(2)}, {2102, trait4, L""}}));
-  ASSERT_EQ(groupes.size(), 4u);
+  EXPECT_EQ(verifier(f, &groupes),
+            (std::vector<Trouve>{{2074, premier, groupe(2)}, {2102, trait4, L""}, {2071, trait5, groupe(5)}}));
+  ASSERT_EQ(groupes.size(), 5u);
   EXPECT_EQ(groupes[2].nature, natureDrapeauSimple);
   EXPECT_EQ(groupes[2].reseau, 0xFFFFu);
 }
