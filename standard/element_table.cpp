@@ -76,6 +76,12 @@ bool contientTexteOuCotation(const host::Element& cellule) {
   return false;
 }
 
+void signaler(std::vector<vererreur>& erreurs, const verfichier& fichier, const verelement& e, std::uint32_t code,
+              const std::wstring& objet, const std::wstring& complement) {
+  erreur_ajouter(erreurs, fichier.chemin, e.idElement, static_cast<std::uint32_t>(e.symbologie.type), code, nullptr,
+                 objet, complement);
+}
+
 }  // namespace
 
 void element_construireTable(verfichier& fichier) {
@@ -168,12 +174,26 @@ std::int32_t element_indiceCouple(std::uint64_t idElement, std::int32_t type, co
 
 void element_signaler(std::vector<vererreur>& erreurs, const verfichier& fichier, const verelement& e,
                       std::uint32_t code, const std::wstring& complement) {
-  erreur_ajouter(erreurs, fichier.chemin, e.idElement, static_cast<std::uint32_t>(e.symbologie.type), code, nullptr,
-                 e.categorie, complement);
+  signaler(erreurs, fichier, e, code, e.categorie, complement);
 }
 
 void element_signalerParId(std::vector<vererreur>& erreurs, const verfichier& fichier, std::uint64_t idElement,
                            std::uint32_t code, const std::wstring& complement) {
   const std::int32_t i = element_rechercherParId(fichier.elements, idElement);
   if (i >= 0) element_signaler(erreurs, fichier, fichier.elements[static_cast<std::size_t>(i)], code, complement);
+}
+
+bool element_estExamine(const verfichier& fichier, std::uint64_t idElement) {
+  const std::int32_t i = element_rechercherParId(fichier.elements, idElement);
+  if (i < 0) return false;
+  const std::uint32_t etat = fichier.elements[static_cast<std::size_t>(i)].etatControle;
+  return etat == 2 || etat == 3;
+}
+
+bool element_signalerReseau(std::vector<vererreur>& erreurs, const verfichier& fichier, std::uint64_t idElement,
+                            std::uint32_t code, const std::wstring& complement) {
+  const std::int32_t i = element_rechercherParId(fichier.elements, idElement);
+  if (i < 0) return false;
+  signaler(erreurs, fichier, fichier.elements[static_cast<std::size_t>(i)], code, std::wstring(), complement);
+  return true;
 }

@@ -56,6 +56,16 @@ void element_signaler(std::vector<vererreur>& erreurs, const verfichier& fichier
 void element_signalerParId(std::vector<vererreur>& erreurs, const verfichier& fichier, std::uint64_t idElement,
                            std::uint32_t code, const std::wstring& complement = std::wstring());
 
+// Appends one finding of the network checks on the record of that id: its id, its element type
+// as extra value, no position, no object, and the complement given. False, with nothing added,
+// when the file's table holds no such record.
+bool element_signalerReseau(std::vector<vererreur>& erreurs, const verfichier& fichier, std::uint64_t idElement,
+                            std::uint32_t code, const std::wstring& complement = std::wstring());
+
+// Whether the file's table holds the record of that id with a status that the verification
+// examines: 2 (new or changed since the previous version) or 3 (marked by the network checks).
+bool element_estExamine(const verfichier& fichier, std::uint64_t idElement);
+
 // Index of the record of that id in a table sorted by id, or -1.
 std::int32_t element_rechercherParId(const std::vector<verelement>& table, std::uint64_t idElement);
 

@@ -47,12 +47,6 @@ class PlanVerifierFond : public ::testing::Test {
   boost::filesystem::path dossier_;
 };
 
-pf::PlanTroisFichiers echantillon(std::uint32_t version = 1) {
-  pf::PlanTroisFichiers p = pf::planTroisFichiers(version);
-  p.echantillon = true;
-  return p;
-}
-
 // Edits one element of the background file in place.
 void editer(pf::PlanTroisFichiersConstruit& r, host::ElementId id, const std::function<void(host::Element&)>& f) {
   host::Model& m = r.fp2.file().models.front();
@@ -70,9 +64,9 @@ TEST_F(PlanVerifierFond, TheCleanPlanAndItsSamplerPassAtBothScales) {
   for (const std::uint32_t version : {1u, 2u}) {
     for (const bool avecEchantillon : {false, true}) {
       SCOPED_TRACE(testing::Message() << version << " " << avecEchantillon);
-      pf::PlanTroisFichiers p = pf::planTroisFichiers(version);
-      p.echantillon = avecEchantillon;
-      const verplan plan = verifier(p);
+      // The sampler's title block dates the networks it draws.
+      const verplan plan =
+          verifier(avecEchantillon ? pf::planTroisFichiersEchantillon(version) : pf::planTroisFichiers(version));
       EXPECT_TRUE(plan.erreurs.empty());
       EXPECT_EQ(plan.statuts[0], 0);
       EXPECT_EQ(plan.statuts[1], 2) << "the drawing rules ran";
@@ -141,7 +135,8 @@ TEST_F(PlanVerifierFond, EachVariantGivesItsOneErrorRow) {
   for (const auto& c : cas) {
     SCOPED_TRACE(c.pourquoi);
     host::ElementId id = 0;
-    const verplan plan = verifier(echantillon(), [&](pf::PlanTroisFichiersConstruit& r) { id = c.modifier(r); });
+    const verplan plan =
+        verifier(pf::planTroisFichiersEchantillon(), [&](pf::PlanTroisFichiersConstruit& r) { id = c.modifier(r); });
     ASSERT_EQ(plan.erreurs.size(), 1u);
     const vererreur& e = plan.erreurs.front();
     EXPECT_EQ(e.fichier, fp2);
@@ -157,7 +152,7 @@ TEST_F(PlanVerifierFond, EachVariantGivesItsOneErrorRow) {
 }
 
 TEST_F(PlanVerifierFond, ABduBackgroundKeepsOnlyTheErrorsOfItsExemptLevels) {
-  pf::PlanTroisFichiers p = echantillon();
+  pf::PlanTroisFichiers p = pf::planTroisFichiersEchantillon();
   p.idFdp[1] = L"BDU";
   host::ElementId texte = 0;
   verplan plan = verifier(p, [&](pf::PlanTroisFichiersConstruit& r) {
