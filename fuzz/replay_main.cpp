@@ -1,7 +1,8 @@
-// The replay driver of the normal build: runs a harness once on every file of the folders (or
-// files) given, in name order, under the build's sanitizers. It fails when a folder holds no
-// input at all, when an exception leaves the harness, or when anything was written in its
-// working directory, in the folders it read or beside the harness's temporary folder.
+// The replay driver of the normal build: `fuzz_rejouer <harness> FOLDER...` runs the harness once
+// on every file of the folders (or files) given, in name order, under the build's sanitizers. It
+// fails when they hold no input at all, when an exception leaves the harness, or when anything
+// was written in its working directory, in the folders it read or beside the harness's temporary
+// folder.
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
@@ -17,7 +18,12 @@
 
 #include "fuzz/harness.h"
 
-extern "C" __attribute__((weak)) int LLVMFuzzerInitialize(int* argc, char*** argv);
+// The harnesses linked in (made by fuzz/CMakeLists.txt), ended by a null name.
+struct fuzz_harnais {
+  const char* nom;
+  int (*entree)(const std::uint8_t*, std::size_t);
+};
+extern const fuzz_harnais fuzz_tableHarnais[];
 
 namespace {
 
@@ -53,9 +59,16 @@ std::vector<fs::path> entrees(const fs::path& chemin) {
 
 int main(int argc, char** argv) {
   const fs::path travail = fs::current_path();  // a harness may make its own folder the current one
-  if (LLVMFuzzerInitialize) LLVMFuzzerInitialize(&argc, &argv);
+  const fuzz_harnais* harnais = fuzz_tableHarnais;
+  while (harnais->nom && (argc < 2 || std::string(argv[1]) != harnais->nom)) ++harnais;
+  if (!harnais->nom) {
+    std::cerr << "usage : fuzz_rejouer <harnais> <dossier ou fichier>...\nharnais :";
+    for (const fuzz_harnais* h = fuzz_tableHarnais; h->nom; ++h) std::cerr << ' ' << h->nom;
+    std::cerr << '\n';
+    return 2;
+  }
   std::vector<fs::path> fichiers, dossiers;
-  for (int i = 1; i < argc; ++i) {
+  for (int i = 2; i < argc; ++i) {
     dossiers.emplace_back(argv[i]);
     const auto trouves = entrees(argv[i]);
     fichiers.insert(fichiers.end(), trouves.begin(), trouves.end());
@@ -79,7 +92,7 @@ int main(int argc, char** argv) {
     std::ifstream in(f.string(), std::ios::binary);
     const std::vector<char> contenu{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     try {
-      LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(contenu.data()), contenu.size());
+      harnais->entree(reinterpret_cast<const std::uint8_t*>(contenu.data()), contenu.size());
     } catch (...) {
       std::cerr << f.string() << " : une exception est sortie du lecteur\n";
       return 1;
