@@ -181,6 +181,7 @@ void recuperation() {
   supprime.statut = 3;
   supprime.idLivre = 0;
   supprime.idOrigine = 99;
+  un.erreurs = {erreur, sansPosition};  // the count the summary records, which the errors CSV must match
   const std::string bilan = latin1({rapport_enteteBilan, rapport_ligneBilan(un, dossier), rapport_ligneBilan(deux, dossier)});
   const std::string erreurs = latin1({rapport_enteteErreurs, rapport_ligneErreur(erreur), rapport_ligneErreur(sansPosition)});
   const std::string compare =

@@ -1,7 +1,7 @@
 // The reading back of a folder's last verification: the summary CSV, then the errors CSV and the
 // compare CSV of each plan. The input holds the three files in that order, separated by a form
 // feed (a missing part: no such file); the folder has a one-file plan PLAN01 (a design file) and a
-// three-file plan PLAN02 (its files plain text: only their dates count), every delivered file dated 1 December 2026 at noon (UTC), so that a
+// three-file plan PLAN02 (its files plain text: only their dates count), every delivered file dated 1 December 2026 at 16:00 (UTC), so that a
 // summary line can match them.
 #include <ctime>
 #include <string>
