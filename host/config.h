@@ -24,4 +24,14 @@ void unset(const std::wstring& name);
 // Forgets every variable set with set() (tests).
 void clear();
 
+// A definition "NAME=VALUE" (UTF-8) of the shell's --cfg and of a configuration file: sets the
+// variable. False, and nothing set, when there is no "=" or no name before it.
+bool define(const std::string& definition);
+
+// A configuration file (--cfg-file): one definition a line (UTF-8); blank lines and lines whose
+// first character past the blanks is "#" are passed over, a carriage return before a line end
+// is dropped. False when the file cannot be read or at the first line that is no definition,
+// with `error` saying why (French); the lines before it stay set.
+bool loadFile(const std::string& path, std::string& error);
+
 }  // namespace host::config

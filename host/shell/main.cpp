@@ -28,13 +28,6 @@ int fail(const std::string& message) {
   return 1;
 }
 
-bool setVariable(const std::string& definition) {
-  const auto eq = definition.find('=');
-  if (eq == std::string::npos || eq == 0) return false;
-  host::config::set(host::text::fromUtf8(definition.substr(0, eq)), host::text::fromUtf8(definition.substr(eq + 1)));
-  return true;
-}
-
 // Runs lines until one fails; the failing line's number and the reason go to stderr. `number`
 // counts on from the lines run before from the same source (each -c is a line of its own).
 bool runLines(host::shell::Session& session, std::istream& in, const std::string& source, bool interactive,
@@ -69,18 +62,11 @@ int main(int argc, char** argv) {
       return 0;
     } else if (a == "--cfg") {
       const char* v = value();
-      if (!v || !setVariable(v)) return fail("--cfg attend NOM=VALEUR");
+      if (!v || !host::config::define(v)) return fail("--cfg attend NOM=VALEUR");
     } else if (a == "--cfg-file") {
       const char* v = value();
-      std::ifstream in(v ? v : "");
-      if (!v || !in) return fail(std::string("fichier de configuration illisible : ") + (v ? v : ""));
-      std::string line;
-      for (int n = 1; std::getline(in, line); ++n) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        const auto start = line.find_first_not_of(" \t");
-        if (start == std::string::npos || line[start] == '#') continue;
-        if (!setVariable(line.substr(start))) return fail(std::string(v) + ", ligne " + std::to_string(n) + " : NOM=VALEUR attendu");
-      }
+      std::string error;
+      if (!host::config::loadFile(v ? v : "", error)) return fail(error);
     } else if (a == "--design") {
       const char* v = value();
       if (!v) return fail("--design attend un fichier de dessin");
