@@ -8,9 +8,6 @@
 // list is empty: PTR elements that lie outside the useful area are reported with 1203.
 void ptr_collecterCellules(std::vector<verptr>& sortie, const verplaninfo&, double) { sortie.clear(); }
 
-// ctrl_noeudTopoSurLimite on the file set.
-void etape_noeudsSurLimite(std::vector<vererreur>&, verplanfichiers&) {}
-
 // ctrl_groupesPTRL with the pass number.
 void etape_groupesPTRL(std::vector<vererreur>&, verplanfichiers&, std::int32_t) {}
 
