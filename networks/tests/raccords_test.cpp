@@ -121,6 +121,8 @@ class RaccordsFichier : public ::testing::Test {
 TEST_F(RaccordsFichier, RacrivLabels) {
   const std::wstring case26 = L"QRL-47-00193-01246-03-D-24";
   const Point3d pres{15000, 11000, 0};
+  std::vector<std::wstring> beaucoup(40, L"LIGNE");
+  beaucoup[1] = L"44109045002";
   const struct {
     const char* pourquoi;
     std::vector<std::pair<fx::Spec, std::wstring>> textes;  // with their levels
@@ -145,6 +147,8 @@ TEST_F(RaccordsFichier, RacrivLabels) {
       {"a third line is not read", {{noeud({L"A", L"B", L"44109045002"}, pres), kTopo4}},
        0, L"", L"", 0, 0, 1},
       {"a slash only", {{etiquette(L"/", pres), kTopo4}}, 0, L"", L"", 0, 0, 1},
+      {"a label of many lines, the code on the second", {{noeud(beaucoup, pres), kTopo4}}, 1, L"44109045002",
+       L"44020450.109", 1, 1, 1},
       {"the nearer of two labels",
        {{etiquette(L"44109045003", {12000, 13000, 0}), kTopo4}, {etiquette(L"44109045002", {12000, 11000, 0}), kTopo4}},
        1, L"44109045002", L"44020450.109", 1, 2, 2},
