@@ -28,7 +28,9 @@ struct verraccord {
   std::uint32_t type = raccordAucun;
   std::wstring fichier;            // the model's file name: with extension for RACRIV, without for RACSEC
   std::int32_t reserve1 = -1;
-  std::uint32_t typeCode = 0;      // 1 a plan code of 11 (RACSEC: 12) characters, 2 any other code
+  // RACRIV: 1 a plan code of 11 characters, 2 a code of 26; RACSEC: 1 a code of 12 characters, 2
+  // any other; 0 until a code is read.
+  std::uint32_t typeCode = 0;
   std::wstring voisin;             // the neighbouring plan's name derived from the code
   std::int32_t reserve2 = -1;
   std::uint64_t reserve3 = 0;
