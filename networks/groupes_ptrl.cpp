@@ -62,10 +62,36 @@ bool classesSuperposables(std::uint32_t i, std::uint32_t j) {
   return false;
 }
 
+// ptr_etatReseauSousJacent with the mask of the BT and HTA lines built once by the caller.
+std::int32_t etatSousJacent(const verptr& ptr, double distance, const verplaninfo& plan, const host::LevelMask& lignes) {
+  if (ptr.ligneSousJacente == 0)
+    return ptr.accessoire != 0 || ptr.ligneProtection != 0 || ptr.zoneProtection != 0 ? kRien : kSansObjet;
+  if (ptr.accessoire != 0 || ptr.ligneProtection != 0) return kRien;
+  const verclassement& c = ptr.classement;
+  if ((c.reseau != nr_BT && c.reseau != nr_HTA) || c.etat == er_Abandonne ||
+      (ptr.classe != classePtrla && ptr.classe != classePtrlas) || c.etat == er_Classe)
+    return kRien;
+
+  const host::Point3d origine{host::masterToUor(plan.modeleTheme, ptr.origine.x),
+                              host::masterToUor(plan.modeleTheme, ptr.origine.y), 0.0};
+  std::vector<verproximite> proches;
+  res_elementsLeLongChemin(proches, origine, distance, lignes, plan);
+  if (proches.size() < 2) return kNonClasse;
+  for (const verproximite& l : proches) {
+    if (l.idElement == ptr.ligneSousJacente) continue;
+    verclassement autre;
+    niv_classerElement(&autre, host::ElementHandle(l.idElement, plan.modeleTheme), plan.modeleTheme, plan.type,
+                       plan.masqueTheme);
+    if (autre.etat == er_Classe) return kRien;
+  }
+  return kNonClasse;
+}
+
 // Step B: superposed PTRs, then what lies under each.
 void cellulesPTR(std::vector<vererreur>& erreurs, const std::vector<verptr>& ptrs, const verfichier& fichier,
                  const verplaninfo& plan, double t, double tm) {
   const ptr_grille grille(ptrs, tm);
+  const host::LevelMask lignes = res_masqueLignes(nr_BT | nr_HTA, plan);
   for (const verptr& p : ptrs) {
     if (p.classe == classePtrlEa || p.classe == classePtrc || p.classe == classePtrcEa) continue;
     std::uint32_t code = 0;
@@ -78,7 +104,7 @@ void cellulesPTR(std::vector<vererreur>& erreurs, const std::vector<verptr>& ptr
         }
       }
     if (code == 0) {
-      const std::int32_t r = ptr_etatReseauSousJacent(p, t, plan);
+      const std::int32_t r = etatSousJacent(p, t, plan, lignes);
       if (r == kSansObjet) code = codeSansObjet;
       else if (r == kNonClasse) code = codeNonClasse;
     }
@@ -118,27 +144,7 @@ void contenuGroupes(std::vector<vererreur>& erreurs, const std::vector<verptr>& 
 }  // namespace
 
 std::int32_t ptr_etatReseauSousJacent(const verptr& ptr, double distance, const verplaninfo& plan) {
-  if (ptr.ligneSousJacente == 0)
-    return ptr.accessoire != 0 || ptr.ligneProtection != 0 || ptr.zoneProtection != 0 ? kRien : kSansObjet;
-  if (ptr.accessoire != 0 || ptr.ligneProtection != 0) return kRien;
-  const verclassement& c = ptr.classement;
-  if ((c.reseau != nr_BT && c.reseau != nr_HTA) || c.etat == er_Abandonne ||
-      (ptr.classe != classePtrla && ptr.classe != classePtrlas) || c.etat == er_Classe)
-    return kRien;
-
-  const host::Point3d origine{host::masterToUor(plan.modeleTheme, ptr.origine.x),
-                              host::masterToUor(plan.modeleTheme, ptr.origine.y), 0.0};
-  std::vector<verproximite> lignes;
-  res_elementsLeLongChemin(lignes, origine, distance, nr_BT | nr_HTA, plan);
-  if (lignes.size() < 2) return kNonClasse;
-  for (const verproximite& l : lignes) {
-    if (l.idElement == ptr.ligneSousJacente) continue;
-    verclassement autre;
-    niv_classerElement(&autre, host::ElementHandle(l.idElement, plan.modeleTheme), plan.modeleTheme, plan.type,
-                       plan.masqueTheme);
-    if (autre.etat == er_Classe) return kRien;
-  }
-  return kNonClasse;
+  return etatSousJacent(ptr, distance, plan, res_masqueLignes(nr_BT | nr_HTA, plan));
 }
 
 void ctrl_groupesPTRL(std::vector<vererreur>& erreurs, const verplanfichiers& fichiers, std::int32_t mode) {

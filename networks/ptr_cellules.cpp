@@ -54,6 +54,16 @@ struct recherchesPTR {
   }
 };
 
+// The elements passing the criteria whose range meets the point's grown by `distance` (UORs).
+std::vector<host::ElementId> scannerAutour(host::ScanCriteria& criteres, const Point3d& point, double distance,
+                                           const verplaninfo& plan) {
+  host::Range3d plage;
+  criteres.range = stbGeom_plageAutourPoint(plage, point, distance);
+  std::vector<host::ElementId> ids;
+  stbDgn_scanner(ids, criteres, plan.modeleTheme);
+  return ids;
+}
+
 bool estAccessoire(const recherchesPTR& r, std::uint64_t niveau, const std::wstring& nom) {
   return std::any_of(r.accessoires.begin(), r.accessoires.end(), [&](const auto& a) {
     return a.first == niveau && (a.second.empty() || a.second == nom);
@@ -64,11 +74,7 @@ std::uint64_t accessoireProche(const Point3d& point, const verplaninfo& plan, co
   if (r.accessoires.empty()) return 0;
   host::ScanCriteria criteres;
   criteres.types = {ElementType::Cell};
-  host::Range3d plage;
-  criteres.range = stbGeom_plageAutourPoint(plage, point, r.distance);
-  std::vector<host::ElementId> ids;
-  stbDgn_scanner(ids, criteres, plan.modeleTheme);
-  for (const host::ElementId id : ids) {
+  for (const host::ElementId id : scannerAutour(criteres, point, r.distance, plan)) {
     const host::ElementHandle h(id, plan.modeleTheme);
     Point3d origine;
     std::wstring nom;
@@ -83,11 +89,7 @@ std::uint64_t ligneProtection(const Point3d& point, const verplaninfo& plan, con
   criteres.types = {ElementType::Line,      ElementType::LineString, ElementType::Shape,
                     ElementType::Arc,       ElementType::ComplexChain, ElementType::ComplexShape};
   criteres.levels = {static_cast<host::LevelId>(r.niveauProtection)};
-  host::Range3d plage;
-  criteres.range = stbGeom_plageAutourPoint(plage, point, r.distance);
-  std::vector<host::ElementId> ids;
-  stbDgn_scanner(ids, criteres, plan.modeleTheme);
-  for (const host::ElementId id : ids) {
+  for (const host::ElementId id : scannerAutour(criteres, point, r.distance, plan)) {
     const host::ElementHandle h(id, plan.modeleTheme);
     if (niv_texteProtection(nullptr, h, plan) != 0) continue;
     const auto courbe = host::curveOfElement(*h.element());
@@ -104,12 +106,8 @@ std::uint64_t zoneProtection(const Point3d& point, const verplaninfo& plan, cons
   host::ScanCriteria criteres;
   criteres.types = {ElementType::Shape, ElementType::ComplexShape};
   criteres.levelMask = r.zones;
-  host::Range3d plage;
-  criteres.range = stbGeom_plageAutourPoint(plage, point, 0.0);
-  std::vector<host::ElementId> ids;
-  stbDgn_scanner(ids, criteres, plan.modeleTheme);
   std::vector<Point3d> contour;
-  for (const host::ElementId id : ids) {
+  for (const host::ElementId id : scannerAutour(criteres, point, 0.0, plan)) {
     const host::ElementHandle h(id, plan.modeleTheme);
     // A substation outline (colour 14 on the protection level) is no protection area.
     if (niv_texteProtection(nullptr, h, plan) == 0) continue;
