@@ -72,7 +72,9 @@ TEST(GroupesPTRL, TextsNotGroupedWithAPtrCell) {
   v3.ajouter(fx::text(L"(3)", {1500, 1000, 0}).group(4), L"CellulesEchanges");  // any PTR class will do
   const host::ElementId seul3 = v3.ajouter(fx::text(L"Z=3", {5000, 1000, 0}), L"PTRL+TxtEle");
   v3.ajouter(fx::text(L"Z=3", {9000, 1000, 0}), L"PTRL+Txt");
-  EXPECT_EQ(verifier(fichiers(v3, 2), 1), (std::vector<Trouve>{{2085, seul3, L"Z=3"}}));
+  const std::wstring long10000 = L"Z=" + std::wstring(9998, L'9');
+  const host::ElementId long3 = v3.ajouter(fx::text(long10000, {12000, 1000, 0}), L"CellulesEchanges");
+  EXPECT_EQ(verifier(fichiers(v3, 2), 1), (std::vector<Trouve>{{2085, seul3, L"Z=3"}, {2085, long3, long10000}}));
   EXPECT_EQ(verifier(fichiers(v3, 0), 1), std::vector<Trouve>{}) << "plan kind 0 checks no text";
 }
 
