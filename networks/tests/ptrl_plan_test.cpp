@@ -72,6 +72,26 @@ void verifierVariantes(const Plan& p, const std::vector<Variante>& variantes,
   }
 }
 
+// The variants that both kinds of plan show: the PTRLA's (ERPTA's) altitude text removed, and
+// the classé BT line under it, `ligne` of the network, turned class C on that level and style.
+std::vector<Variante> variantesCommunes(host::ElementId pf::IdsReseau::*ligne, const wchar_t* niveau,
+                                        const wchar_t* style) {
+  return {
+      {"the PTRLA's altitude text removed",
+       [](fx::DesignBuilder& b, const pf::IdsPTR& i, const pf::IdsReseau&) {
+         modele(b).remove(i.texteAltitude);
+         return i.ptrla;
+       },
+       2081, groupe(pf::groupePTRLAReseau)},
+      {"the PTRLA's line in state 4",
+       [=](fx::DesignBuilder& b, const pf::IdsPTR& i, const pf::IdsReseau& r) {
+         restyler(b, r.*ligne, niveau, style);
+         return i.ptrla;
+       },
+       2084, groupe(pf::groupePTRLAReseau)},
+  };
+}
+
 fx::DesignBuilder& fichierUnique(pf::PlanUniqueConstruit& c) { return c.fichier; }
 fx::DesignBuilder& fichierEL2(pf::PlanTroisFichiersConstruit& c) { return c.el2; }
 
@@ -86,7 +106,7 @@ TEST_F(PTRLPlan, NetworkPlansWithTheirPtrCellsPassAtBothScales) {
 }
 
 TEST_F(PTRLPlan, OneFileVariantsGiveTheirOneRow) {
-  const std::vector<Variante> variantes = {
+  std::vector<Variante> variantes = {
       {"a topographic line in the PTRLA's group",
        [](fx::DesignBuilder& b, const pf::IdsPTR& i, const pf::IdsReseau&) {
          const Point3d o = modele(b).find(i.ptrla)->cell->origin;
@@ -97,12 +117,6 @@ TEST_F(PTRLPlan, OneFileVariantsGiveTheirOneRow) {
          return i.ptrla;
        },
        2075, groupe(pf::groupePTRLAReseau)},
-      {"the PTRLA's altitude text removed",
-       [](fx::DesignBuilder& b, const pf::IdsPTR& i, const pf::IdsReseau&) {
-         modele(b).remove(i.texteAltitude);
-         return i.ptrla;
-       },
-       2081, groupe(pf::groupePTRLAReseau)},
       {"a second PTRL 0.5 UOR away",
        [](fx::DesignBuilder& b, const pf::IdsPTR& i, const pf::IdsReseau&) {
          host::Element e = *modele(b).find(i.ptrl);
@@ -122,20 +136,16 @@ TEST_F(PTRLPlan, OneFileVariantsGiveTheirOneRow) {
          return id;
        },
        2083, groupe(pf::groupePTRLReseau)},
-      {"the PTRLA's line in state 4",
-       [](fx::DesignBuilder& b, const pf::IdsPTR& i, const pf::IdsReseau& r) {
-         restyler(b, r.continuation, L"R\u00e9seauBT", L"ST_BT_INC_V2");
-         return i.ptrla;
-       },
-       2084, groupe(pf::groupePTRLAReseau)},
   };
+  for (Variante& v : variantesCommunes(&pf::IdsReseau::continuation, L"R\u00e9seauBT", L"ST_BT_INC_V2"))
+    variantes.push_back(std::move(v));
   verifierVariantes<pf::PlanUnique, pf::PlanUniqueConstruit>(
       pf::planReseau(), variantes, fichierUnique,
       [this](const pf::PlanUnique& p, const std::function<void(pf::PlanUniqueConstruit&)>& c) { return livrer(p, c); });
 }
 
 TEST_F(PTRLPlan, ThreeFileVariantsGiveTheirOneRow) {
-  const std::vector<Variante> variantes = {
+  std::vector<Variante> variantes = {
       {"an ungrouped text on PTRL+TxtEle",
        [](fx::DesignBuilder& b, const pf::IdsPTR& i, const pf::IdsReseau&) {
          host::Element t = *modele(b).find(i.texteNumero);
@@ -147,19 +157,9 @@ TEST_F(PTRLPlan, ThreeFileVariantsGiveTheirOneRow) {
          return b.add(t);
        },
        2085, L"(13)"},
-      {"the ERPTA's altitude text removed",
-       [](fx::DesignBuilder& b, const pf::IdsPTR& i, const pf::IdsReseau&) {
-         modele(b).remove(i.texteAltitude);
-         return i.ptrla;
-       },
-       2081, groupe(pf::groupePTRLAReseau)},
-      {"the ERPTA's line in state 4",
-       [](fx::DesignBuilder& b, const pf::IdsPTR& i, const pf::IdsReseau& r) {
-         restyler(b, r.surCoffret, L"R\u00e9sIncertainBT", L"ST_BT_INC");
-         return i.ptrla;
-       },
-       2084, groupe(pf::groupePTRLAReseau)},
   };
+  for (Variante& v : variantesCommunes(&pf::IdsReseau::surCoffret, L"R\u00e9sIncertainBT", L"ST_BT_INC"))
+    variantes.push_back(std::move(v));
   verifierVariantes<pf::PlanTroisFichiers, pf::PlanTroisFichiersConstruit>(
       pf::planTroisFichiersReseau(), variantes, fichierEL2,
       [this](const pf::PlanTroisFichiers& p, const std::function<void(pf::PlanTroisFichiersConstruit&)>& c) {
