@@ -1,6 +1,7 @@
 // Both passes of the PTRL group checks on generated three-file electricity files of 5,000 to
 // 20,000 network pieces with 500 to 4,000 PTR cells (a fifth of them PTRLA and PTRLAS pairs on
-// one spot, the others PTRL and PTRLA cells, each grouped with an altitude and a number text):
+// one spot, the others PTRL and PTRLA cells, each grouped with an altitude and a number text;
+// three in five over a network line):
 // microseconds per PTR cell and per element of the file, and the process's peak memory. The time
 // per PTR cell should stay nearly flat as the cells and the network grow (n log n overall). The
 // files are generated once into the temporary folder and reused by later runs.
@@ -37,7 +38,7 @@ double picMegaoctets() {
 // The EL2 file of one size under the temporary folder, generated when missing.
 std::wstring fichier(int troncons, int ptrs) {
   const boost::filesystem::path racine = boost::filesystem::temp_directory_path() /
-                                         ("ptrl_bench_1_" + std::to_string(troncons) + "_" + std::to_string(ptrs));
+                                         ("ptrl_bench_2_" + std::to_string(troncons) + "_" + std::to_string(ptrs));
   const std::wstring nom = L"QRL-47-00193-01246-03-D-09.EL2";
   const std::wstring chemin = host::paths::fromNative(racine) + L"/" + nom;
   if (boost::filesystem::exists(host::paths::toNative(chemin))) return chemin;
@@ -48,6 +49,11 @@ std::wstring fichier(int troncons, int ptrs) {
   const double cote = 20000.0 * std::sqrt(troncons / 4.0);
   const Point3d coin = pf::uor({1354950, 6234000, 0});
   pf::ajouterReseauGenere(b, 2, troncons, coin, cote, 11);
+  // Points on the network's straight pieces: the middles of their first segments.
+  std::vector<Point3d> surLignes;
+  for (const host::Element* e : b.file().models.front().elements())
+    if ((e->type == host::ElementType::Line || e->type == host::ElementType::LineString) && e->points.size() >= 2)
+      surLignes.push_back((e->points[0] + e->points[1]) * 0.5);
   const host::LevelId ptrl = b.level(L"PTRL+TxtEle");
   const host::LevelId echanges = b.level(L"CellulesEchanges");
   std::mt19937 aleas(7);
@@ -57,7 +63,9 @@ std::wstring fichier(int troncons, int ptrs) {
     b.add(fx::text(s, o, 400, 280, L"INTL_ENGINEERING").level(niveau).group(g));
   };
   for (int i = 0; i < ptrs;) {
-    const Point3d o = coin + Point3d{u(aleas), u(aleas), 0};
+    // Three in five over a network line, the others anywhere.
+    const Point3d o = i % 5 < 3 && !surLignes.empty() ? surLignes[aleas() % surLignes.size()]
+                                                       : coin + Point3d{u(aleas), u(aleas), 0};
     const bool paire = i % 5 == 0 && i + 1 < ptrs;
     const wchar_t* nom1 = paire ? L"ERPTA" : (i % 2 == 0 ? L"ERPTRL" : L"ERPTA");
     b.add(pf::cellulePTR(nom1, o, 1000, 2.0).level(ptrl).group(groupe));
