@@ -23,18 +23,9 @@ using N = pf::NatureCable;
 
 class DefautsTrace : public harnais::Cables {
  protected:
-  // The three checks as the stage runs them.
   static std::vector<vererreur> tracer(const Fichier& f) {
     std::vector<vererreur> erreurs;
-    const vertolerances& tol = f.reseau.tolerances;
-    cable_controlerAllerRetour(erreurs, tol[21], tol[12], f.fichier);
-    cable_controlerSommetsConfondus(erreurs, tol[12], f.fichier);
-    for (const verelement& e : f.fichier.elements) {
-      const verclassement& c = e.classement;
-      if ((e.etatControle == 2 || e.etatControle == 3) && c.contenu == cn_Lignes &&
-          (c.reseau == nr_BT || c.reseau == nr_HTA) && c.etat != er_Abandonne)
-        cable_controlerCablesSuperposes(erreurs, e, tol[12], f.fichier, f.plan);
-    }
+    controlerTraces(erreurs, f);
     return erreurs;
   }
 };
@@ -67,12 +58,14 @@ TEST_F(DefautsTrace, CablesGiveExactlyTheirRows) {
   auto ligne = [&](const char* pourquoi, std::vector<Point3d> points, std::vector<Attendu> attendus, N nature = N::BT) {
     cas.push_back({pourquoi, crayon.cable(fx::lineString(points), nature), points, std::move(attendus)});
   };
-  // Out 10.0 UORs, back 10.0 at `degres` from the way out; a first leg `aller` long.
+  // Out 10.0 UORs, back 10.0 at `degres` from the way out (to the right when negative); a first
+  // leg `aller` long.
   auto retour = [&](double degres, double aller = 10.0) {
     const Point3d a = origine(), b = a + Point3d{aller, 0, 0};
     return std::vector<Point3d>{a, b, vers(b, 180.0 - degres, 10.0)};
   };
   ligne("a turn back at 20 degrees", retour(20), {{2064, 1}});
+  ligne("a turn back at 20 degrees to the right", retour(-20), {{2064, 1}});
   ligne("a turn back at 29.9 degrees", retour(29.9), {{2064, 1}});
   ligne("a turn at 30.1 degrees", retour(30.1), {});
   ligne("a turn back at 20 degrees after a leg of 1.9, a confused vertex", retour(20, 1.9), {{2066, 1}});

@@ -88,16 +88,22 @@ class Cables : public Graphe {
       cable_controlerBoutPendant(erreurs, e, 1, t.noeudDebut, f.reseau, fichier, precedent, voisins);
       cable_controlerBoutPendant(erreurs, e, 0, t.noeudFin, f.reseau, fichier, precedent, voisins);
     }
+    controlerTraces(erreurs, f);
+    return erreurs;
+  }
+
+  // The trace checks as the stage runs them: turn backs and confused vertices, then the cables
+  // drawn over each other for each examined live BT or HTA cable.
+  static void controlerTraces(std::vector<vererreur>& erreurs, const Fichier& f) {
     const vertolerances& tol = f.reseau.tolerances;
-    cable_controlerAllerRetour(erreurs, tol[21], tol[12], fichier);
-    cable_controlerSommetsConfondus(erreurs, tol[12], fichier);
-    for (const verelement& e : fichier.elements) {
+    cable_controlerAllerRetour(erreurs, tol[21], tol[12], f.fichier);
+    cable_controlerSommetsConfondus(erreurs, tol[12], f.fichier);
+    for (const verelement& e : f.fichier.elements) {
       const verclassement& c = e.classement;
       if ((e.etatControle == 2 || e.etatControle == 3) && c.contenu == cn_Lignes &&
           (c.reseau == nr_BT || c.reseau == nr_HTA) && c.etat != er_Abandonne)
-        cable_controlerCablesSuperposes(erreurs, e, tol[12], fichier, f.plan);
+        cable_controlerCablesSuperposes(erreurs, e, tol[12], f.fichier, f.plan);
     }
-    return erreurs;
   }
 };
 
