@@ -164,6 +164,15 @@ TEST_F(OrdreAccessoires, EndsAlreadyFreeInThePreviousVersion) {
   const host::ModelRef loin = precedent("loin", N::BT, 1.0);
   const host::ModelRef abandonne = precedent("abandonne", N::BTAbandonne, 0.5);
   const host::ModelRef branchement = precedent("branchement", N::Branchement, 0.5);
+  // A previous version whose BT cable level has another id: the cable levels are the file's own.
+  boost::filesystem::create_directories(dossier_ / "renumerote");
+  fx::DesignBuilder autresIds;
+  autresIds.level(L"RéseauBT", 500);
+  pf::definirNiveaux(autresIds, d.nomFichier);
+  pf::CrayonReseau ca(autresIds, 1, d.echelleCadre);
+  for (const Point3d& libre : {libreNouveau, libreMarque})
+    ca.cable(fx::line(libre + Point3d{0.5, 0, 0}, libre + Point3d{5000, 0, 0}), N::BT);
+  const host::ModelRef renumerote = ouvrir(autresIds, L"renumerote/" + d.nomFichier);
 
   Fichier f = preparer(c.fichier, d.nomFichier, 1, {nouveau, cellules[0], cellules[1]});
   struct Cas {
@@ -175,6 +184,7 @@ TEST_F(OrdreAccessoires, EndsAlreadyFreeInThePreviousVersion) {
   const std::vector<Cas> cas = {
       {"a live end 0.5 away, the marker on the other end", vivant, 1, {}},
       {"a live end 0.99 away", juste, 1, {}},
+      {"a live end in a file whose levels are numbered otherwise", renumerote, 1, {}},
       {"the marker on the free end reports at once", vivant, 2, {{2061, marque}}},
       {"no marker reports at once", vivant, 0, {{2061, marque}}},
       {"no previous version", {}, 1, {{2061, nouveau}, {2061, marque}}},
