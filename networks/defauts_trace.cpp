@@ -113,8 +113,8 @@ std::int32_t cable_controlerSommetsConfondus(std::vector<vererreur>& erreurs, do
   return 0;
 }
 
-// Error 2067 on the element, without position, once for each live cable of its network and
-// service-connection flag whose range meets the element's grown by `distance`, that is not
+// Error 2067 on the element, without position, once for each live (not abandoned) cable of its
+// network and service-connection flag whose range meets the element's grown by `distance`, that is not
 // shorter than the element by more than `distance` and shares a stretch of trace with it within
 // `distance` (lengths and distances in UORs). So the shorter of two such cables is reported, or
 // both when their lengths differ by no more than `distance`. Returns 0.
@@ -139,7 +139,11 @@ std::int32_t cable_controlerCablesSuperposes(std::vector<vererreur>& erreurs, co
     verclassement c;
     if (niv_classerElement(&c, host::ElementHandle(id, fichier.modele), fichier.modele, plan.type, plan.masqueTheme) != 0)
       continue;
-    if (c.reseau != element.classement.reseau || c.branchement != element.classement.branchement) continue;
+    // The one-file standard draws abandoned cables on the live cables' levels: the level mask
+    // alone would let them through.
+    if (c.etat == er_Abandonne || c.reseau != element.classement.reseau ||
+        c.branchement != element.classement.branchement)
+      continue;
     const std::optional<host::CurveVector> autre = courbeDe(fichier, id);
     if (!autre || longueur > distance + autre->length()) continue;
     if (stbGeom_raccordExtremites(&*courbe, &*autre, distance) == 0)

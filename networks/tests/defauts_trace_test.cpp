@@ -103,9 +103,13 @@ TEST_F(DefautsTrace, CablesGiveExactlyTheirRows) {
   const Point3d h = origine();
   const host::ElementId surHta = crayon.cable(fx::line(h, h + Point3d{10000, 0, 0}), N::BT);
   const host::ElementId hta = crayon.cable(fx::line(h, h + Point3d{10000, 0, 0}), N::HTA);
+  // A BT cable over an abandoned one, which the one-file standard draws on the same level: none.
+  const Point3d z = origine();
+  const host::ElementId surAbandonne = crayon.cable(fx::line(z, z + Point3d{10000, 0, 0}), N::BT);
+  crayon.cable(fx::line(z, z + Point3d{10000, 0, 0}), N::BTAbandonne);
 
   for (const Cas& k : cas) nouveaux.push_back(k.id);
-  for (host::ElementId id : {chaine, double1, double2, court, long_, surHta, hta}) nouveaux.push_back(id);
+  for (host::ElementId id : {chaine, double1, double2, court, long_, surHta, hta, surAbandonne}) nouveaux.push_back(id);
   Fichier f = preparer(c.fichier, d.nomFichier, 1, nouveaux);
   {
     Point3d fin, debut;
