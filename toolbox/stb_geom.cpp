@@ -5,6 +5,7 @@
 #include <numbers>
 
 #include "host/geometry.h"
+#include "toolbox/stb_symbologie.h"
 
 using host::CurveVector;
 using host::Point3d;
@@ -70,7 +71,25 @@ int stbGeom_discretiserCourbe(std::vector<Point3d>& sortie, const CurveVector* c
                               bool garderDeconnexions) {
   sortie.clear();
   if (!courbe) return kEchec;
-  courbe->addStrokePoints(sortie, tolerance);
+  if (courbe->isPath() && courbe->isValid()) {
+    // Component by component: the host drops a component's first point only when it equals the
+    // previous component's last one exactly, and a chain written with a rounding error at a
+    // joint would stroke to two vertices a hair apart there.
+    std::vector<Point3d> morceau;
+    for (const host::CurvePrimitive& composant : courbe->primitives()) {
+      CurveVector seul(CurveVector::BoundaryType::Open);
+      seul.add(composant);
+      morceau.clear();
+      seul.addStrokePoints(morceau, tolerance);
+      auto premier = morceau.begin();
+      if (!sortie.empty() && !morceau.empty() && !host::isDisconnect(sortie.back()) &&
+          !host::isDisconnect(morceau.front()) && sortie.back().distance(morceau.front()) < fc_epsilon)
+        ++premier;
+      sortie.insert(sortie.end(), premier, morceau.end());
+    }
+  } else {
+    courbe->addStrokePoints(sortie, tolerance);
+  }
   if (!garderDeconnexions) std::erase_if(sortie, [](const Point3d& p) { return host::isDisconnect(p); });
   return 0;
 }

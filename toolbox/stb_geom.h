@@ -34,7 +34,9 @@ int stbGeom_intersectionsCourbes(std::vector<host::Point3d>& sortie, const host:
 
 // The curve stroked into points within the chord tolerance (the list is emptied first). Breaks
 // between disconnected pieces are points whose x is the largest double; they are kept only when
-// `garderDeconnexions` is set. 0, or 0x8000 for a missing curve.
+// `garderDeconnexions` is set. Along a path, a component whose first point lies closer than
+// fc_epsilon to the previous component's last point continues it from that vertex (the point is
+// not repeated). 0, or 0x8000 for a missing curve.
 int stbGeom_discretiserCourbe(std::vector<host::Point3d>& sortie, const host::CurveVector* courbe, double tolerance,
                               bool garderDeconnexions);
 

@@ -93,6 +93,26 @@ TEST(StbGeom, DiscretiserCourbeKeepsBreaksOnlyWhenAsked) {
   EXPECT_TRUE(sortie.empty());
 }
 
+// A chain's joint written with a rounding error is still one vertex; a real gap is not.
+TEST(StbGeom, DiscretiserCourbeJoinsComponentsWithinEpsilon) {
+  struct Cas {
+    const char* pourquoi;
+    double ecart;
+    std::size_t points;
+  };
+  for (const Cas& k : {Cas{"the same point", 0.0, 4u}, Cas{"1e-7 UOR apart", 1e-7, 4u},
+                       Cas{"9e-6 UOR apart, below epsilon", 9e-6, 4u}, Cas{"1e-3 UOR apart", 1e-3, 5u}}) {
+    SCOPED_TRACE(k.pourquoi);
+    CurveVector chaine(BT::Open);
+    chaine.add(CurvePrimitive::line({0, 0, 0}, {10, 0, 0}));
+    chaine.add(CurvePrimitive::lineString({{10 + k.ecart, 0, 0}, {20, 5, 0}, {30, 5, 0}}));
+    std::vector<Point3d> sortie;
+    ASSERT_EQ(stbGeom_discretiserCourbe(sortie, &chaine, 1.0, false), 0);
+    EXPECT_EQ(sortie.size(), k.points);
+    EXPECT_EQ(sortie[1], (Point3d{10, 0, 0})) << "the first component's end is the vertex kept";
+  }
+}
+
 TEST(StbGeom, PointsEspacesAndPlusProchePoint) {
   const CurveVector c = ligne({{0, 0, 0}, {10, 0, 0}, {10, 10, 0}});
   std::vector<Point3d> sortie;
