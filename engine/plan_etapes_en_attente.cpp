@@ -3,8 +3,5 @@
 // each says the calls it will make. Remove a stage from here when it is built.
 #include "engine/plan_etapes.h"
 
-// ctrl_noeudTopoSurLimite on the file set.
-void etape_noeudsSurLimite(std::vector<vererreur>&, verplanfichiers&) {}
-
 // ctrl_topologieCables with the plan record (theme mask 62, its footprint) and the network file.
 void etape_topologieCables(std::vector<vererreur>&, std::vector<verecart>&, vercontexte&, verplaninfo&, verfichier&) {}

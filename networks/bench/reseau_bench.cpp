@@ -8,8 +8,6 @@
 // network dates; the process's peak memory. Each figure's growth is fitted against n log n.
 #include <benchmark/benchmark.h>
 
-#include <sys/resource.h>
-
 #include <cmath>
 #include <map>
 
@@ -23,6 +21,7 @@
 #include "host/fixture/design_builder.h"
 #include "host/model_ref.h"
 #include "host/paths.h"
+#include "networks/bench/mesures_bench.h"
 #include "networks/drapeaux.h"
 #include "networks/groupes_graphiques.h"
 #include "networks/postes.h"
@@ -37,12 +36,6 @@ namespace {
 
 constexpr int kRecherches = 10'000;
 constexpr double kDistance = 1000.0;  // UORs: 1 m
-
-double picMegaoctets() {
-  rusage r{};
-  getrusage(RUSAGE_SELF, &r);
-  return static_cast<double>(r.ru_maxrss) / 1024.0;  // kilobytes on Linux
-}
 
 // One generated electricity file, open for the whole run, with its plan record, its element table
 // (every element examined) and a clip shape over the left half of its blocks.
@@ -94,15 +87,6 @@ const Fichier& fichier(int n) {
 void tailles(benchmark::internal::Benchmark* b) {
   for (const int n : {5'000, 10'000, 20'000, 40'000}) b->Arg(n);
   b->Unit(benchmark::kMillisecond)->Complexity(benchmark::oNLogN);
-}
-
-// Time per element and the peak memory; the complexity is fitted on the element count.
-void compter(benchmark::State& state, int n) {
-  state.SetComplexityN(n);
-  state.counters["elements"] = n;
-  state.counters["per_element"] = benchmark::Counter(
-      static_cast<double>(n), benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
-  state.counters["peak_RSS_MB"] = picMegaoctets();
 }
 
 void BM_LongueursSansClip(benchmark::State& state) {
