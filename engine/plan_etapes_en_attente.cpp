@@ -13,6 +13,3 @@ void etape_noeudsSurLimite(std::vector<vererreur>&, verplanfichiers&) {}
 
 // ctrl_groupesPTRL with the pass number.
 void etape_groupesPTRL(std::vector<vererreur>&, verplanfichiers&, std::int32_t) {}
-
-// ctrl_topologieCables with the plan record (theme mask 62, its footprint) and the network file.
-void etape_topologieCables(std::vector<vererreur>&, std::vector<verecart>&, vercontexte&, verplaninfo&, verfichier&) {}

@@ -1,0 +1,412 @@
+// The cable-topology stage through the per-plan driver, on a delivery folder holding the one-file
+// network plan with its east neighbour and, when wanted, its previous version: the findings of
+// each variant, the neighbours opened in their declared systems, the Temp directory emptied, the
+// delivered and previous files left as they were, and bad input.
+#include "networks/topologie_cables.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <fstream>
+#include <functional>
+#include <optional>
+#include <numbers>
+
+#include "engine/emprise_lecture.h"
+#include "engine/plan_fichier.h"
+#include "networks/passe_reseau.h"
+#include "networks/tests/controles_en_attente.h"
+#include "networks/tests/harnais_dossier_reseau.h"
+#include "networks/tests/harnais_fichier.h"
+#include "toolbox/stb_dgn.h"
+#include "toolbox/stb_proj.h"
+
+namespace {
+
+namespace fx = host::fixture;
+namespace pf = plan_fixture;
+namespace fs = std::filesystem;
+using harnais::Trouve;
+using host::Point3d;
+using N = pf::NatureCable;
+
+const std::wstring kPlan = L"44010450.109";
+const std::wstring kVoisin = L"44020450.109";
+
+std::vector<Trouve> trouves(const verplan& plan) {
+  std::vector<Trouve> t;
+  for (const vererreur& e : plan.erreurs)
+    if (e.code >= 2061 && e.code <= 2067) t.push_back({e.code, e.idElement, e.complement});
+  return t;
+}
+
+class TopologieCables : public harnais::DossierReseau {
+ protected:
+  // Draws into a network plan's file; the ids it records are those the expected rows name.
+  using Dessin = std::function<void(pf::CrayonReseau&, std::vector<host::ElementId>&)>;
+
+  // A point of the one-file plan in metres from its frame origin, in UORs.
+  Point3d ici(double x, double y) const { return pf::uor(description_.origineCadre + Point3d{x, y, 0}); }
+
+  // The network plan with `livre` drawn in, its east neighbour (in C47 unless given) and, when
+  // `origine` is given, its previous version: the clean plan with `origine` drawn in.
+  std::vector<host::ElementId> livrer(const Dessin& livre, const Dessin* origine,
+                                      const pf::VoisinUnique* voisin = nullptr) {
+    std::vector<host::ElementId> ids;
+    pf::PlanUniqueConstruit c = pf::construire(description_);
+    construit_ = c;
+    pf::CrayonReseau crayon(c.fichier, 1, description_.echelleCadre);
+    if (livre) livre(crayon, ids);
+    deposer(c.fichier, this->livre(), kPlan);
+    deposer(voisin ? voisin->construit.fichier : pf::voisinEstUnique(description_, L"C47", L"RGF93.CC47").construit.fichier,
+            this->livre(), kVoisin);
+    if (origine) {
+      pf::PlanUniqueConstruit avant = pf::construire(description_);
+      pf::CrayonReseau crayonAvant(avant.fichier, 1, description_.echelleCadre);
+      std::vector<host::ElementId> idsAvant;
+      if (*origine) (*origine)(crayonAvant, idsAvant);
+      deposer(avant.fichier, this->origine(), kPlan);
+    }
+    return ids;
+  }
+
+  // A small catalogue cell at that point (half sizes 300 UORs).
+  static host::ElementId cellule(pf::CrayonReseau& c, const wchar_t* nom, const Point3d& o) {
+    return c.cellule(nom, o, 300, 300);
+  }
+
+  const pf::PlanUnique description_ = pf::planReseau();
+  pf::PlanUniqueConstruit construit_;
+};
+
+TEST_F(TopologieCables, CleanNetworkPlansGiveNoFinding) {
+  for (const bool precedente : {true, false}) {
+    SCOPED_TRACE(precedente ? "with its previous version" : "all new");
+    SetUp();
+    const Dessin rien;
+    livrer(rien, precedente ? &rien : nullptr);
+    for (const std::int32_t mode : {1, 2}) EXPECT_EQ(trouves(verifier(kPlan, mode)), std::vector<Trouve>{});
+    TearDown();
+  }
+}
+
+// Each variant gives exactly its rows. A turn back is drawn from a point, `longueur` UORs out and
+// back 10 m at `angle` degrees from the way out; 1RNEUD cells hold its ends.
+TEST_F(TopologieCables, VariantsGiveExactlyTheirRows) {
+  const auto aller = [this](pf::CrayonReseau& c, std::vector<host::ElementId>& ids, N nature, double angle,
+                             double longueur, const wchar_t* extremites) {
+    const Point3d a = ici(30, -20);
+    const Point3d b = a + Point3d{longueur, 0, 0};
+    const double t = angle * std::numbers::pi / 180.0;
+    const Point3d retour = b + Point3d{-std::cos(t), std::sin(t), 0} * 10000.0;
+    cellule(c, extremites, a);
+    cellule(c, extremites, retour);
+    ids.push_back(c.cable(fx::lineString({a, b, retour}), nature));
+  };
+  struct Cas {
+    const char* pourquoi;
+    Dessin livre;
+    std::optional<Dessin> origine;  // none: no previous version
+    std::vector<std::pair<std::uint32_t, std::size_t>> lignes;  // code, index of the id drawn
+    bool voisinAbandonne = false;
+  };
+  const std::vector<Cas> cas = {
+      {"a joint left with one BT cable, the other moved onto a cabinet",
+       [&](pf::CrayonReseau& c, auto& ids) {
+         ids.push_back(cellule(c, L"JONBT", ici(40, -20)));
+         cellule(c, L"1RREMA", ici(30, -20));
+         cellule(c, L"1RREMA", ici(50, -20));
+         c.cable(fx::line(ici(30, -20), ici(40, -20)), N::BT);
+         c.cellule(L"COELEC", ici(45, -25), 500, 300);
+         c.cable(fx::line(ici(45, -25) + Point3d{500.5, 0, 0}, ici(50, -20)), N::BT);
+       },
+       Dessin([&](pf::CrayonReseau& c, auto&) {
+         cellule(c, L"JONBT", ici(40, -20));
+         cellule(c, L"1RREMA", ici(30, -20));
+         cellule(c, L"1RREMA", ici(50, -20));
+         c.cable(fx::line(ici(30, -20), ici(40, -20)), N::BT);
+         c.cable(fx::line(ici(40, -20), ici(50, -20)), N::BT);
+       }),
+       {{2062, 0}}},
+      {"a 2RREMA met by BT and HTA: 2063 on the BT only",
+       [&](pf::CrayonReseau& c, auto& ids) {
+         cellule(c, L"2RREMA", ici(40, -20));
+         cellule(c, L"2RNEUD", ici(50, -20));
+         cellule(c, L"1RNEUD", ici(40, -10));
+         c.cable(fx::line(ici(40, -20), ici(50, -20)), N::HTA);
+         ids.push_back(c.cable(fx::line(ici(40, -20), ici(40, -10)), N::BT));
+       },
+       std::nullopt, {{2063, 0}}},
+      {"a loop with both ends on a lone riser: counted twice",
+       [&](pf::CrayonReseau& c, auto& ids) {
+         ids.push_back(cellule(c, L"1RREMA", ici(40, -20)));
+         c.cable(fx::lineString({ici(40, -20), ici(50, -20), ici(50, -15), ici(40, -20)}), N::BT);
+       },
+       Dessin(), {{2062, 0}}},
+      {"a new cable from a cabinet to a free end",
+       [&](pf::CrayonReseau& c, auto& ids) {
+         c.cellule(L"COELEC", ici(40, -20), 500, 300);
+         ids.push_back(c.cable(fx::line(ici(40, -20) + Point3d{500.5, 0, 0}, ici(50, -20)), N::BT));
+       },
+       Dessin(), {{2061, 0}}},
+      {"a fork of three BT cables without cell",
+       [&](pf::CrayonReseau& c, auto& ids) {
+         for (const Point3d& bout : {ici(30, -20), ici(50, -20), ici(40, -10)}) {
+           cellule(c, L"1RNEUD", bout);
+           ids.push_back(c.cable(fx::line(bout, ici(40, -20)), N::BT));
+         }
+       },
+       Dessin(), {{2061, 0}, {2061, 1}, {2061, 2}}},
+      {"a continuation and a class change",
+       [&](pf::CrayonReseau& c, auto&) {
+         cellule(c, L"1RNEUD", ici(30, -20));
+         cellule(c, L"1RNEUD", ici(60, -20));
+         c.cable(fx::line(ici(30, -20), ici(40, -20)), N::BT);
+         c.cable(fx::line(ici(40, -20), ici(50, -20)), N::BT);
+         c.cable(fx::line(ici(50, -20), ici(60, -20)), N::BTClasseC);
+       },
+       Dessin(), {}},
+      {"a new free end within 1.0 of a live end of the previous version",
+       [&](pf::CrayonReseau& c, auto& ids) {
+         cellule(c, L"1RNEUD", ici(30, -20));
+         ids.push_back(c.cable(fx::line(ici(30, -20), ici(40, -20) + Point3d{0.5, 0, 0}), N::BT));
+       },
+       Dessin([&](pf::CrayonReseau& c, auto&) { c.cable(fx::line(ici(40, -20), ici(50, -20)), N::BT); }), {}},
+      {"the same without the previous version",
+       [&](pf::CrayonReseau& c, auto& ids) {
+         cellule(c, L"1RNEUD", ici(30, -20));
+         ids.push_back(c.cable(fx::line(ici(30, -20), ici(40, -20) + Point3d{0.5, 0, 0}), N::BT));
+       },
+       std::nullopt, {{2061, 0}}},
+      {"a cable deleted between two unchanged ones: their freed ends",
+       [&](pf::CrayonReseau& c, auto& ids) {
+         cellule(c, L"1RNEUD", ici(30, -20));
+         cellule(c, L"1RNEUD", ici(60, -20));
+         ids.push_back(c.cable(fx::line(ici(30, -20), ici(40, -20)), N::BT));
+         ids.push_back(c.cable(fx::line(ici(50, -20), ici(60, -20)), N::BT));
+       },
+       Dessin([&](pf::CrayonReseau& c, auto&) {
+         cellule(c, L"1RNEUD", ici(30, -20));
+         cellule(c, L"1RNEUD", ici(60, -20));
+         c.cable(fx::line(ici(30, -20), ici(40, -20)), N::BT);
+         c.cable(fx::line(ici(50, -20), ici(60, -20)), N::BT);
+         c.cable(fx::line(ici(40, -20), ici(50, -20)), N::BT);
+       }),
+       {{2061, 0}, {2061, 1}}},
+      {"a border cable onto the neighbour's abandoned end", Dessin(), std::nullopt, {}, true},
+      {"turn back at 20 degrees",
+       [&](pf::CrayonReseau& c, auto& ids) { aller(c, ids, N::BT, 20, 10000, L"1RNEUD"); }, Dessin(), {{2064, 0}}},
+      {"turn back at 29.9 degrees",
+       [&](pf::CrayonReseau& c, auto& ids) { aller(c, ids, N::BT, 29.9, 10000, L"1RNEUD"); }, Dessin(), {{2064, 0}}},
+      {"turn back at 30.1 degrees",
+       [&](pf::CrayonReseau& c, auto& ids) { aller(c, ids, N::BT, 30.1, 10000, L"1RNEUD"); }, Dessin(), {}},
+      {"turn back after a 1.9 UOR leg: only its vertex too near the first point",
+       [&](pf::CrayonReseau& c, auto& ids) { aller(c, ids, N::BT, 20, 1.9, L"1RNEUD"); }, Dessin(), {{2066, 0}}},
+      {"vertices 0.5 UOR apart, the last segment 1.5 UOR long",
+       [&](pf::CrayonReseau& c, auto& ids) {
+         cellule(c, L"1RNEUD", ici(30, -20));
+         cellule(c, L"1RNEUD", ici(40, -20) + Point3d{1.5, 0, 0});
+         const Point3d b = ici(35, -20);
+         ids.push_back(c.cable(fx::lineString({ici(30, -20), b, b + Point3d{0.5, 0, 0}, b + Point3d{1.0, 0, 0},
+                                               ici(40, -20), ici(40, -20) + Point3d{1.5, 0, 0}}),
+                               N::BT));
+       },
+       Dessin(), {{2066, 0}, {2066, 0}}},
+      {"a BT cable doubled between two joints; a BT cable over an HTA one",
+       [&](pf::CrayonReseau& c, auto& ids) {
+         cellule(c, L"JONBT", ici(30, -20));
+         cellule(c, L"JONBT", ici(40, -20));
+         ids.push_back(c.cable(fx::line(ici(30, -20), ici(40, -20)), N::BT));
+         ids.push_back(c.cable(fx::line(ici(30, -20), ici(40, -20)), N::BT));
+         cellule(c, L"2RNEUD", ici(30, -25));
+         cellule(c, L"2RNEUD", ici(60, -25));
+         c.cable(fx::line(ici(30, -25), ici(60, -25)), N::HTA);
+         cellule(c, L"1RNEUD", ici(40, -25));
+         cellule(c, L"1RNEUD", ici(50, -25));
+         c.cable(fx::line(ici(40, -25), ici(50, -25)), N::BT);
+       },
+       Dessin(), {{2067, 0}, {2067, 1}}},
+      {"an abandoned cable turning back between two cabinets",
+       [&](pf::CrayonReseau& c, auto& ids) { aller(c, ids, N::BTAbandonne, 20, 10000, L"COELEC"); }, Dessin(),
+       {{2064, 0}}},
+  };
+  for (const Cas& k : cas) {
+    SCOPED_TRACE(k.pourquoi);
+    SetUp();
+    std::optional<pf::VoisinUnique> voisin;
+    if (k.voisinAbandonne) {
+      voisin = pf::voisinEstUnique(description_, L"C47", L"RGF93.CC47");
+      pf::abandonnerContinuation(*voisin, 1);
+    }
+    const std::vector<host::ElementId> ids =
+        livrer(k.livre, k.origine ? &*k.origine : nullptr, voisin ? &*voisin : nullptr);
+    std::vector<Trouve> attendu;
+    for (const auto& [code, i] : k.lignes) attendu.push_back({code, ids.at(i), L""});
+    if (k.voisinAbandonne) attendu.push_back({2061, construit_.reseau.bordure[1], L""});
+    const std::vector<Trouve> obtenu = trouves(verifier(kPlan));
+    if (!kControlesCablesEnAttente) {
+      EXPECT_EQ(obtenu, attendu);
+    }
+    TearDown();
+  }
+  if (kControlesCablesEnAttente) GTEST_SKIP() << "the cable checks report nothing yet";
+}
+
+// The neighbour opened in its declared system: its own file when the plan's projection or its
+// carried system says so; else a copy in Temp (given its write bit) carrying it, whose cables the
+// plan's border ends then meet; never the plan itself, each neighbour once.
+TEST_F(TopologieCables, NeighboursOpenedInTheirDeclaredSystem) {
+  const struct {
+    const char* pourquoi;
+    const wchar_t* projection;
+    const wchar_t* systeme;
+    bool lectureSeule;
+    bool copie;
+  } cas[] = {
+      {"the plan's projection", L"C47", L"RGF93.CC47", false, false},
+      {"Lambert 93 carrying its system", L"L93", L"IGN-RGF93", false, false},
+      {"Lambert 93 carrying the plan's system, read-only", L"L93", L"RGF93.CC47", true, true},
+      {"Lambert 93 carrying none", L"L93", L"", false, true},
+  };
+  for (const auto& k : cas) {
+    SCOPED_TRACE(k.pourquoi);
+    SetUp();
+    const pf::VoisinUnique voisin = pf::voisinEstUnique(description_, k.projection, k.systeme);
+    livrer(Dessin(), nullptr, &voisin);
+    if (k.lectureSeule)
+      fs::permissions(livre() / kVoisin, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                      fs::perm_options::remove);
+    initialiser();
+    verplaninfo plan = contexte_.planInfos.at(static_cast<std::size_t>(dossier_chercherPlan(kPlan, contexte_.planInfos)));
+    std::vector<veremprise> emprises;
+    ASSERT_EQ(emprise_chargerFichier(emprises, contexte_.fichierEmprises, {}, {kPlan}), 0);
+    ASSERT_EQ(emprises.size(), 1u);
+    plan.emprise = emprises.front();
+    plan.masqueTheme = plan.masqueReseau = 62;
+
+    std::vector<host::ModelRef> voisins;
+    cable_ouvrirPlansVoisins(voisins, plan, contexte_);
+    ASSERT_EQ(voisins.size(), 1u);
+    std::wstring fichier;
+    stbDgn_nomFichier(fichier, voisins[0]);
+    EXPECT_EQ(fs::path(host::paths::toNative(fichier).string()).parent_path().filename(), k.copie ? "Temp" : "Livre");
+    std::wstring systeme;
+    EXPECT_EQ(stbProj_nomSysteme(systeme, voisins[0], L""), k.copie ? L"IGN-RGF93" : k.systeme);
+
+    // The border ends continue in it.
+    ASSERT_EQ(plan_ouvrir(plan), 0u);
+    verreseau reseau;
+    reseau.catalogueV2 = cable_listeAccessoires(1);
+    reseau.catalogueV3 = cable_listeAccessoires(2);
+    drap_verifierDrapeaux(reseau, voisins, plan);
+    std::size_t traverses = 0;
+    for (const vernoeud& n : reseau.noeuds) traverses += n.traverse;
+    EXPECT_EQ(traverses, construit_.reseau.bordure.size());
+    stbDgn_fermerFichier(plan.modeleTheme);
+    for (host::ModelRef m : voisins) stbDgn_fermerFichier(m);
+    cable_viderTemp(contexte_);
+    EXPECT_EQ(nomsTemp(), std::set<std::string>{"Emprises.dgn"});
+    TearDown();
+  }
+}
+
+TEST_F(TopologieCables, NoNeighbourWithoutFootprintOrWhereNothingCanBeOpened) {
+  livrer(Dessin(), nullptr, nullptr);
+  initialiser();
+  verplaninfo plan = contexte_.planInfos.at(static_cast<std::size_t>(dossier_chercherPlan(kPlan, contexte_.planInfos)));
+  std::vector<veremprise> emprises;
+  ASSERT_EQ(emprise_chargerFichier(emprises, contexte_.fichierEmprises, {}, {kPlan}), 0);
+  std::vector<host::ModelRef> voisins{host::ModelRef{}};
+  cable_ouvrirPlansVoisins(voisins, plan, contexte_);
+  EXPECT_TRUE(voisins.empty()) << "no footprint shape id";
+
+  plan.emprise = emprises.at(0);
+  vercontexte sansEmprises = contexte_;
+  sansEmprises.fichierEmprises = chemin(temp() / "Absent.dgn");
+  cable_ouvrirPlansVoisins(voisins, plan, sansEmprises);
+  EXPECT_TRUE(voisins.empty()) << "no footprint drawing";
+
+  // A neighbour that is no design file any more.
+  {
+    std::ofstream(livre() / kVoisin) << "pas un dessin";
+  }
+  cable_ouvrirPlansVoisins(voisins, plan, contexte_);
+  EXPECT_TRUE(voisins.empty());
+  EXPECT_EQ(host::openWorkFileCount(), 0u);
+}
+
+// A neighbour to be copied, with Temp missing, a file, or no path: nothing is copied anywhere and
+// the neighbour is left out; nothing is deleted either.
+TEST_F(TopologieCables, NoCopyOutsideTemp) {
+  const pf::VoisinUnique voisin = pf::voisinEstUnique(description_, L"L93", L"");
+  livrer(Dessin(), nullptr, &voisin);
+  initialiser();
+  verplaninfo plan = contexte_.planInfos.at(static_cast<std::size_t>(dossier_chercherPlan(kPlan, contexte_.planInfos)));
+  std::vector<veremprise> emprises;
+  ASSERT_EQ(emprise_chargerFichier(emprises, contexte_.fichierEmprises, {}, {kPlan}), 0);
+  plan.emprise = emprises.at(0);
+  {
+    std::ofstream(livraison_ / "Fichier") << "un fichier";
+  }
+  const pf::Empreintes avant = pf::empreintes({racine_});
+  const std::wstring dossiers[] = {chemin(livraison_ / "Absent") + L"/", chemin(livraison_ / "Fichier"), L""};
+  for (const std::wstring& t : dossiers) {
+    vercontexte c = contexte_;
+    c.repTemp = t;
+    std::vector<host::ModelRef> voisins;
+    cable_ouvrirPlansVoisins(voisins, plan, c);
+    EXPECT_TRUE(voisins.empty());
+    cable_viderTemp(c);
+  }
+  EXPECT_TRUE(pf::empreintes({racine_}) == avant);
+  EXPECT_FALSE(fs::exists(fs::current_path() / kVoisin));
+}
+
+// Temp keeps the footprint drawing however its name is spelt, and loses every other file,
+// names without a dot included.
+TEST_F(TopologieCables, TempKeepsOnlyTheFootprintDrawing) {
+  livrer(Dessin(), nullptr, nullptr);
+  initialiser();
+  for (const char* nom : {"NOTES", "x.tmp", "44020450.109"}) std::ofstream(temp() / nom) << "provisoire";
+  fs::copy_file(temp() / "Emprises.dgn", temp() / "EMPRISES.DGN");
+  vercontexte c = contexte_;
+  cable_viderTemp(c);
+  EXPECT_EQ(nomsTemp(), (std::set<std::string>{"EMPRISES.DGN", "Emprises.dgn"}));
+
+  // The footprint path spelt otherwise than the listing gives it.
+  fs::remove(temp() / "EMPRISES.DGN");
+  fs::rename(temp() / "Emprises.dgn", temp() / "Dessin.dgn");
+  std::ofstream(temp() / "NOTES") << "provisoire";
+  c.fichierEmprises = chemin(livraison_) + L"/./TEMP/dessin.DGN";
+  cable_viderTemp(c);
+  EXPECT_EQ(nomsTemp(), std::set<std::string>{"Dessin.dgn"});
+}
+
+// Through the driver: Temp's leftovers go, the footprint drawing stays; a previous version that
+// is no design file or is read-only, and a previous version that had an inset the plan lost.
+TEST_F(TopologieCables, StageCleansTempAndCopesWithBadPreviousVersions) {
+  const Dessin rien;
+  {
+    livrer(rien, &rien);
+    initialiser();
+    for (const char* nom : {"NOTES", "x.tmp"}) std::ofstream(temp() / nom) << "provisoire";
+    verifier(kPlan);
+  }
+  TearDown();
+  SetUp();
+  {
+    livrer(rien, nullptr);
+    std::ofstream(origine() / kPlan) << "pas un dessin";
+    EXPECT_EQ(trouves(verifier(kPlan)), std::vector<Trouve>{});
+  }
+  TearDown();
+  SetUp();
+  {
+    livrer(rien, &rien);
+    fs::permissions(origine() / kPlan, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
+    EXPECT_EQ(trouves(verifier(kPlan, 2)), std::vector<Trouve>{});
+  }
+}
+
+}  // namespace
