@@ -165,6 +165,32 @@ TEST_F(Association, DeletedElementsMarkTheirUnchangedNeighbours) {
   EXPECT_EQ(marque(r.fichier, bas), (Marque{3, 1}));
 }
 
+// Records naming ids that no table or graph holds, ids 0, duplicates, a deleted cell where the
+// previous graph has no node, and a previous model that cannot read the pieces: nothing marked.
+TEST_F(Association, BadRecordsMarkNothing) {
+  harnais::FichierReseau f;
+  pf::CrayonReseau c(f.b, 2, 1.0);
+  const auto a = c.cable(fx::line(p(0), p(10000)), N::BT);
+  const auto b = c.cable(fx::line(p(10000), p(20000)), N::BT);
+  Reseau r = construire(f);
+  verreseau precedent;
+  precedent.catalogueV3 = cable_listeAccessoires(2);
+  drap_verifierDrapeaux(precedent, {}, f.ouvrir());  // the same drawing as the previous version
+  harnais::FichierReseau vide(2, L"VIDE");
+  std::vector<verecart> ecarts = {ecart(2, kLigne, 999999, 0), ecart(2, kLigne, 0, 0),    ecart(3, kLigne, 0, 0),
+                                  ecart(3, kLigne, 0, 999999), ecart(3, 2, 0, 999999),    ecart(1, kLigne, a, 0),
+                                  ecart(1, kLigne, b, 0),      ecart(1, kLigne, 0, a),    ecart(1, kLigne, b, b)};
+  ecarts[4].position = p(50000);
+  // Deleted between unchanged records of ids no table holds, read in a model without them.
+  ecarts.push_back(ecart(3, kLigne, 0, a));
+  ecarts.push_back(ecart(3, kLigne, 0, a));
+  cable_associerExtremites(r.fichier, ecarts, r.reseau, precedent, vide.modele());
+  EXPECT_EQ(marque(r.fichier, a), (Marque{1, 0}));
+  EXPECT_EQ(marque(r.fichier, b), (Marque{1, 0}));
+  cable_associerExtremites(r.fichier, ecarts, r.reseau, precedent, f.modele());
+  EXPECT_EQ(marque(r.fichier, b), (Marque{3, 1})) << "read where the pieces are, the deleted cable marks";
+}
+
 // The network pass gives the same graph run twice, and clears a graph built from another file.
 TEST_F(Association, NetworkPassRebuildsFromEmpty) {
   harnais::FichierReseau f;
