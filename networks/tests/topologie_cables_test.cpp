@@ -13,11 +13,14 @@
 #include <numbers>
 
 #include "engine/emprise_lecture.h"
+#include "engine/encart.h"
 #include "engine/plan_fichier.h"
 #include "networks/passe_reseau.h"
 #include "networks/tests/controles_en_attente.h"
 #include "networks/tests/harnais_dossier_reseau.h"
 #include "networks/tests/harnais_fichier.h"
+#include "standard/element_table.h"
+#include "standard/niv_reseaux.h"
 #include "toolbox/stb_dgn.h"
 #include "toolbox/stb_proj.h"
 
@@ -73,6 +76,17 @@ class TopologieCables : public harnais::DossierReseau {
   // A small catalogue cell at that point (half sizes 300 UORs).
   static host::ElementId cellule(pf::CrayonReseau& c, const wchar_t* nom, const Point3d& o) {
     return c.cellule(nom, o, 300, 300);
+  }
+
+  // The plan's record in the folder's, with its footprint read from the footprint drawing.
+  verplaninfo planDuDossier() {
+    verplaninfo plan = contexte_.planInfos.at(static_cast<std::size_t>(dossier_chercherPlan(kPlan, contexte_.planInfos)));
+    std::vector<veremprise> emprises;
+    EXPECT_EQ(emprise_chargerFichier(emprises, contexte_.fichierEmprises, {}, {kPlan}), 0);
+    EXPECT_EQ(emprises.size(), 1u);
+    if (!emprises.empty()) plan.emprise = emprises.front();
+    plan.masqueTheme = plan.masqueReseau = 62;
+    return plan;
   }
 
   const pf::PlanUnique description_ = pf::planReseau();
@@ -277,12 +291,7 @@ TEST_F(TopologieCables, NeighboursOpenedInTheirDeclaredSystem) {
       fs::permissions(livre() / kVoisin, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                       fs::perm_options::remove);
     initialiser();
-    verplaninfo plan = contexte_.planInfos.at(static_cast<std::size_t>(dossier_chercherPlan(kPlan, contexte_.planInfos)));
-    std::vector<veremprise> emprises;
-    ASSERT_EQ(emprise_chargerFichier(emprises, contexte_.fichierEmprises, {}, {kPlan}), 0);
-    ASSERT_EQ(emprises.size(), 1u);
-    plan.emprise = emprises.front();
-    plan.masqueTheme = plan.masqueReseau = 62;
+    verplaninfo plan = planDuDossier();
 
     std::vector<host::ModelRef> voisins;
     cable_ouvrirPlansVoisins(voisins, plan, contexte_);
@@ -313,14 +322,14 @@ TEST_F(TopologieCables, NeighboursOpenedInTheirDeclaredSystem) {
 TEST_F(TopologieCables, NoNeighbourWithoutFootprintOrWhereNothingCanBeOpened) {
   livrer(Dessin(), nullptr, nullptr);
   initialiser();
-  verplaninfo plan = contexte_.planInfos.at(static_cast<std::size_t>(dossier_chercherPlan(kPlan, contexte_.planInfos)));
-  std::vector<veremprise> emprises;
-  ASSERT_EQ(emprise_chargerFichier(emprises, contexte_.fichierEmprises, {}, {kPlan}), 0);
+  verplaninfo plan = planDuDossier();
+  const std::uint64_t forme = plan.emprise.idForme;
+  plan.emprise.idForme = 0;
   std::vector<host::ModelRef> voisins{host::ModelRef{}};
   cable_ouvrirPlansVoisins(voisins, plan, contexte_);
   EXPECT_TRUE(voisins.empty()) << "no footprint shape id";
 
-  plan.emprise = emprises.at(0);
+  plan.emprise.idForme = forme;
   vercontexte sansEmprises = contexte_;
   sansEmprises.fichierEmprises = chemin(temp() / "Absent.dgn");
   cable_ouvrirPlansVoisins(voisins, plan, sansEmprises);
@@ -341,10 +350,7 @@ TEST_F(TopologieCables, NoCopyOutsideTemp) {
   const pf::VoisinUnique voisin = pf::voisinEstUnique(description_, L"L93", L"");
   livrer(Dessin(), nullptr, &voisin);
   initialiser();
-  verplaninfo plan = contexte_.planInfos.at(static_cast<std::size_t>(dossier_chercherPlan(kPlan, contexte_.planInfos)));
-  std::vector<veremprise> emprises;
-  ASSERT_EQ(emprise_chargerFichier(emprises, contexte_.fichierEmprises, {}, {kPlan}), 0);
-  plan.emprise = emprises.at(0);
+  const verplaninfo plan = planDuDossier();
   {
     std::ofstream(livraison_ / "Fichier") << "un fichier";
   }
@@ -406,6 +412,122 @@ TEST_F(TopologieCables, StageCleansTempAndCopesWithBadPreviousVersions) {
     fs::permissions(origine() / kPlan, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                     fs::perm_options::remove);
     EXPECT_EQ(trouves(verifier(kPlan, 2)), std::vector<Trouve>{});
+  }
+}
+
+}  // namespace
+
+namespace {
+
+// No network file, no folders: the stage returns 0 and writes, opens and deletes nothing.
+TEST_F(TopologieCables, StageWithoutNetworkFileNorFolders) {
+  std::ofstream(racine_ / "garde.txt") << "reste";
+  const pf::Empreintes avant = pf::empreintes({racine_});
+  for (const std::wstring& dossier : {std::wstring(), chemin(racine_ / "Absent") + L"/", chemin(racine_ / "garde.txt")}) {
+    vercontexte c;
+    c.repOrigine = c.repTemp = dossier;
+    c.fichierEmprises = dossier + L"Emprises.dgn";
+    verplaninfo plan;
+    plan.type = 1;
+    plan.masqueTheme = plan.masqueReseau = 62;
+    plan.emprise.idForme = 12;
+    verfichier fichier;
+    fichier.nomFichier = kPlan;
+    fichier.signatureValide = true;
+    std::vector<vererreur> erreurs;
+    EXPECT_EQ(ctrl_topologieCables(erreurs, {}, c, plan, fichier), 0);
+    EXPECT_TRUE(erreurs.empty());
+  }
+  EXPECT_TRUE(pf::empreintes({racine_}) == avant);
+  EXPECT_EQ(host::openWorkFileCount(), 0u);
+}
+
+}  // namespace
+
+namespace {
+
+// The stage called as the driver calls it, on a network file and its previous version in Origine:
+// a cable deleted between two unchanged ones marks both at their freed ends; when the previous
+// version drew that cable inside an inset the delivered plan no longer has, its graph leaves the
+// cable out and nothing is marked. The previous file is closed again.
+TEST_F(TopologieCables, StageMatchesAgainstThePreviousVersionInOrigine) {
+  for (const bool encart : {false, true}) {
+    SCOPED_TRACE(encart ? "inside an inset of the previous version" : "no inset");
+    auto dessiner = [&](bool precedente) {
+      fx::DesignBuilder b;
+      pf::definirNiveaux(b, kPlan);
+      pf::CrayonReseau c(b, 1, 2.0);
+      const Point3d o{1355000000, 6234000000, 0};
+      auto x = [&](double metres) { return o + Point3d{metres * 1000, 0, 0}; };
+      cellule(c, L"1RNEUD", x(0));
+      cellule(c, L"1RNEUD", x(30));
+      c.cable(fx::line(x(0), x(10)), N::BT);
+      c.cable(fx::line(x(20), x(30)), N::BT);
+      if (precedente) {
+        c.cable(fx::line(x(10), x(20)), N::BT);
+        if (encart)
+          b.add(fx::shape({x(12) + Point3d{0, -2000, 0}, x(18) + Point3d{0, -2000, 0}, x(18) + Point3d{0, 2000, 0},
+                           x(12) + Point3d{0, 2000, 0}})
+                    .level(b.level(L"Cart+habillage"))
+                    .colour(0)
+                    .weight(0));
+      }
+      return b;
+    };
+    deposer(dessiner(false), livre(), kPlan);
+    deposer(dessiner(true), origine(), kPlan);
+    fs::create_directories(temp());
+    host::ModelRef modele;
+    ASSERT_EQ(host::openWorkFile(&modele, nullptr, nullptr, chemin(livre() / kPlan), L"", true), host::kSuccess);
+    verfichier fichier;
+    fichier.existe = true;
+    fichier.chemin = chemin(livre() / kPlan);
+    fichier.nomFichier = kPlan;
+    fichier.role = rolePlanUnique;
+    fichier.modele = modele;
+    fichier.signatureValide = true;
+    element_construireTable(fichier);
+    verplaninfo plan;
+    plan.type = 1;
+    plan.masqueTheme = plan.masqueReseau = 62;
+    plan.chemin = fichier.chemin;
+    plan.modelePrincipal = plan.modeleTheme = modele;
+    encart_collecter(plan);
+    ASSERT_TRUE(plan.encarts.empty());
+    // The three cables: the third one (deleted) has the next id in the previous file.
+    std::vector<host::ElementId> cables;
+    for (const verelement& e : fichier.elements)
+      if (e.classement.contenu == cn_Lignes) cables.push_back(e.idElement);
+    ASSERT_EQ(cables.size(), 2u);
+    std::vector<verecart> ecarts;
+    for (const host::ElementId id : cables) {
+      verecart r;
+      r.fichier = kPlan;
+      r.statut = 1;
+      r.type = host::ElementType::Line;
+      r.idLivre = r.idOrigine = id;
+      ecarts.push_back(r);
+    }
+    verecart supprime = ecarts.back();
+    supprime.statut = 3;
+    supprime.idLivre = 0;
+    supprime.idOrigine = cables.back() + 1;
+    ecarts.push_back(supprime);
+    vercontexte c;
+    c.repOrigine = chemin(origine()) + L"/";
+    c.repTemp = chemin(temp()) + L"/";
+    std::vector<vererreur> erreurs;
+    ctrl_topologieCables(erreurs, ecarts, c, plan, fichier);
+    EXPECT_EQ(host::openWorkFileCount(), 1u) << "the previous version is closed";
+    const std::uint32_t attendu[2][2] = {{encart ? 1u : 3u, encart ? 0u : 2u}, {encart ? 1u : 3u, encart ? 0u : 1u}};
+    for (std::size_t k = 0; k < 2; ++k) {
+      const verelement& e = fichier.elements[static_cast<std::size_t>(element_rechercherParId(fichier.elements, cables[k]))];
+      EXPECT_EQ(e.etatControle, attendu[k][0]) << k;
+      EXPECT_EQ(e.marqueExtremite, attendu[k][1]) << k;
+    }
+    host::closeWorkFile(modele);
+    TearDown();
+    SetUp();
   }
 }
 
