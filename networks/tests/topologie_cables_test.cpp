@@ -532,3 +532,44 @@ TEST_F(TopologieCables, StageMatchesAgainstThePreviousVersionInOrigine) {
 }
 
 }  // namespace
+
+namespace {
+
+// The clean three-file network plan with its east grid cell, with and without its previous
+// version; then, in mode 2, its background file alone changed: a new line of the FP2 file that
+// bears the id of an EL2 cable, which the matching of the EL2 file passes over.
+TEST_F(TopologieCables, CleanThreeFilePlanAndAChangeOfItsBackgroundAlone) {
+  const pf::PlanTroisFichiers p = pf::planTroisFichiersReseau();
+  pf::PlanTroisFichiersConstruit c = pf::construire(p);
+  const pf::VoisinTroisFichiers voisin = pf::voisinEstTroisFichiers(p);
+  ASSERT_FALSE(pf::enregistrer(voisin.construit, voisin.plan.nom, chemin(livre())).fp2.empty());
+  ASSERT_FALSE(pf::enregistrer(c, p.nom, chemin(livre())).fp2.empty());
+  EXPECT_EQ(trouves(verifier(p.nom)), std::vector<Trouve>{}) << "all new";
+
+  ASSERT_FALSE(pf::enregistrer(c, p.nom, chemin(origine())).fp2.empty());
+  contexte_ = vercontexte{};
+  EXPECT_EQ(trouves(verifier(p.nom)), std::vector<Trouve>{}) << "unchanged";
+
+  // A new line of the FP2 file under the id of an EL2 cable that the FP2 file does not use.
+  host::ElementId homonyme = 0;
+  for (const host::ElementId id : c.reseau.cables)
+    if (!c.fp2.file().models.front().find(id) && homonyme == 0) homonyme = id;
+  ASSERT_NE(homonyme, 0u) << "every EL2 cable id is taken in the FP2 file";
+  c.fp2.file().setNextElementId(homonyme);
+  const Point3d bas = pf::uor(p.contour.front());
+  ASSERT_EQ(c.fp2.add(fx::line(bas + Point3d{10000, 10000, 0}, bas + Point3d{20000, 10000, 0})
+                          .level(*c.fp2.file().levelId(L"Topo2B\u00e2tis"))
+                          .colour(14)
+                          .weight(4)),
+            homonyme);
+  ASSERT_FALSE(pf::enregistrer(c, p.nom, chemin(livre())).fp2.empty());
+  contexte_ = vercontexte{};
+  dossier_ = verdossier{};
+  const verplan plan = verifier(p.nom, 2);
+  EXPECT_EQ(trouves(plan), std::vector<Trouve>{});
+  EXPECT_TRUE(std::any_of(plan.ecarts.begin(), plan.ecarts.end(), [&](const verecart& e) {
+    return e.statut == 2 && e.idLivre == homonyme && e.role == 2;
+  })) << "the FP2 line is new";
+}
+
+}  // namespace
