@@ -12,7 +12,9 @@
 #include <optional>
 #include <numbers>
 
+#include "engine/emprise_dessin.h"
 #include "engine/emprise_lecture.h"
+#include "engine/emprise_polygone.h"
 #include "engine/encart.h"
 #include "engine/plan_fichier.h"
 #include "networks/passe_reseau.h"
@@ -570,6 +572,35 @@ TEST_F(TopologieCables, CleanThreeFilePlanAndAChangeOfItsBackgroundAlone) {
   EXPECT_TRUE(std::any_of(plan.ecarts.begin(), plan.ecarts.end(), [&](const verecart& e) {
     return e.statut == 2 && e.idLivre == homonyme && e.role == 2;
   })) << "the FP2 line is new";
+}
+
+}  // namespace
+
+namespace {
+
+// The neighbour under two footprints of its label (and the plan's own footprint in the zone):
+// opened once, and never the plan itself.
+TEST_F(TopologieCables, EachNeighbourOnceAndNeverThePlan) {
+  livrer(Dessin(), nullptr, nullptr);
+  initialiser();
+  const verplaninfo& voisin =
+      contexte_.planInfos.at(static_cast<std::size_t>(dossier_chercherPlan(kVoisin, contexte_.planInfos)));
+  std::vector<Point3d> polygone;
+  ASSERT_EQ(emprise_calculerPolygone(polygone, voisin.chemin), 0u);
+  host::ModelRef dessin;
+  ASSERT_EQ(host::openWorkFile(&dessin, nullptr, nullptr, contexte_.fichierEmprises, L"", false), host::kSuccess);
+  std::vector<veremprise> emprises;
+  EXPECT_EQ(emprise_creer(emprises, versymbologie{}, versymbologie{}, polygone, voisin, dessin), 0);
+  host::closeWorkFile(dessin);
+  ASSERT_EQ(emprise_chargerFichier(emprises, contexte_.fichierEmprises, {}, {kVoisin}), 0);
+  ASSERT_EQ(emprises.size(), 2u) << "two footprints of the neighbour's label";
+
+  std::vector<host::ModelRef> voisins;
+  cable_ouvrirPlansVoisins(voisins, planDuDossier(), contexte_);
+  ASSERT_EQ(voisins.size(), 1u);
+  std::wstring fichier;
+  EXPECT_EQ(fs::path(host::paths::toNative(stbDgn_nomFichier(fichier, voisins[0])).string()).filename(), "44020450.109");
+  for (host::ModelRef m : voisins) stbDgn_fermerFichier(m);
 }
 
 }  // namespace
