@@ -1,9 +1,6 @@
 #pragma once
 // The stages of a plan's verification that the driver calls and whose checks live elsewhere:
-// each is one call at its place in the driver's order. A stage whose checks are not built yet is
-// defined in plan_etapes_en_attente.cpp, the one list of such stages: there it passes over the
-// plan, adding no finding, setting no status and giving 0 (nothing to stop on). A stage leaves
-// that file when its checks land.
+// each is one call at its place in the driver's order.
 #include <cstdint>
 #include <string>
 #include <utility>

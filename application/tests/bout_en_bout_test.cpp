@@ -118,7 +118,7 @@ TEST_F(BoutEnBout, OpenVerifyRecordCodesReopenShowAndDetach) {
 
   // 2. Every plan verified in one request: the rows are refreshed with the library's results.
   const std::vector<std::string> verifies = {
-      " OK | 44010450.109 | 0 | 0 | 0",
+      " NOK | 44010450.109 | 1 | 2 | 0",  // a new BT cable to a free end
       " NOK | 44010451.109 | 1 | 0 | 0",                // 3D file
       " NOK | 44010452.109 | 1 | 0 | 0",                // units
       " OK | QRL-47-00193-01246-03-D-19 | 0 | 7 | 0",   // no previous version: FP2 and EL2 cells new
@@ -196,7 +196,7 @@ TEST_F(BoutEnBout, LevelAuditRunsOnEveryPlanAndTheWorkingDrawingStays) {
 
   const std::vector<std::string> lignes = lignesBilan(e[2]);
   ASSERT_EQ(lignes.size(), 9u) << e[2];
-  EXPECT_EQ(lignes[0], " NOK | 44010450.109 | 1 | 0 | 0");
+  EXPECT_EQ(lignes[0], " NOK | 44010450.109 | 2 | 2 | 0");
   EXPECT_EQ(lignes[5], " OK | QRL-47-00193-01246-03-D-24 | 0 | 0 | 0");
   const fs::path rapport = host::paths::toNative(demo.livraison) / "Rapport";
   EXPECT_THAT(lire(rapport / "Erreur" / "44010450.109_Erreurs.csv"), HasSubstr(";2013;"));

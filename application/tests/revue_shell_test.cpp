@@ -164,23 +164,25 @@ TEST_F(RevueShell, ErrorsDialogLocateCommandAndDescriptionDialogOnAReviewedFolde
   EXPECT_THAT(e[7], HasSubstr(" id 4294967297\n"));
 
   // 8. The summary's compare button compares the one-file plan with its previous version and
-  // opens the description: its whole content is new, and one building was removed since. Both
-  // versions are attached.
+  // opens the description: its whole content and a cabinet with its cable are new, and one
+  // building was removed since. Both versions are attached.
   EXPECT_THAT(e[8], HasSubstr("Dialogue 4 \u00ab Description de la comparaison \u00bb"));
   EXPECT_THAT(e[8], HasSubstr("\u00ab Plan \u00bb = \u00ab 44010450.109 \u00bb"));
-  EXPECT_THAT(e[8], HasSubstr("| Statut | Description (7) |\n    0 | Ajout | Limite [Lin\u00e9aire] | [0]\n"
+  EXPECT_THAT(e[8], HasSubstr("| Statut | Description (9) |\n    0 | Ajout | Limite [Lin\u00e9aire] | [0]\n"
                               "    1 | Ajout | B\u00e2ti [Polygone] | [1]\n"));
   EXPECT_THAT(e[8], HasSubstr("    3 | Ajout | Route [Lin\u00e9aire] | [3]\n"));
-  EXPECT_THAT(e[8], HasSubstr("    5 | Ajout | Limite [Lin\u00e9aire] | [5]\n    6 | Suppression | B\u00e2ti [Polygone] | [6]\n"));
+  EXPECT_THAT(e[8], HasSubstr("    4 | Ajout | Coffret \u00e9lectrique [Cellule] | [4]\n"
+                              "    5 | Ajout | C\u00e2ble BT Classe A [Lin\u00e9aire] | [5]\n"));
+  EXPECT_THAT(e[8], HasSubstr("    7 | Ajout | Limite [Lin\u00e9aire] | [7]\n    8 | Suppression | B\u00e2ti [Polygone] | [8]\n"));
   EXPECT_THAT(e[8], testing::ContainsRegex("r\u00e9f\u00e9rence VERLIV44010450109 [^\n]*/Livraison/Livre/44010450\\.109\n"));
   EXPECT_THAT(e[8], testing::ContainsRegex("r\u00e9f\u00e9rence VERORI44010450109 [^\n]*/Livraison/Origine/44010450\\.109\n"));
 
-  // 9. In substitute colours, the six added elements (the two lines with large ids among them)
+  // 9. In substitute colours, the eight added elements (the two lines with large ids among them)
   // are green and the removed building red; a double click frames the row's element in view 1,
   // centred, with the zoom factor's margin along the side that limits it (the view keeps its
   // shape).
   const std::string supprime = fichier("description_supprime.svg"), route = fichier("description_route.svg");
-  EXPECT_EQ(duPlanUnique(supprime, "#00ff00").size(), 6u);
+  EXPECT_EQ(duPlanUnique(supprime, "#00ff00").size(), 8u);
   const auto rouges = duPlanUnique(supprime, "#ff0000");
   ASSERT_EQ(rouges.size(), 1u);
   const double largeur = attribut(supprime, "width"), hauteur = attribut(supprime, "height");
@@ -194,7 +196,7 @@ TEST_F(RevueShell, ErrorsDialogLocateCommandAndDescriptionDialogOnAReviewedFolde
   EXPECT_NEAR(x0, largeur - x1, 1.0);
   EXPECT_NEAR(y0, hauteur - y1, 1.0);
   EXPECT_NEAR(std::min(x0 / largeur, y0 / hauteur), marge, 1e-2);
-  EXPECT_THAT(e[9], HasSubstr("| Statut | Description (6) |"));
+  EXPECT_THAT(e[9], HasSubstr("| Statut | Description (8) |"));
   EXPECT_THAT(e[9], Not(HasSubstr("| Suppression |")));
   std::size_t routes = 0;
   for (const std::string& b : duPlanUnique(route, "#00ff00")) {
@@ -207,7 +209,7 @@ TEST_F(RevueShell, ErrorsDialogLocateCommandAndDescriptionDialogOnAReviewedFolde
 
   // 10. Filtered on removals, the only row is still the removed building's; side by side, view 8
   // shows view 1's height about its centre; closing detaches both versions and closes view 8.
-  EXPECT_THAT(e[10], HasSubstr("| Statut | Description (1) |\n    0 | Suppression | B\u00e2ti [Polygone] | [6]\n"));
+  EXPECT_THAT(e[10], HasSubstr("| Statut | Description (1) |\n    0 | Suppression | B\u00e2ti [Polygone] | [8]\n"));
   const auto vue1 = zones(e[10], 1), vue8 = zones(e[10], 8);
   ASSERT_EQ(vue1.size(), 3u);
   ASSERT_EQ(zones(e[9], 1).size(), 1u);

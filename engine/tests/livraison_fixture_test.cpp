@@ -43,7 +43,7 @@ struct planDemo {
 // the others.
 const std::vector<planDemo>& plansAttendus() {
   static const std::vector<planDemo> plans = {
-      {pf::demoPropreUnique, 1, 0, {}, "clean one-file plan"},
+      {pf::demoPropreUnique, 1, 1, {2061}, "a new BT cable from a cabinet to a free end"},
       {L"44010451.109", 1, 1, {1004}, "3D file"},
       {L"44010452.109", 1, 1, {1001}, "wrong units"},
       {L"QRL-47-00193-01246-03-D-19", 2, 0, {}, "AR2 missing: passed over by the checks built so far"},

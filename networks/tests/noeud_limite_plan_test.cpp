@@ -18,11 +18,12 @@ namespace {
 
 class NoeudLimitePlan : public harnais::PlanLivre {
  protected:
-  // Every row of the plan, once it reached the network stage.
+  // The plan's rows but those of the cable topology, once it reached the network stage.
   static std::vector<Trouve> trouves(const verplan& plan) {
     EXPECT_EQ(plan.statuts[1], 2) << "the plan reached the network stage";
     std::vector<Trouve> t;
-    for (const vererreur& e : plan.erreurs) t.push_back({e.code, e.idElement, e.complement});
+    for (const vererreur& e : plan.erreurs)
+      if (!harnais::ligneTopologieCables(e.code)) t.push_back({e.code, e.idElement, e.complement});
     return t;
   }
   // The row 2044 of the node when it is on the limit, else none.
@@ -30,7 +31,11 @@ class NoeudLimitePlan : public harnais::PlanLivre {
     if (!signale) return {};
     return {{2044, noeud, L""}};
   }
-  static std::wstring objet(const verplan& plan) { return plan.erreurs.empty() ? L"" : plan.erreurs.front().objet; }
+  static std::wstring objet(const verplan& plan) {
+    for (const vererreur& e : plan.erreurs)
+      if (!harnais::ligneTopologieCables(e.code)) return e.objet;
+    return L"";
+  }
 };
 
 // The one-file network plan's RACRIV finds its label and names the neighbour; with the groups the
