@@ -161,7 +161,8 @@ int stbElem_assemblerChaine(ElementHandle& sortie, std::vector<host::ElementId> 
       }
     }
     if (!devant.empty()) {
-      std::vector<CurvePrimitive> tout(std::make_move_iterator(devant.rbegin()), std::make_move_iterator(devant.rend()));
+      std::vector<CurvePrimitive> tout(std::make_move_iterator(devant.rbegin()),
+                                       std::make_move_iterator(devant.rend()));
       tout.insert(tout.end(), std::make_move_iterator(chaine.primitives().begin()),
                   std::make_move_iterator(chaine.primitives().end()));
       chaine.primitives() = std::move(tout);

@@ -29,7 +29,8 @@ std::wstring ecrireDessin(const host::fixture::TempFolder& dossier, int pieces, 
   const int cables = pieces / parCable;
   for (int c = 0; c < cables; ++c) {
     const double x0 = 1355000000.0 + (c / 100) * (parCable + 2) * kPas, y = 6234000000.0 + (c % 100) * 5000.0;
-    plan.add(fx::cell(L"COELEC", {x0 - 250, y, 0}, {fx::rectangle({x0 - 500, y - 500, 0}, {x0, y + 500, 0})}).level(acc));
+    plan.add(
+        fx::cell(L"COELEC", {x0 - 250, y, 0}, {fx::rectangle({x0 - 500, y - 500, 0}, {x0, y + 500, 0})}).level(acc));
     for (int i = 0; i < parCable; ++i) {
       const Point3d a{x0 + i * kPas, y, 0}, b{x0 + (i + 1) * kPas, y, 0};
       plan.add((i % 2 ? fx::line(b, a) : fx::line(a, b)).level(bt).group(groupe));

@@ -27,8 +27,9 @@ using host::Point3d;
 constexpr double kPi = std::numbers::pi;
 
 // The drawing's eight levels, in the order the drawing creates them.
-const std::vector<std::wstring> kNiveaux = {L"HTA_Ajout",  L"HTA_Suppression",  L"BT_Ajout",         L"BT_Suppression",
-                                            L"BRCH_Ajout", L"BRCH_Suppression", L"Accessoire_Ajout", L"Accessoire_Suppression"};
+const std::vector<std::wstring> kNiveaux = {L"HTA_Ajout",        L"HTA_Suppression",       L"BT_Ajout",
+                                            L"BT_Suppression",   L"BRCH_Ajout",            L"BRCH_Suppression",
+                                            L"Accessoire_Ajout", L"Accessoire_Suppression"};
 
 bool estLineaire(int type) {
   return type == ElementType::Line || type == ElementType::LineString || type == ElementType::ComplexChain ||
@@ -69,7 +70,8 @@ class DiffFusion : public ::testing::Test {
   }
   std::size_t nbLineaires() const {
     const auto tous = host::model(modele)->elements();
-    return static_cast<std::size_t>(std::count_if(tous.begin(), tous.end(), [](auto e) { return estLineaire(e->type); }));
+    return static_cast<std::size_t>(
+        std::count_if(tous.begin(), tous.end(), [](auto e) { return estLineaire(e->type); }));
   }
   bool existe(ElementId id) const { return host::readElement(modele, id) != nullptr; }
   std::uint32_t groupeDe(ElementId id) const { return host::readElement(modele, id)->graphicGroup; }
@@ -303,6 +305,14 @@ TEST_F(DiffFusion, EntreesDifficiles) {
     const double angle = 2 * kPi * i / 1000;
     ajouter(fx::line({40000, 0, 0}, {40000 + 5000 * std::cos(angle), 5000 * std::sin(angle), 0}), L"HTA_Ajout");
   }
+  // 1,000 branches at a BT joint: the BT cable still runs through it.
+  ajouter(fx::cell(L"JONBT", {90000, 0, 0}, {fx::line({89990, 0, 0}, {90010, 0, 0})}), L"Accessoire_Suppression");
+  ajouter(fx::line({89000, 0, 0}, {90000, 0, 0}), L"BT_Suppression");
+  ajouter(fx::line({90000, 0, 0}, {91000, 0, 0}), L"BT_Suppression");
+  for (int i = 0; i < 1000; ++i) {
+    const double angle = kPi * (i + 1) / 1002;
+    ajouter(fx::line({90000, 0, 0}, {90000 + 800 * std::cos(angle), 800 * std::sin(angle), 0}), L"BRCH_Suppression");
+  }
   // A line string broken by a disconnect point, alone and in a run: both stay as drawn.
   const ElementId coupee =
       ajouter(fx::lineString({{60000, 0, 0}, {60500, 0, 0}, host::disconnectPoint(), {60600, 0, 0}, {61000, 0, 0}}),
@@ -313,16 +323,21 @@ TEST_F(DiffFusion, EntreesDifficiles) {
   const ElementId suite = ajouter(fx::line({71000, 0, 0}, {72000, 0, 0}), L"BRCH_Suppression");
   // Types the merge never reads, on a difference level.
   const ElementId cote = ajouter(fx::dimension({{80000, 0, 0}, {81000, 0, 0}}), L"BT_Ajout");
-  const ElementId partagee = ajouter(fx::sharedCell(L"JONBT", {80000, 0, 0}, host::Range3d::from({79990, -10, 0}, {80010, 10, 0})),
-                                     L"Accessoire_Ajout");
+  const host::Range3d etendue = host::Range3d::from({79990, -10, 0}, {80010, 10, 0});
+  const ElementId partagee = ajouter(fx::sharedCell(L"JONBT", {80000, 0, 0}, etendue), L"Accessoire_Ajout");
   const ElementId donnees = ajouter(fx::data({1, 2, 3}), L"BT_Ajout");
   fusionner();
 
   for (ElementId id : anneau) EXPECT_FALSE(existe(id));
-  const auto boucle = lineaires(L"BT_Suppression");
-  ASSERT_EQ(boucle.size(), 1u);
-  EXPECT_EQ(boucle[0]->points.size(), 5u);
-  EXPECT_EQ(boucle[0]->points.front(), boucle[0]->points.back());
+  // The ring closed on itself, and the BT cable through the joint.
+  const auto bt = lineaires(L"BT_Suppression");
+  ASSERT_EQ(bt.size(), 2u);
+  const std::size_t boucle = bt[0]->points.size() == 5 ? 0 : 1;
+  EXPECT_EQ(bt[boucle]->points.size(), 5u);
+  EXPECT_EQ(bt[boucle]->points.front(), bt[boucle]->points.back());
+  EXPECT_TRUE(vaDe(bt[1 - boucle], {89000, 0, 0}, {91000, 0, 0}));
+  // Every branch kept: the joint lets the first two run on into each other; and the broken run.
+  EXPECT_EQ(lineaires(L"BRCH_Suppression").size(), 999u + 2u);
 
   EXPECT_EQ(lineaires(L"HTA_Ajout").size(), 1000u);
   EXPECT_TRUE(existe(coupee));

@@ -269,7 +269,8 @@ void BM_RemoveAllOfOneLevel(benchmark::State& state) {
     for (ElementId id : ids) m.remove(id);
     benchmark::DoNotOptimize(m.size());
   }
-  state.counters["per_removal"] = benchmark::Counter(n, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+  state.counters["per_removal"] =
+      benchmark::Counter(n, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_RemoveAllOfOneLevel)->Arg(5'000)->Arg(20'000)->Arg(80'000)->Unit(benchmark::kMillisecond);
 

@@ -108,7 +108,8 @@ TEST(ModelScan, HeavyEditingKeepsScansRight) {
   for (int l = 1; l <= 9; l += 2) mask.setLevel(l);
   cases.emplace_back().levelMask = mask;
   auto check = [&](const char* when) {
-    for (std::size_t i = 0; i < cases.size(); ++i) EXPECT_EQ(ids(m.scan(cases[i])), ids(m.scanByWalk(cases[i]))) << when << ", case " << i;
+    for (std::size_t i = 0; i < cases.size(); ++i)
+      EXPECT_EQ(ids(m.scan(cases[i])), ids(m.scanByWalk(cases[i]))) << when << ", case " << i;
   };
   check("built");
   const auto all = ids(m.elements());
