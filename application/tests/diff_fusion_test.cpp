@@ -49,11 +49,11 @@ class DiffFusion : public ::testing::Test {
     return plan.add(s.level(plan.level(niveau)).group(groupe));
   }
 
+  std::wstring chemin() const { return fx::large(dossier_.path() / "Differences.dgn"); }
   // Saves the drawing and opens it for writing.
   void ouvrir() {
-    const std::wstring chemin = fx::large(dossier_.path() / "Differences.dgn");
-    ASSERT_TRUE(plan.save(chemin));
-    ASSERT_EQ(host::openWorkFile(&modele, nullptr, nullptr, chemin, L"", false), host::kSuccess);
+    ASSERT_TRUE(plan.save(chemin()));
+    ASSERT_EQ(host::openWorkFile(&modele, nullptr, nullptr, chemin(), L"", false), host::kSuccess);
   }
   void fusionner() {
     ouvrir();
@@ -344,6 +344,23 @@ TEST_F(DiffFusion, EntreesDifficiles) {
   EXPECT_TRUE(existe(coupee2));
   EXPECT_TRUE(existe(suite));
   for (ElementId id : {cote, partagee, donnees}) EXPECT_TRUE(existe(id)) << id;
+}
+
+// In the host's active model, group numbers come from the host's current number, which then
+// names the next number to hand out.
+TEST_F(DiffFusion, DansLeModeleActifLeCompteurEstCeluiDeLHote) {
+  const ElementId a = ajouter(fx::line({0, 0, 0}, {1000, 0, 0}), L"BT_Ajout", 4);
+  const ElementId texte = ajouter(fx::text(L"BT", {500, 100, 0}), L"BT_Ajout", 4);
+  ASSERT_TRUE(plan.save(chemin()));
+  ASSERT_EQ(host::openActiveFile(chemin()), host::kSuccess);
+  modele = host::activeModel();
+  host::setCurrentGraphicGroup(70);
+  diff_fusionnerTroncons(modele);
+  EXPECT_FALSE(existe(a));
+  ASSERT_EQ(lineaires(L"BT_Ajout").size(), 1u);
+  EXPECT_EQ(lineaires(L"BT_Ajout")[0]->graphicGroup, 70u);
+  EXPECT_EQ(groupeDe(texte), 70u);
+  EXPECT_EQ(host::currentGraphicGroup(), 71u);
 }
 
 // Nothing to merge: a model without the difference levels, and an invalid model.
