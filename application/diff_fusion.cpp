@@ -45,38 +45,6 @@ versymbologie symbologieDifference(const verclassement& c, int direction) {
 
 const diff_troncon& tronconDe(const diff_graphe& g, int t) { return g.troncons[static_cast<std::size_t>(t)]; }
 
-// The chain's pieces from one end of the run to the other: those reached from the first piece's
-// start, farthest first, then the first piece, then those reached from its end.
-std::vector<int> ordreDuParcours(const diff_chaine& chaine) {
-  const auto& t = chaine.troncons;
-  const auto finDebut = t.begin() + 1 + chaine.coteDebut;
-  std::vector<int> ordre(std::make_reverse_iterator(finDebut), std::make_reverse_iterator(t.begin() + 1));
-  ordre.push_back(t.front());
-  ordre.insert(ordre.end(), finDebut, t.end());
-  return ordre;
-}
-
-// Whether the piece's end (rather than its start) faces its neighbour in the run.
-bool finVers(const diff_troncon& a, const diff_troncon& voisin) {
-  const double versFin = std::min(a.fin.distanceXY(voisin.debut), a.fin.distanceXY(voisin.fin));
-  const double versDebut = std::min(a.debut.distanceXY(voisin.debut), a.debut.distanceXY(voisin.fin));
-  return versFin <= versDebut;
-}
-
-// The ids for the assembly, in run order, starting at the end of the run whose first piece is drawn
-// towards the rest: the assembly then appends every piece at the end of its chain in one pass, where
-// insertions at its front would cost the length of the chain each.
-std::vector<ElementId> idsPourAssemblage(const diff_graphe& g, const diff_chaine& chaine) {
-  std::vector<int> ordre = ordreDuParcours(chaine);
-  if (ordre.size() > 1 && !finVers(tronconDe(g, ordre[0]), tronconDe(g, ordre[1])) &&
-      finVers(tronconDe(g, ordre.back()), tronconDe(g, ordre[ordre.size() - 2])))
-    std::reverse(ordre.begin(), ordre.end());
-  std::vector<ElementId> ids;
-  ids.reserve(ordre.size());
-  for (int t : ordre) ids.push_back(tronconDe(g, t).idElement);
-  return ids;
-}
-
 bool estLineaire(const CurvePrimitive& p) {
   return p.kind() == CurvePrimitive::Kind::Line || p.kind() == CurvePrimitive::Kind::LineString;
 }
@@ -124,8 +92,11 @@ std::optional<CurveVector> courbeDeChaine(const diff_graphe& g, const diff_chain
     morceaux.push_back(std::move(*courbe));
   }
   if (morceaux.size() == 1) return std::move(morceaux.front());
+  std::vector<ElementId> ids;
+  ids.reserve(chaine.troncons.size());
+  for (int t : chaine.troncons) ids.push_back(tronconDe(g, t).idElement);
   ElementHandle assemblage;
-  if (stbElem_assemblerChaine(assemblage, idsPourAssemblage(g, chaine), modele, fc_1) != 0) return std::nullopt;
+  if (stbElem_assemblerChaine(assemblage, std::move(ids), modele, fc_1) != 0) return std::nullopt;
   auto courbe = host::curveOfElement(*assemblage.element());
   if (!courbe || !assemblageComplet(*courbe, morceaux)) return std::nullopt;
   return courbe;

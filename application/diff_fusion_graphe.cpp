@@ -186,7 +186,6 @@ std::vector<diff_chaine> diff_construireChaines(diff_graphe& graphe) {
     troncon.chaine = indice;
     const int debut = troncon.noeudDebut, fin = troncon.noeudFin;
     diff_prolongerChaine(graphe, chaines, indice, debut, static_cast<int>(t));
-    chaines.back().coteDebut = static_cast<int>(chaines.back().troncons.size()) - 1;
     diff_prolongerChaine(graphe, chaines, indice, fin, static_cast<int>(t));
   }
   return chaines;

@@ -44,9 +44,6 @@ struct diff_chaine {
   verclassement classement;
   int direction = 0;
   std::vector<int> troncons;
-  // How many pieces after the first were reached from its start (they come first in the list,
-  // the piece nearest the first one first); the rest were reached from its end.
-  int coteDebut = 0;
 };
 
 struct diff_graphe {
