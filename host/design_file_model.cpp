@@ -29,13 +29,31 @@ bool meets(const Range3d& a, const Range3d& b) {
          b.low.y <= a.high.y && a.low.z <= b.high.z && b.low.z <= a.high.z;
 }
 
-// Slot lists are kept sorted (slots grow in file order).
-void insertSorted(std::vector<std::size_t>& list, std::size_t slot) {
-  list.insert(std::lower_bound(list.begin(), list.end(), slot), slot);
+// The slots of one key (a group, a level or a type), sorted (slots grow in file order). A slot
+// that leaves the key stays listed, as stale, until the stale ones are half the list: the list is
+// then rebuilt, so that removing costs O(log n) amortised where erasing in place would cost the
+// list's length. Scans test every candidate's element, so a stale slot is never returned.
+struct SlotList {
+  std::vector<std::size_t> slots;
+  std::size_t stale = 0;
+  bool hasLive() const { return slots.size() > stale; }
+};
+
+void insertSorted(SlotList& list, std::size_t slot) {
+  auto it = std::lower_bound(list.slots.begin(), list.slots.end(), slot);
+  if (it != list.slots.end() && *it == slot) {
+    --list.stale;  // a stale slot of this key holds it again
+    return;
+  }
+  list.slots.insert(it, slot);
 }
-void eraseSorted(std::vector<std::size_t>& list, std::size_t slot) {
-  auto it = std::lower_bound(list.begin(), list.end(), slot);
-  if (it != list.end() && *it == slot) list.erase(it);
+
+// Marks `slot` stale; `belongs(s)` tells whether slot s (other than `slot`) still holds the key.
+template <typename Belongs>
+void eraseSorted(SlotList& list, std::size_t slot, Belongs belongs) {
+  if (++list.stale * 2 <= list.slots.size()) return;
+  std::erase_if(list.slots, [&](std::size_t s) { return s == slot || !belongs(s); });
+  list.stale = 0;
 }
 
 }  // namespace
@@ -44,9 +62,9 @@ void eraseSorted(std::vector<std::size_t>& list, std::size_t slot) {
 // pays for them), and kept up to date by edits once built.
 struct Model::Index {
   std::unordered_map<ElementId, std::size_t> byId;
-  std::unordered_map<std::uint32_t, std::vector<std::size_t>> byGroup;
-  std::unordered_map<LevelId, std::vector<std::size_t>> byLevel;
-  std::unordered_map<int, std::vector<std::size_t>> byType;
+  std::unordered_map<std::uint32_t, SlotList> byGroup;
+  std::unordered_map<LevelId, SlotList> byLevel;
+  std::unordered_map<int, SlotList> byType;
   Tree tree;
   bool idsBuilt = false, keysBuilt = false, treeBuilt = false;
 };
@@ -137,9 +155,9 @@ Model::Index& Model::keyIndex() const {
     for (std::size_t slot = 0; slot < slots_.size(); ++slot) {
       const Element& e = slots_[slot];
       if (e.type == 0) continue;
-      x.byGroup[e.graphicGroup].push_back(slot);
-      x.byLevel[e.level].push_back(slot);
-      x.byType[e.type].push_back(slot);
+      x.byGroup[e.graphicGroup].slots.push_back(slot);
+      x.byLevel[e.level].slots.push_back(slot);
+      x.byType[e.type].slots.push_back(slot);
     }
     x.keysBuilt = true;
   }
@@ -200,9 +218,11 @@ void Model::unindexSlot(std::size_t slot) {
   Index& x = *index_;
   if (x.idsBuilt) x.byId.erase(e.id);
   if (x.keysBuilt) {
-    eraseSorted(x.byGroup[e.graphicGroup], slot);
-    eraseSorted(x.byLevel[e.level], slot);
-    eraseSorted(x.byType[e.type], slot);
+    eraseSorted(x.byGroup[e.graphicGroup], slot,
+                [&](std::size_t s) { return slots_[s].type != 0 && slots_[s].graphicGroup == e.graphicGroup; });
+    eraseSorted(x.byLevel[e.level], slot,
+                [&](std::size_t s) { return slots_[s].type != 0 && slots_[s].level == e.level; });
+    eraseSorted(x.byType[e.type], slot, [&](std::size_t s) { return slots_[s].type == e.type; });
   }
   if (x.treeBuilt && !ranges_[slot].isNull()) x.tree.remove(TreeValue{toBox(ranges_[slot]), slot});
 }
@@ -259,7 +279,7 @@ std::vector<const Element*> Model::scan(const ScanCriteria& c) const {
     std::vector<std::size_t> out;
     for (const auto& k : keys) {
       auto it = map.find(k);
-      if (it != map.end()) out.insert(out.end(), it->second.begin(), it->second.end());
+      if (it != map.end()) out.insert(out.end(), it->second.slots.begin(), it->second.slots.end());
     }
     std::sort(out.begin(), out.end());
     out.erase(std::unique(out.begin(), out.end()), out.end());
@@ -268,7 +288,7 @@ std::vector<const Element*> Model::scan(const ScanCriteria& c) const {
   if (c.graphicGroup) {
     const Index& x = keyIndex();
     auto it = x.byGroup.find(*c.graphicGroup);
-    if (it != x.byGroup.end()) candidates = it->second;
+    if (it != x.byGroup.end()) candidates = it->second.slots;
     narrowed = true;
   } else if (c.range) {
     if (!c.range->isNull()) {
@@ -285,7 +305,7 @@ std::vector<const Element*> Model::scan(const ScanCriteria& c) const {
       std::vector<LevelId> wanted = c.levels;
       if (c.levelMask)
         for (const auto& [level, list] : x.byLevel)
-          if (!list.empty() && c.levelMask->testLevel(level)) wanted.push_back(level);
+          if (list.hasLive() && c.levelMask->testLevel(level)) wanted.push_back(level);
       byLevel = unionOf(x.byLevel, wanted);
     }
     if (!c.types.empty()) byType = unionOf(x.byType, c.types);

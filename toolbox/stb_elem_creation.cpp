@@ -122,35 +122,50 @@ int stbElem_assemblerChaine(ElementHandle& sortie, std::vector<host::ElementId> 
     }
     if (morceaux.empty()) return kEchec;
 
+    // The chain is kept as the pieces joined at its front (last joined first) and the pieces from
+    // the first one on, with its two ends: each join then costs the piece's size, not the chain's.
     CurveVector chaine = morceaux.front();
+    std::vector<CurvePrimitive> devant;
+    Point3d debut, fin;
+    chaine.getStartEnd(debut, fin);
     std::vector<bool> pris(morceaux.size(), false);
     pris[0] = true;
-    auto ajouter = [](CurveVector& cible, const CurveVector& morceau, bool auDebut) {
-      auto& prims = cible.primitives();
-      if (auDebut)
-        prims.insert(prims.begin(), morceau.primitives().begin(), morceau.primitives().end());
-      else
-        prims.insert(prims.end(), morceau.primitives().begin(), morceau.primitives().end());
-    };
     for (bool progres = true; progres;) {
       progres = false;
       for (size_t i = 1; i < morceaux.size(); ++i) {
         if (pris[i]) continue;
-        Point3d debut, fin, d, f;
-        chaine.getStartEnd(debut, fin);
-        CurveVector m = morceaux[i];
+        Point3d d, f;
+        CurveVector& m = morceaux[i];
         m.getStartEnd(d, f);
         if (fin.distanceXY(d) <= tolerance || fin.distanceXY(f) <= tolerance) {
-          if (fin.distanceXY(d) > tolerance) m.reverse();
-          ajouter(chaine, m, false);
+          if (fin.distanceXY(d) > tolerance) {
+            m.reverse();
+            m.getStartEnd(d, f);
+          }
+          auto& prims = chaine.primitives();
+          prims.insert(prims.end(), std::make_move_iterator(m.primitives().begin()),
+                       std::make_move_iterator(m.primitives().end()));
+          fin = f;
         } else if (debut.distanceXY(f) <= tolerance || debut.distanceXY(d) <= tolerance) {
-          if (debut.distanceXY(f) > tolerance) m.reverse();
-          ajouter(chaine, m, true);
+          if (debut.distanceXY(f) > tolerance) {
+            m.reverse();
+            m.getStartEnd(d, f);
+          }
+          devant.insert(devant.end(), std::make_move_iterator(m.primitives().rbegin()),
+                        std::make_move_iterator(m.primitives().rend()));
+          debut = d;
         } else {
           continue;
         }
         pris[i] = progres = true;
       }
+    }
+    if (!devant.empty()) {
+      std::vector<CurvePrimitive> tout(std::make_move_iterator(devant.rbegin()),
+                                       std::make_move_iterator(devant.rend()));
+      tout.insert(tout.end(), std::make_move_iterator(chaine.primitives().begin()),
+                  std::make_move_iterator(chaine.primitives().end()));
+      chaine.primitives() = std::move(tout);
     }
     // A chain of lines only is one line string.
     std::vector<Point3d> points;

@@ -1,7 +1,7 @@
 // Loading plans of 20,000 and 100,000 mixed elements beside simdjson's On-Demand parse and walk
 // of the same bytes (the reference the loader is held to), the memory of a loaded plan and the
 // peak while a 200 MB plan loads, and range scans around random points through the R-tree
-// against a walk of the whole model.
+// against a walk of the whole model; removing every element of one level, one by one.
 #include <benchmark/benchmark.h>
 
 #include <malloc.h>
@@ -245,6 +245,34 @@ void BM_RangeScansByWalk(benchmark::State& state) {
   state.counters["scans"] = static_cast<double>(ranges.size());
 }
 BENCHMARK(BM_RangeScansByWalk)->Unit(benchmark::kMillisecond);
+
+// Removing every element of a model whose elements share one level, type and group, in file
+// order, once its indexes are built: the cost per removal should not grow with the model.
+void BM_RemoveAllOfOneLevel(benchmark::State& state) {
+  const int n = static_cast<int>(state.range(0));
+  fx::DesignBuilder b;
+  const LevelId level = b.level(L"BT_Ajout");
+  for (int i = 0; i < n; ++i) b.add(fx::line({i * 10.0, 0, 0}, {i * 10.0 + 10, 0, 0}).level(level));
+  for (auto _ : state) {
+    state.PauseTiming();
+    Model m = b.file().models[0];
+    ScanCriteria c;
+    c.levels = {level};
+    c.range = Range3d::from({0, -1, -1}, {1, 1, 1});
+    m.scan(c);  // builds the indexes
+    c.range.reset();
+    m.scan(c);
+    const auto all = m.elements();
+    std::vector<ElementId> ids;
+    for (const Element* e : all) ids.push_back(e->id);
+    state.ResumeTiming();
+    for (ElementId id : ids) m.remove(id);
+    benchmark::DoNotOptimize(m.size());
+  }
+  state.counters["per_removal"] =
+      benchmark::Counter(n, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_RemoveAllOfOneLevel)->Arg(5'000)->Arg(20'000)->Arg(80'000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

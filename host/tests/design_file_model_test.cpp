@@ -94,6 +94,52 @@ TEST_P(IndexedScans, FindWhatAWalkFindsInFileOrder) {
 }
 INSTANTIATE_TEST_SUITE_P(ModelScan, IndexedScans, ::testing::Bool());
 
+// Removing most of a key's elements, and moving elements out of a key and back into it, keep
+// every indexed scan equal to a walk.
+TEST(ModelScan, HeavyEditingKeepsScansRight) {
+  auto b = randomPlan(11, 2000);
+  Model& m = b.file().models[0];
+  std::vector<ScanCriteria> cases;
+  for (std::uint32_t g = 0; g < 20; ++g) cases.emplace_back().graphicGroup = g;
+  for (LevelId l = 0; l <= 9; ++l) cases.emplace_back().levels = {l};
+  for (int t : {ElementType::Text, ElementType::Cell, ElementType::Arc, ElementType::LineString})
+    cases.emplace_back().types = {t};
+  LevelMask mask;
+  for (int l = 1; l <= 9; l += 2) mask.setLevel(l);
+  cases.emplace_back().levelMask = mask;
+  auto check = [&](const char* when) {
+    for (std::size_t i = 0; i < cases.size(); ++i)
+      EXPECT_EQ(ids(m.scan(cases[i])), ids(m.scanByWalk(cases[i]))) << when << ", case " << i;
+  };
+  check("built");
+  const auto all = ids(m.elements());
+  // Groups 1 to 19 move to 0 and back (their lists empty out, then fill again), levels move up.
+  for (int pass = 0; pass < 2; ++pass) {
+    for (std::size_t i = 0; i < all.size(); ++i) {
+      Element e = *m.find(all[i]);
+      if (pass == 0) e.level += 1;
+      e.graphicGroup = pass == 0 ? 0 : static_cast<std::uint32_t>(i % 20);
+      ASSERT_TRUE(m.replace(e));
+    }
+    check(pass == 0 ? "regrouped to 0" : "regrouped back");
+  }
+  // Three in four removed, texts last: every list is rebuilt on the way.
+  for (std::size_t i = 0; i < all.size(); ++i) {
+    if (i % 4 != 0 && m.find(all[i])->type != ElementType::Text) {
+      ASSERT_TRUE(m.remove(all[i]));
+    }
+  }
+  check("mostly removed");
+  for (std::size_t i = 0; i < all.size(); ++i) {
+    if (i % 4 != 0 && m.find(all[i])) {
+      ASSERT_TRUE(m.remove(all[i]));
+    }
+  }
+  b.add(fx::text(L"T", {1, 1, 0}).level(9).group(7));
+  check("texts removed, one added");
+  EXPECT_EQ(m.size(), all.size() / 4 + 1);
+}
+
 TEST(ModelScan, FindsByIdAndByPosition) {
   auto b = randomPlan(3, 50);
   Model& m = b.file().models[0];

@@ -99,6 +99,13 @@ TEST_F(StbElemCreation, AssemblerChaineJoinsPiecesWithinTheTolerance) {
   ASSERT_EQ(stbElem_assemblerChaine(out, {piece3, piece1, piece2}, model, 1.0), 0);
   EXPECT_EQ(out.type(), ElementType::ComplexChain);
   EXPECT_NEAR(host::curveOfElement(*out.element())->length(), 100 + 100 + 50 + 25 * kPi, 0.6);
+  // Pieces joined at the front come before the first one, the last joined first.
+  ASSERT_EQ(stbElem_assemblerChaine(out, {piece3, piece2, piece1}, model, 1.0), 0);
+  ASSERT_EQ(out.type(), ElementType::ComplexChain);
+  ASSERT_EQ(out.element()->children.size(), 3u);
+  EXPECT_EQ(out.element()->children[0].points, (std::vector<Point3d>{{0, 0, 0}, {100, 0, 0}}));
+  EXPECT_EQ(out.element()->children[1].points, (std::vector<Point3d>{{100.5, 0, 0}, {200, 0, 0}, {200, 50, 0}}));
+  EXPECT_EQ(out.element()->children[2].type, ElementType::Arc);
   // A gap wider than the tolerance stops the chain.
   ASSERT_EQ(stbElem_assemblerChaine(out, {piece1, piece2}, model, 0.1), 0);
   EXPECT_EQ(out.type(), ElementType::Line);
