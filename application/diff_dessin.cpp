@@ -5,6 +5,7 @@
 #include "application/verapplication.h"
 #include "engine/verprojection.h"
 #include "host/model_ref.h"
+#include "standard/niv_reseaux.h"
 #include "toolbox/stb_dgn.h"
 #include "toolbox/stb_fichier.h"
 #include "toolbox/stb_msg.h"
@@ -15,11 +16,6 @@
 namespace {
 
 constexpr std::int32_t kEchec = 0x8000;
-constexpr std::uint32_t kReseauBt = 2;
-constexpr std::uint32_t kReseauHta = 4;
-constexpr std::uint32_t kContenuLigne = 1;
-constexpr std::uint32_t kContenuAccessoire = 2;
-constexpr std::uint32_t kContenuTexte = 4;
 
 void signaler(int mode, const wchar_t* format, const std::wstring& chemin) {
   stbMsg_afficher(mode, L"", stbStr_toString(format, chemin));
@@ -45,10 +41,10 @@ const std::array<const wchar_t*, 8>& diff_niveaux() {
 versymbologie diff_niveauDifference(const verclassement& classement, std::uint32_t direction) {
   versymbologie symbologie;
   std::wstring prefixe;
-  if (classement.contenu == kContenuLigne || classement.contenu == kContenuTexte) {
-    if (classement.reseau == kReseauBt) prefixe = classement.branchement ? L"BRCH_" : L"BT_";
-    else if (classement.reseau == kReseauHta) prefixe = L"HTA_";
-  } else if (classement.contenu == kContenuAccessoire) {
+  if (classement.contenu == cn_Lignes || classement.contenu == cn_Textes) {
+    if (classement.reseau == nr_BT) prefixe = classement.branchement ? L"BRCH_" : L"BT_";
+    else if (classement.reseau == nr_HTA) prefixe = L"HTA_";
+  } else if (classement.contenu == cn_Accessoires) {
     prefixe = L"Accessoire_";
   }
   if (prefixe.empty() || (direction != 1 && direction != 2)) return symbologie;

@@ -15,6 +15,7 @@
 #include "application/tests/diff_fixture.h"
 #include "engine/fixture/differences_fixture.h"
 #include "host/config.h"
+#include "host/fixture/design_builder.h"
 #include "host/messages.h"
 #include "host/paths.h"
 #include "toolbox/stb_dgn.h"
@@ -314,6 +315,36 @@ TEST_F(DessinDifferences, AMissingPreviousVersionLosesOnlyTheRemovalsAndAMissing
   fs::remove(host::paths::toNative(chemins.livre + L"/" + pf::differencesTrois + L".EL2"));
   copierPlans();
   EXPECT_EQ(relire(dessin()).models.at(0).elements().size(), ids.ajoutsUnique().size());
+  EXPECT_EQ(host::openWorkFileCount(), 0u);
+}
+
+// Elements a delivered file may hold that have no place or no geometry in the drawing: each is
+// classified by its level and copied or left out, nothing stops the run.
+TEST_F(DessinDifferences, UnusualElementsAreCopiedOrLeftOutWithoutStoppingTheRun) {
+  const std::wstring chemin = chemins.livre + L"/" + pf::differencesUnique;
+  host::DesignFile f = relire(chemin);
+  const host::LevelId bt = *f.levelId(L"R\u00e9seauBT");
+  const host::Point3d p = f.models.at(0).find(ids.cableBT2)->points.front();
+  host::Element partagee = host::fixture::sharedCell(L"JONBT", p, host::Range3d{p, p + host::Point3d{10, 10, 0}});
+  partagee.level = bt;
+  host::Element donnees = host::fixture::data({1, 2, 3});
+  donnees.level = bt;
+  host::Element nulle = host::fixture::line(p, p);
+  nulle.level = bt;
+  host::Element sansNom = host::fixture::line(p, p + host::Point3d{1000, 0, 0});
+  sansNom.level = 4242;
+  std::vector<host::ElementId> ajoutes;
+  for (const host::Element& e : {partagee, donnees, nulle, sansNom}) ajoutes.push_back(f.add(0, e));
+  ASSERT_TRUE(f.save(host::paths::toNative(chemin)));
+  verplan& unique = plan(pf::differencesUnique);
+  for (host::ElementId id : ajoutes) unique.ecarts.push_back(ecart(2, 1, id, 0));
+  copierPlans();
+  const host::DesignFile copie = relire(dessin());
+  std::vector<int> types;
+  for (const host::Element* e : copie.models.at(0).elements()) types.push_back(e->type);
+  // The shared cell is an accessory, the data element and the zero-length line sit on a BT level;
+  // the line on a level the file does not name is left out.
+  EXPECT_THAT(types, ElementsAre(35, 66, 3));
   EXPECT_EQ(host::openWorkFileCount(), 0u);
 }
 
