@@ -348,4 +348,26 @@ TEST_F(DessinDifferences, UnusualElementsAreCopiedOrLeftOutWithoutStoppingTheRun
   EXPECT_EQ(host::openWorkFileCount(), 0u);
 }
 
+// The group table of a plan does not tell the delivered file from the previous one: a removed
+// element under the source number of added ones joins their new group.
+TEST_F(DessinDifferences, AnAddedAndARemovedElementUnderOneSourceGroupShareTheirNewGroup) {
+  const std::wstring chemin = chemins.origine + L"/" + pf::differencesUnique;
+  host::DesignFile f = relire(chemin);
+  host::Element cable = *f.models.at(0).find(ids.cableSupprime);
+  cable.graphicGroup = ids.groupeBT;
+  ASSERT_TRUE(f.models.at(0).replace(cable));
+  ASSERT_TRUE(f.save(host::paths::toNative(chemin)));
+  plan(pf::differencesUnique).ecarts = {ecart(2, 1, ids.ligneBT, 0), ecart(3, 1, 0, ids.cableSupprime),
+                                        ecart(2, 1, ids.texteBT, 0), ecart(2, 1, ids.chaineHTA, 0)};
+  copierPlans();
+  const host::DesignFile copie = relire(dessin());
+  std::vector<std::uint32_t> groupes;
+  for (const host::Element* e : copie.models.at(0).elements()) groupes.push_back(e->graphicGroup);
+  ASSERT_EQ(groupes.size(), 4u);
+  EXPECT_NE(groupes[0], 0u);
+  EXPECT_EQ(groupes[1], groupes[0]);
+  EXPECT_EQ(groupes[2], groupes[0]);
+  EXPECT_EQ(groupes[3], groupes[0] + 1) << "the next number for the next source group";
+}
+
 }  // namespace
