@@ -1,7 +1,6 @@
 #include "application/app_tables.h"
 
 #include "application/a_propos.h"
-#include "application/a_venir.h"
 #include "application/app_demarrage.h"
 #include "application/bilan.h"
 #include "application/coordonnees.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "application/a_venir.h"
+#include "application/diff_dessin.h"
 #include "application/app_traitement.h"
 #include "application/bilan.h"
 #include "application/bilan_requetes.h"

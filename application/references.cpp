@@ -11,22 +11,20 @@ constexpr std::int32_t kEchec = 0x8000;
 // Theme mask of the electricity networks: the theme a plan is shown and searched by.
 constexpr std::uint32_t kMasqueElectricite = 62;
 
-// The plan system's local transform towards the folder system at the centre of the plan's range
-// (UORs); the identity when a name is empty, a system unknown or the reprojection fails there.
+}  // namespace
+
 host::Transform transformationPlan(const host::Range3d& etendue, const std::wstring& projectionDossier,
-                                   const std::wstring& projectionPlan, host::ModelRef actif) {
+                                   const std::wstring& projectionPlan, host::ModelRef modele) {
   if (projectionDossier.empty() || projectionPlan.empty() || etendue.isNull()) return host::Transform::identity();
   const auto systemePlan = host::CoordinateSystem::create(projectionPlan);
   const auto systemeDossier = host::CoordinateSystem::create(projectionDossier);
   if (!systemePlan || !systemeDossier) return host::Transform::identity();
   const host::Point3d centre{(etendue.low.x + etendue.high.x) / 2.0, (etendue.low.y + etendue.high.y) / 2.0, 0.0};
-  const double uorParMaitre = host::uorPerSub(actif) * host::subPerMaster(actif);
+  const double uorParMaitre = host::uorPerSub(modele) * host::subPerMaster(modele);
   if (!(uorParMaitre > 0.0)) return host::Transform::identity();
   return host::localTransform(*systemePlan, *systemeDossier, centre, uorParMaitre)
       .value_or(host::Transform::identity());
 }
-
-}  // namespace
 
 std::int32_t ref_attacherPlan(const std::wstring& chemin, const std::wstring& prefixe, const host::Range3d& etendue,
                               const std::wstring& projectionDossier, const std::wstring& projectionPlan) {

@@ -56,6 +56,7 @@ struct Parked {
 };
 
 struct State {
+  bool refuseAdditions = false;
   std::map<std::uint64_t, Entry> entries;
   std::uint64_t next = 1;
   std::uint64_t active = 0;
@@ -508,7 +509,7 @@ const Element* readElement(ModelRef ref, ElementId id) {
 
 ElementId addElement(ModelRef ref, Element e) {
   Entry* entry = entryOf(ref);
-  if (!writable(entry)) return 0;
+  if (!writable(entry) || state().refuseAdditions) return 0;
   const ElementId id = entry->file->add(*entry->modelIndex, std::move(e));
   if (id) markChanged(entry);
   return id;
@@ -593,6 +594,37 @@ std::vector<Level> levels(ModelRef ref) {
   const DesignFile* f = designFile(ref);
   return f ? f->levels : std::vector<Level>{};
 }
+
+std::optional<LevelId> createLevel(ModelRef ref, const std::wstring& name) {
+  Entry* entry = entryOf(ref);
+  if (!writable(entry) || name.empty()) return std::nullopt;
+  if (const auto id = entry->file->levelId(name)) return id;
+  if (state().refuseAdditions) return std::nullopt;
+  const auto id = entry->file->addLevel(name);
+  if (id) markChanged(entry);
+  return id;
+}
+
+namespace {
+
+void mapLevels(Element& e, const DesignFile* source, const DesignFile* destination) {
+  const Level* level = source && e.level != 0 ? source->level(e.level) : nullptr;
+  const auto mapped = level && destination ? destination->levelId(level->name) : std::nullopt;
+  e.level = mapped.value_or(0);
+  for (Element& child : e.children) mapLevels(child, source, destination);
+}
+
+}  // namespace
+
+Element copyForModel(const Element& e, ModelRef source, ModelRef destination) {
+  Element copy = e;
+  copy.id = 0;
+  copy.filePosition = 0;
+  mapLevels(copy, designFile(source), designFile(destination));
+  return copy;
+}
+
+void setRefuseAdditions(bool refuse) { state().refuseAdditions = refuse; }
 
 std::int32_t lineStyleNumber(ModelRef ref, const std::wstring& name) {
   const DesignFile* f = designFile(ref);
@@ -732,6 +764,7 @@ void resetModels() {
   state().active = 0;
   state().currentGroup = 1;
   state().parked = {};
+  state().refuseAdditions = false;
 }
 
 }  // namespace host

@@ -92,8 +92,16 @@ const Model* model(ModelRef model);
 // ---- elements ----
 
 const Element* readElement(ModelRef model, ElementId id);
-// Adds at the end of the model: returns the new id, or 0 (read-only, not valid, no type).
+// Adds at the end of the model: returns the new id, or 0 (read-only, not valid, no type, or
+// additions refused by setRefuseAdditions).
 ElementId addElement(ModelRef model, Element e);
+// A copy of an element of `source` made ready for `destination` (level handling 4): the level of
+// the element and of each of its children, at any depth, becomes the destination's level of the
+// same name, 0 when the destination lacks that name or the source has no such level. Id and file
+// position are cleared; nothing is written.
+Element copyForModel(const Element& e, ModelRef source, ModelRef destination);
+// Test switch: while on, addElement and createLevel refuse everything.
+void setRefuseAdditions(bool refuse);
 int replaceElement(ModelRef model, const Element& e);  // by id
 int deleteElement(ModelRef model, ElementId id);
 // Ids of the elements that pass, in file order.
@@ -128,6 +136,10 @@ PositionBatch scanPositionBatch(ModelRef model, const ScanCriteria& criteria, st
 std::optional<LevelId> levelIdFromName(ModelRef model, const std::wstring& name);  // exact name
 std::optional<std::wstring> levelName(ModelRef model, LevelId id);
 std::vector<Level> levels(ModelRef model);
+// Creates a level in an open writable model's file (the next free id), saved with the file; an
+// existing name gives its id. Nothing for a read-only model, a reference, an invalid model, an
+// empty name, or while additions are refused (setRefuseAdditions).
+std::optional<LevelId> createLevel(ModelRef model, const std::wstring& name);
 std::int32_t lineStyleNumber(ModelRef model, const std::wstring& name);  // kUnknownLineStyle
 std::wstring lineStyleName(ModelRef model, std::int32_t number);  // empty for 0 to 7 and unknown
 

@@ -1,6 +1,8 @@
 #include "toolbox/stb_niveau.h"
 
 #include "host/views.h"
+#include "toolbox/stb_msg.h"
+#include "toolbox/stb_str.h"
 
 void stbNiveau_masqueVue(host::LevelMask& masque, const std::wstring& nomNiveau,
                          const std::vector<std::wstring>& nomsNiveaux, host::ModelRef modele) {
@@ -28,4 +30,14 @@ const std::wstring& stbNiveau_nom(std::wstring& nom, host::ModelRef modele, std:
     nom.clear();
     return nom;
   }
+}
+
+std::uint32_t stbNiveau_creer(host::ModelRef modele, const std::wstring& nom) {
+  try {
+    if (const auto id = host::levelIdFromName(modele, nom)) return *id;
+    if (const auto id = host::createLevel(modele, nom)) return *id;
+  } catch (...) {
+  }
+  stbMsg_afficher(4, L"", stbStr_toString(L"Impossible de cr\u00e9er le niveau %s.", nom));
+  return 0;
 }

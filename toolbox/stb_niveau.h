@@ -15,3 +15,8 @@ void stbNiveau_masqueVue(host::LevelMask& masque, const std::wstring& nomNiveau,
 
 // The level's name, or empty when the model has no such level.
 const std::wstring& stbNiveau_nom(std::wstring& nom, host::ModelRef modele, std::uint32_t idNiveau);
+
+// The id of the model's level of that exact name, created when missing (saved with the file).
+// 0 when it neither exists nor can be made, with "Impossible de créer le niveau %s." in the
+// message list.
+std::uint32_t stbNiveau_creer(host::ModelRef modele, const std::wstring& nom);

@@ -309,3 +309,69 @@ TEST_F(HostModels, GraphicGroupCounters) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(HostModels, LevelsCreatedInAnOpenFileAreSavedWithItAndRefusedWhereNothingMayBeWritten) {
+  ModelRef a, lecture;
+  ASSERT_EQ(openWorkFile(&a, nullptr, nullptr, path(L"Plan.dgn"), L"", false), kSuccess);
+  ASSERT_EQ(openWorkFile(&lecture, nullptr, nullptr, path(L"Plan.dgn"), L"", true), kSuccess);
+  const auto neuf = createLevel(a, L"HTA_Ajout");
+  ASSERT_TRUE(neuf);
+  EXPECT_NE(*neuf, 3u) << "an id of its own";
+  EXPECT_EQ(createLevel(a, L"HTA_Ajout"), neuf) << "an existing name gives its id";
+  EXPECT_EQ(createLevel(a, L"Fond"), std::optional<LevelId>(3));
+  EXPECT_FALSE(createLevel(a, L""));
+  EXPECT_FALSE(createLevel(lecture, L"Autre"));
+  EXPECT_FALSE(createLevel(ModelRef{999}, L"Autre"));
+  setRefuseAdditions(true);
+  EXPECT_FALSE(createLevel(a, L"Refus"));
+  EXPECT_EQ(createLevel(a, L"HTA_Ajout"), neuf) << "an existing level is still found";
+  EXPECT_EQ(addElement(a, fx::line({0, 0, 0}, {1, 0, 0}).level(3)), 0u);
+  setRefuseAdditions(false);
+  EXPECT_NE(addElement(a, fx::line({0, 0, 0}, {1, 0, 0}).level(3)), 0u);
+  ASSERT_EQ(closeWorkFile(a), kSuccess);
+  closeWorkFile(lecture);
+  const auto relu = DesignFile::load(dir / "Plan.dgn");
+  ASSERT_TRUE(relu);
+  EXPECT_EQ(relu->levelId(L"HTA_Ajout"), neuf);
+  EXPECT_FALSE(relu->levelId(L"Refus"));
+}
+
+TEST_F(HostModels, ACopyForAnotherModelMapsEveryLevelByNameAndZeroWhereTheNameIsMissing) {
+  fx::DesignBuilder cible;
+  cible.level(L"Fond", 40);
+  cible.level(L"Cable", 41);
+  ASSERT_TRUE(cible.save(path(L"Cible.dgn")));
+  fx::DesignBuilder source;
+  source.level(L"Cable", 3);
+  source.level(L"Fond", 4);
+  source.level(L"Absent", 5);
+  const ElementId cellule = source.add(
+      fx::cell(L"C", {0, 0, 0},
+               {fx::line({0, 0, 0}, {1, 0, 0}).level(4),
+                fx::cell(L"D", {0, 0, 0}, {fx::line({0, 0, 0}, {1, 0, 0}).level(5), fx::line({0, 0, 0}, {1, 0, 0}).level(77)})
+                    .level(3)})
+          .level(3));
+  ASSERT_TRUE(source.save(path(L"Source.dgn")));
+  ModelRef s, c;
+  ASSERT_EQ(openWorkFile(&s, nullptr, nullptr, path(L"Source.dgn"), L"", true), kSuccess);
+  ASSERT_EQ(openWorkFile(&c, nullptr, nullptr, path(L"Cible.dgn"), L"", false), kSuccess);
+  const Element* original = readElement(s, cellule);
+  ASSERT_NE(original, nullptr);
+  const Element copie = copyForModel(*original, s, c);
+  EXPECT_EQ(copie.id, 0u);
+  EXPECT_EQ(copie.level, 41u);
+  ASSERT_EQ(copie.children.size(), 2u);
+  EXPECT_EQ(copie.children[0].level, 40u);
+  EXPECT_EQ(copie.children[1].level, 41u);
+  ASSERT_EQ(copie.children[1].children.size(), 2u);
+  EXPECT_EQ(copie.children[1].children[0].level, 0u) << "a name the destination lacks";
+  EXPECT_EQ(copie.children[1].children[1].level, 0u) << "an id the source lacks";
+  EXPECT_EQ(readElement(s, cellule)->level, 3u) << "the source is untouched";
+  EXPECT_NE(addElement(c, copie), 0u);
+  closeWorkFile(s);
+  closeWorkFile(c);
+}
+
+}  // namespace

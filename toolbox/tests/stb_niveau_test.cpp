@@ -7,6 +7,7 @@
 #include "host/fixture/design_builder.h"
 #include "host/views.h"
 #include "host/fixture/chemins.h"
+#include "host/messages.h"
 
 namespace fx = host::fixture;
 
@@ -46,6 +47,34 @@ TEST_F(StbNiveau, NomOfALevelOrEmpty) {
   EXPECT_EQ(stbNiveau_nom(nom, modele, 5), L"RéseauBT");
   EXPECT_EQ(stbNiveau_nom(nom, modele, 6), L"");
   EXPECT_EQ(stbNiveau_nom(nom, host::ModelRef{}, 5), L"");
+}
+
+TEST_F(StbNiveau, CreerFindsOrMakesTheLevelAndNamesTheOneItCannotMake) {
+  host::ModelRef ecriture;
+  ASSERT_EQ(host::openWorkFile(&ecriture, nullptr, nullptr, host::fileName(modele), L"", false), host::kSuccess);
+  host::messages::clearLog();
+  EXPECT_EQ(stbNiveau_creer(ecriture, L"RéseauBT"), 5u);
+  const std::uint32_t neuf = stbNiveau_creer(ecriture, L"BT_Ajout");
+  EXPECT_GT(neuf, 9u);
+  EXPECT_EQ(stbNiveau_creer(ecriture, L"BT_Ajout"), neuf);
+  EXPECT_EQ(stbNiveau_creer(modele, L"RéseauBT"), 5u) << "found in a read-only model";
+  EXPECT_TRUE(host::messages::log().empty());
+
+  EXPECT_EQ(stbNiveau_creer(modele, L"BT_Suppression"), 0u) << "read-only";
+  host::setRefuseAdditions(true);
+  EXPECT_EQ(stbNiveau_creer(ecriture, L"HTA_Ajout"), 0u);
+  host::setRefuseAdditions(false);
+  std::vector<std::wstring> messages;
+  for (const auto& e : host::messages::log()) {
+    EXPECT_EQ(e.kind, host::messages::Kind::MessageList);
+    messages.push_back(e.brief);
+  }
+  EXPECT_EQ(messages, (std::vector<std::wstring>{L"Impossible de créer le niveau BT_Suppression.",
+                                                 L"Impossible de créer le niveau HTA_Ajout."}));
+  ASSERT_EQ(host::closeWorkFile(ecriture), host::kSuccess);
+  host::ModelRef relu;
+  ASSERT_EQ(host::openWorkFile(&relu, nullptr, nullptr, host::fileName(modele), L"", true), host::kSuccess);
+  EXPECT_EQ(host::levelIdFromName(relu, L"BT_Ajout"), std::optional<host::LevelId>(neuf)) << "saved with the file";
 }
 
 }  // namespace

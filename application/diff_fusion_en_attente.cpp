@@ -1,0 +1,3 @@
+#include "application/diff_fusion.h"
+
+void diff_fusionnerTroncons(host::ModelRef) {}
