@@ -9,6 +9,7 @@
 #include <optional>
 #include <set>
 
+#include "application/diff_dessin.h"
 #include "application/diff_fusion_graphe.h"
 #include "host/curve_element.h"
 #include "toolbox/stb_dgn.h"
@@ -23,25 +24,6 @@ using host::ElementId;
 using host::Point3d;
 
 namespace {
-
-// The difference symbology of a classification and a direction: the level, its colour, weight 0
-// and style 0; nothing set when no difference level results (an accessory level's pieces).
-versymbologie symbologieDifference(const verclassement& c, int direction) {
-  versymbologie s;
-  std::wstring prefixe;
-  if (c.contenu == 1 || c.contenu == 4) {
-    if (c.reseau == 2) prefixe = c.branchement ? L"BRCH_" : L"BT_";
-    else if (c.reseau == 4) prefixe = L"HTA_";
-  } else if (c.contenu == 2) {
-    prefixe = L"Accessoire_";
-  }
-  if (prefixe.empty() || (direction != 1 && direction != 2)) return s;
-  s.nomNiveau = prefixe + (direction == 1 ? L"Ajout" : L"Suppression");
-  s.couleur = prefixe == L"HTA_" ? 3 : prefixe == L"BT_" ? 1 : prefixe == L"BRCH_" ? 2 : 0;
-  s.epaisseur = 0;
-  s.style = 0;
-  return s;
-}
 
 const diff_troncon& tronconDe(const diff_graphe& g, int t) { return g.troncons[static_cast<std::size_t>(t)]; }
 
@@ -142,7 +124,7 @@ void fusionnerChaine(const diff_graphe& g, diff_chaine& chaine, std::uint32_t& c
   auto element = host::elementOfCurve(*ligne, nullptr, host::is3d(modele));
   if (!element) return;
   ElementHandle nouveau(std::move(*element), modele);
-  stbElem_appliquerSymbologie(nouveau, symbologieDifference(chaine.classement, chaine.direction), modele);
+  stbElem_appliquerSymbologie(nouveau, diff_niveauDifference(chaine.classement, static_cast<std::uint32_t>(chaine.direction)), modele);
   if (groupe != 0) nouveau.edit()->graphicGroup = groupe;
   const ElementId id = nouveau.addToModel(modele);
   if (id == 0) return;

@@ -11,10 +11,6 @@
 
 namespace diff_fixture {
 
-// The merge of cable pieces is not in this build yet: the expectations that depend on it are
-// written and skipped while this holds.
-inline constexpr bool kFusionEnAttente = true;
-
 // Every origin and vertex of an element and of its children, in order (UORs).
 inline void pointsDe(const host::Element& e, std::vector<host::Point3d>& points) {
   points.insert(points.end(), e.points.begin(), e.points.end());

@@ -1,3 +1,0 @@
-#include "application/diff_fusion.h"
-
-void diff_fusionnerTroncons(host::ModelRef) {}
