@@ -8,7 +8,6 @@
 // outside the timing. The files are generated once into the temporary folder and reused.
 #include <benchmark/benchmark.h>
 
-#include <sys/resource.h>
 
 #include <chrono>
 #include <cmath>
@@ -20,6 +19,7 @@
 #include "engine/fixture/plan_fixture_generes.h"
 #include "host/model_ref.h"
 #include "host/paths.h"
+#include "networks/bench/mesures_bench.h"
 #include "networks/defauts_trace.h"
 #include "networks/ordre_accessoires.h"
 #include "networks/reseau_compteurs.h"
@@ -30,12 +30,6 @@
 namespace pf = plan_fixture;
 
 namespace {
-
-double picMegaoctets() {
-  rusage r{};
-  getrusage(RUSAGE_SELF, &r);
-  return static_cast<double>(r.ru_maxrss) / 1024.0;  // kilobytes on Linux
-}
 
 // The EL2 file of one size under the temporary folder, generated when missing.
 std::wstring fichier(int troncons) {

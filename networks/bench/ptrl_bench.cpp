@@ -7,7 +7,6 @@
 // files are generated once into the temporary folder and reused by later runs.
 #include <benchmark/benchmark.h>
 
-#include <sys/resource.h>
 
 #include <chrono>
 #include <cstdlib>
@@ -20,6 +19,7 @@
 #include "engine/fixture/plan_fixture_ptr.h"
 #include "host/model_ref.h"
 #include "host/paths.h"
+#include "networks/bench/mesures_bench.h"
 #include "networks/groupes_ptrl.h"
 #include "standard/element_table.h"
 
@@ -28,12 +28,6 @@ namespace pf = plan_fixture;
 using host::Point3d;
 
 namespace {
-
-double picMegaoctets() {
-  rusage r{};
-  getrusage(RUSAGE_SELF, &r);
-  return static_cast<double>(r.ru_maxrss) / 1024.0;  // kilobytes on Linux
-}
 
 // The EL2 file of one size under the temporary folder, generated when missing.
 std::wstring fichier(int troncons, int ptrs) {

@@ -8,7 +8,6 @@
 // peak memory.
 #include <benchmark/benchmark.h>
 
-#include <sys/resource.h>
 
 #include <chrono>
 #include <cstdlib>
@@ -19,6 +18,7 @@
 #include "engine/fixture/plan_fixture_generes.h"
 #include "host/model_ref.h"
 #include "host/paths.h"
+#include "networks/bench/mesures_bench.h"
 #include "networks/reseau_compteurs.h"
 #include "networks/reseau_graphe.h"
 
@@ -26,12 +26,6 @@ namespace fx = host::fixture;
 namespace pf = plan_fixture;
 
 namespace {
-
-double picMegaoctets() {
-  rusage r{};
-  getrusage(RUSAGE_SELF, &r);
-  return static_cast<double>(r.ru_maxrss) / 1024.0;  // kilobytes on Linux
-}
 
 // The files of one size under the temporary folder: the plan's EL2 file first, then its eight
 // neighbours. Generated when one of them is missing.

@@ -8,7 +8,6 @@
 // are generated once into the temporary folder and reused by later runs.
 #include <benchmark/benchmark.h>
 
-#include <sys/resource.h>
 
 #include <cmath>
 #include <cstdlib>
@@ -24,6 +23,7 @@
 #include "engine/plan_chrono.h"
 #include "host/model_ref.h"
 #include "host/paths.h"
+#include "networks/bench/mesures_bench.h"
 #include "networks/topologie_cables.h"
 #include "standard/element_table.h"
 #include "toolbox/stb_fichier.h"
@@ -33,12 +33,6 @@ namespace pf = plan_fixture;
 namespace bfs = boost::filesystem;
 
 namespace {
-
-double picMegaoctets() {
-  rusage r{};
-  getrusage(RUSAGE_SELF, &r);
-  return static_cast<double>(r.ru_maxrss) / 1024.0;  // kilobytes on Linux
-}
 
 std::wstring nom(int i) { return L"QRL-47-00193-01246-03-D-0" + std::to_wstring(i); }
 const wchar_t* const kCC47 = L"RGF93.CC47";
