@@ -6,7 +6,11 @@
 #include <gtest/gtest.h>
 #include <gmock/gmock.h>
 
+#include <sys/resource.h>
+
 #include <boost/filesystem.hpp>
+#include <boost/filesystem/fstream.hpp>
+#include <csignal>
 #include <map>
 #include <set>
 
@@ -263,6 +267,82 @@ TEST_F(DessinDifferences, AFolderInTheDrawingsPlaceGivesOnlyTheCopysMessage) {
   ASSERT_EQ(textes.size(), 1u);
   EXPECT_THAT(textes[0], ::testing::StartsWith(L"[box] Impossible de copier le fichier "));
   EXPECT_TRUE(fs::is_directory(host::paths::toNative(dessin())));
+}
+
+// While it lives, no file of the process may grow beyond `octets`: a write past it fails, as on a
+// full disk, instead of raising SIGXFSZ. Root is held to it too.
+class LimiteTailleFichiers {
+ public:
+  explicit LimiteTailleFichiers(std::uintmax_t octets) {
+    getrlimit(RLIMIT_FSIZE, &avant_);
+    signal_ = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limite = avant_;
+    limite.rlim_cur = static_cast<rlim_t>(octets);
+    EXPECT_EQ(setrlimit(RLIMIT_FSIZE, &limite), 0);
+  }
+  ~LimiteTailleFichiers() {
+    setrlimit(RLIMIT_FSIZE, &avant_);
+    std::signal(SIGXFSZ, signal_);
+  }
+  LimiteTailleFichiers(const LimiteTailleFichiers&) = delete;
+  LimiteTailleFichiers& operator=(const LimiteTailleFichiers&) = delete;
+
+ private:
+  rlimit avant_{};
+  void (*signal_)(int) = SIG_DFL;
+};
+
+// Failures after the prototype's copy: a copy the host cannot open, and a drawing that cannot be
+// written back when it is closed, at the preparation or after the copies. Each is named in the
+// message list, no success is announced, nothing stays open, and the file on disk is whole: the
+// last state that was written, never a half-written drawing.
+TEST_F(DessinDifferences, AFailureAfterTheCopyIsNamedAndNoSuccessIsAnnounced) {
+  const fs::path fichier = host::paths::toNative(dessin());
+  const std::wstring prototype = appTolvek.cheminPrototype;
+  const std::wstring nonDessin = dir.wstring() + L"/NonDessin.dgn";
+  fs::ofstream(host::paths::toNative(nonDessin)) << "pas un dessin";
+  const std::wstring ecriture = L"[list] Impossible d'\u00e9crire le fichier " + dessin() + L".";
+  enum Etape { Ouverture, Preparation, Copies };
+  struct Cas {
+    const char* pourquoi;
+    Etape etape;
+    std::wstring message;
+  };
+  const Cas cas[] = {
+      {"a prototype that is no design file", Ouverture, L"[list] Impossible d'ouvrir le fichier " + dessin() + L"."},
+      {"the levels cannot be written back", Preparation, ecriture},
+      {"the copies cannot be written back", Copies, ecriture},
+  };
+  const auto entrees = [&] {
+    std::set<fs::path> noms;
+    for (const auto& e : fs::directory_iterator(fichier.parent_path())) noms.insert(e.path().filename());
+    return noms;
+  };
+  std::set<fs::path> dossierRapport = entrees();
+  dossierRapport.insert(fichier.filename());
+  for (const Cas& c : cas) {
+    SCOPED_TRACE(c.pourquoi);
+    remplirEcarts();
+    appTolvek.cheminPrototype = c.etape == Ouverture ? nonDessin : prototype;
+    if (c.etape == Copies) {
+      ASSERT_EQ(diff_preparerFichier(dessin()), 0);
+    }
+    // What the file holds when the command fails: the prototype's copy, or the prepared drawing.
+    const fs::path attendu = c.etape == Copies ? fichier : host::paths::toNative(appTolvek.cheminPrototype);
+    const std::string avant = pf::sha256(attendu.string());
+    host::messages::clearLog();
+    {
+      // That file fits exactly; a larger one does not.
+      LimiteTailleFichiers limite(c.etape == Ouverture ? std::uintmax_t(RLIM_INFINITY) : fs::file_size(attendu));
+      diff_ecrireDifferences(appTolvek.dossier);
+    }
+    EXPECT_THAT(sorties(), ElementsAre(c.message));
+    EXPECT_EQ(host::openWorkFileCount(), 0u);
+    EXPECT_EQ(pf::sha256(fichier.string()), avant) << "the last whole state";
+    EXPECT_EQ(entrees(), dossierRapport) << "no temporary file left";
+    for (verplan& p : appTolvek.dossier.plans) p.ecarts.clear();
+  }
+  appTolvek.cheminPrototype = prototype;
 }
 
 TEST_F(DessinDifferences, AReadOnlyPrototypeStillGivesAWritableDrawing) {
