@@ -36,8 +36,12 @@ bool surRaccord(const verraccord& r, const Point3d& origine) {
 }
 
 // The file positions of the cells whose range meets a raccord line's range grown by the distance
-// to a raccord, sorted and without repeats: the cells near the limit in scan order.
+// to a raccord and the projection's slack, sorted and without repeats: the cells near the limit
+// in scan order.
 std::vector<std::uint32_t> cellulesPresRaccords(const std::vector<verraccord>& raccords, host::ModelRef modele) {
+  // A projection counts up to half the slack past an end, and a node within the distance of it is
+  // on the limit: on a slanted line that reaches past the line's range grown by the distance alone.
+  constexpr double marge = noeud_distanceRaccord + noeud_distanceRaccord;
   std::vector<std::uint32_t> positions;
   host::ScanCriteria criteres;
   criteres.types = {host::ElementType::Cell};
@@ -45,8 +49,8 @@ std::vector<std::uint32_t> cellulesPresRaccords(const std::vector<verraccord>& r
     if (!aUneLigne(r)) continue;
     // Distances are measured in XY: any z.
     host::Range3d plage = host::Range3d::from(r.debutLigne, r.finLigne);
-    plage.low = {plage.low.x - noeud_distanceRaccord, plage.low.y - noeud_distanceRaccord, -kSansLimite};
-    plage.high = {plage.high.x + noeud_distanceRaccord, plage.high.y + noeud_distanceRaccord, kSansLimite};
+    plage.low = {plage.low.x - marge, plage.low.y - marge, -kSansLimite};
+    plage.high = {plage.high.x + marge, plage.high.y + marge, kSansLimite};
     criteres.range = plage;
     const std::vector<std::uint32_t> ici = host::scanPositions(modele, criteres);
     positions.insert(positions.end(), ici.begin(), ici.end());

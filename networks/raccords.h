@@ -31,7 +31,7 @@ struct rac_candidat {
 void rac_collecterRaccords(std::vector<verraccord>& sortie, host::ModelRef modele, const vertolerances& tolerances);
 
 // The raccord's own file name, its line, its label and its neighbour, by its kind: 0 when linked;
-// 0x8000 for a label not found or a kind other than 1 and 2 (the line is set all the same).
+// 0x8000 for a label not found (the line is set all the same) or a kind other than 1 and 2 (nothing is read).
 std::int32_t rac_lierTexte(verraccord& raccord, host::ModelRef modele, const vertolerances& tolerances);
 
 // The label of a RACRIV cell: among the texts on "Topo4Divers" parallel to the cell (unoriented,

@@ -135,6 +135,35 @@ TEST_F(NoeudTopoLimite, OneFilePlanByItsRaccordLines) {
   EXPECT_TRUE(erreurs.empty());
 }
 
+// A point-like node cell (no graphics: its range is its origin) by a slanted raccord line: the
+// projection counts up to 0.5 UOR past an end, so the node 0.45 past the end and 0.99 aside lies
+// on the limit although it is more than 1.0 UOR from the line's range along y.
+TEST_F(NoeudTopoLimite, PointLikeNodeBesideTheEndOfASlantedLine) {
+  const Point3d debut{10000, 10000, 0}, fin{20000, 20000, 0};
+  const Point3d u = (fin - debut) * (1.0 / debut.distanceXY(fin));
+  const Point3d n{-u.y, u.x, 0};
+  const struct {
+    const char* pourquoi;
+    Point3d origine;
+    bool signale;
+  } cas[] = {
+      {"0.45 past the end, 0.99 aside", fin + u * 0.45 + n * 0.99, true},
+      {"0.45 before the start, 0.99 aside", debut - u * 0.45 - n * 0.99, true},
+      {"0.6 past the end, 0.99 aside", fin + u * 0.6 + n * 0.99, false},
+  };
+  for (const auto& c : cas) {
+    SCOPED_TRACE(c.pourquoi);
+    host::resetModels();
+    harnais::FichierReseau f(1);
+    f.ajouter(fx::cell(L"RACSEC", debut, {fx::line(debut, fin)}), L"RaccordsVoies");
+    const host::ElementId id = f.ajouter(fx::cell(L"1RNEUD", c.origine, {}), L"R\u00e9seauBT");
+    std::vector<vererreur> erreurs;
+    ctrl_noeudTopoSurLimite(erreurs, unFichier(f));
+    const std::vector<Trouve> attendu = c.signale ? std::vector<Trouve>{{2044, id, L""}} : std::vector<Trouve>{};
+    EXPECT_EQ(trouves(erreurs), attendu);
+  }
+}
+
 // A node of a substation (within 1.0 UOR of its colour-14 outline) on a raccord line is left out;
 // the same node without the substation is not.
 TEST_F(NoeudTopoLimite, SubstationNodesAreLeftOut) {
