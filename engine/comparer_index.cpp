@@ -4,7 +4,7 @@
 #include <array>
 #include <cmath>
 #include <cstring>
-#include <map>
+#include <unordered_map>
 #include <utility>
 
 namespace {
@@ -43,6 +43,21 @@ Bits bitsDe(const host::Range3d& r) {
   return b;
 }
 
+// A group's key: level and type, and the range's bits.
+struct CleGroupe {
+  std::uint64_t genre = 0;
+  Bits bits{};
+  friend bool operator==(const CleGroupe&, const CleGroupe&) = default;
+};
+
+struct HachageCleGroupe {
+  std::size_t operator()(const CleGroupe& c) const noexcept {
+    std::uint64_t h = c.genre * 0x9E3779B97F4A7C15ull;
+    for (const std::uint64_t b : c.bits) h = (h ^ b) * 0xFF51AFD7ED558CCDull + (h >> 29);
+    return static_cast<std::size_t>(h ^ (h >> 32));
+  }
+};
+
 }  // namespace
 
 std::size_t comparer_index::HachageCle::operator()(const Cle& c) const noexcept {
@@ -53,7 +68,8 @@ std::size_t comparer_index::HachageCle::operator()(const Cle& c) const noexcept 
 }
 
 comparer_index::comparer_index(const std::vector<verelement>& table, host::ModelRef modele) : table_(table) {
-  std::map<std::pair<std::uint64_t, Bits>, std::uint32_t> parCle;
+  std::unordered_map<CleGroupe, std::uint32_t, HachageCleGroupe> parCle;
+  parCle.reserve(table.size());
   for (std::size_t i = 0; i < table.size(); ++i) {
     const host::Element* e = host::readElement(modele, table[i].idElement);
     if (!e) continue;
@@ -118,7 +134,8 @@ std::int32_t comparer_index::premier(host::LevelId niveau, int type, const host:
   }
 
   // The groups met, by the file position of their first row still at state 0.
-  std::vector<std::pair<std::uint32_t, std::uint32_t>> ordre;  // position, group
+  std::vector<std::pair<std::uint32_t, std::uint32_t>>& ordre = ordre_;  // position, group
+  ordre.clear();
   for (const std::uint32_t g : vus_) {
     Groupe& groupe = groupes_[g];
     if (!meets(plage, groupe.plage)) continue;

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "host/geom_types.h"
@@ -49,5 +50,6 @@ class comparer_index {
   std::unordered_map<std::uint64_t, std::vector<std::uint32_t>> parGenre_;  // every group of a level and type
   std::vector<std::uint32_t> vus_;  // query scratch: groups met, then their marks
   std::vector<std::uint32_t> marques_;
+  std::vector<std::pair<std::uint32_t, std::uint32_t>> ordre_;  // query scratch: groups by first position
   std::uint32_t requete_ = 0;
 };

@@ -22,6 +22,10 @@ using Box = bg::model::box<BoxPoint>;
 using TreeValue = std::pair<Box, std::size_t>;  // range and slot
 using Tree = bgi::rtree<TreeValue, bgi::rstar<16>>;
 
+// Range scans of a model walked before its tree is built (each costs one pass over the stored
+// ranges, the tree some tens of them).
+constexpr std::uint32_t kRangeWalksBeforeTree = 4;
+
 Box toBox(const Range3d& r) { return Box({r.low.x, r.low.y, r.low.z}, {r.high.x, r.high.y, r.high.z}); }
 
 bool meets(const Range3d& a, const Range3d& b) {
@@ -67,6 +71,9 @@ struct Model::Index {
   std::unordered_map<int, SlotList> byType;
   Tree tree;
   bool idsBuilt = false, keysBuilt = false, treeBuilt = false;
+  // Range scans answered by walking the stored ranges before the tree is built: a model asked
+  // once or twice (a file checked on opening) never pays for a tree over all its elements.
+  std::uint32_t rangeWalks = 0;
 };
 
 bool passes(const ScanCriteria& c, const Element& e, const Range3d& range) {
@@ -291,6 +298,10 @@ std::vector<const Element*> Model::scan(const ScanCriteria& c) const {
     if (it != x.byGroup.end()) candidates = it->second.slots;
     narrowed = true;
   } else if (c.range) {
+    if (!index_->treeBuilt && index_->rangeWalks < kRangeWalksBeforeTree) {
+      ++index_->rangeWalks;
+      return scanByWalk(c);
+    }
     if (!c.range->isNull()) {
       treeIndex().tree.query(bgi::intersects(toBox(*c.range)), boost::make_function_output_iterator([&](const TreeValue& v) {
                            candidates.push_back(v.second);

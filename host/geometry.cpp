@@ -172,7 +172,9 @@ bool pointInPolygonXY(const std::vector<Point3d>& polygon, const Point3d& point,
     const double dx = b.x - a.x, dy = b.y - a.y, len2 = dx * dx + dy * dy;
     double t = len2 > 0.0 ? ((point.x - a.x) * dx + (point.y - a.y) * dy) / len2 : 0.0;
     t = std::clamp(t, 0.0, 1.0);
-    if (std::hypot(a.x + dx * t - point.x, a.y + dy * t - point.y) <= tolerance) return true;
+    // hypot is never below the larger of its two sides: most edges are passed without it.
+    const double ex = std::abs(a.x + dx * t - point.x), ey = std::abs(a.y + dy * t - point.y);
+    if (ex <= tolerance && ey <= tolerance && std::hypot(ex, ey) <= tolerance) return true;
     if ((a.y > point.y) != (b.y > point.y)) {
       const double x = a.x + (point.y - a.y) / (b.y - a.y) * (b.x - a.x);
       if (point.x < x) inside = !inside;

@@ -57,21 +57,37 @@ versymbologie& element_symbologieAttendue(versymbologie& ligne, const std::wstri
   return ligne;
 }
 
-void element_lireSymbologie(versymbologie& symbologie, const host::ElementHandle& element, host::ModelRef modele) {
-  stbElem_lireSymbologie(symbologie, element, modele);
+namespace {
+
+// A complex element drawn with its style's scale on its components: the first one tells it.
+void echelleDesComposants(versymbologie& symbologie, const host::Element* e, stbNomsSymbologie& noms) {
   if (symbologie.type != 12 && symbologie.type != 14) return;
   if (symbologie.nomStyle == L"~" || symbologie.nomStyle.empty()) return;
   if (!proche(symbologie.echelleStyle, 1.0, kTolerance)) return;
-  // A complex element drawn with its style's scale on its components: the first one tells it.
   try {
-    const host::Element* e = element.element();
     if (!e || e->children.empty()) return;
     versymbologie premier;
-    stbElem_lireSymbologie(premier, host::ElementHandle(e->children.front(), element.model()), modele);
+    stbElem_lireSymbologie(premier, e->children.front(), noms);
     if (premier.nomStyle == symbologie.nomStyle) symbologie.echelleStyle = premier.echelleStyle;
   } catch (...) {
     // The complex element's own scale stands.
   }
+}
+
+}  // namespace
+
+void element_lireSymbologie(versymbologie& symbologie, const host::ElementHandle& element, host::ModelRef modele) {
+  stbElem_lireSymbologie(symbologie, element, modele);
+  stbNomsSymbologie noms(modele ? modele : element.model());
+  try {
+    echelleDesComposants(symbologie, element.element(), noms);
+  } catch (...) {
+  }
+}
+
+void element_lireSymbologie(versymbologie& symbologie, const host::Element& element, stbNomsSymbologie& noms) {
+  stbElem_lireSymbologie(symbologie, element, noms);
+  echelleDesComposants(symbologie, &element, noms);
 }
 
 void element_comparerSymbologie(vercomparaison& resultat, versymbologie a, versymbologie e) {

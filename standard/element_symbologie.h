@@ -36,6 +36,9 @@ versymbologie& element_symbologieAttendue(versymbologie& ligne, const std::wstri
 // The element's actual symbology. A complex chain or shape of a named line style at scale 1.0
 // takes the style scale of its first component when that component has the same style.
 void element_lireSymbologie(versymbologie& symbologie, const host::ElementHandle& element, host::ModelRef modele);
+// The same for an element read where it lies, with the names of `noms`'s model (a pass over
+// every element of a model looks each level and style up once).
+void element_lireSymbologie(versymbologie& symbologie, const host::Element& element, stbNomsSymbologie& noms);
 
 // Compares colour, line-style name and scale (lines, line strings, shapes, complex chains and
 // shapes only), line-style number, weight, then font and text sizes (texts and text nodes) or

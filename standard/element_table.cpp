@@ -10,6 +10,7 @@
 #include "toolbox/stb_dgn.h"
 #include "toolbox/stb_dgn_cellules.h"
 #include "toolbox/stb_elem.h"
+#include "toolbox/stb_elem_composant.h"
 
 namespace {
 
@@ -33,10 +34,10 @@ Classification classificationDe(std::uint32_t role) {
   }
 }
 
-verelement ligneDe(const host::ElementHandle& h, const host::Element& e, host::ModelRef modele,
+verelement ligneDe(host::ElementId id, const host::Element& e, host::ModelRef modele, stbNomsSymbologie& noms,
                    const Classification& classification) {
   verelement v;
-  v.idElement = h.id();
+  v.idElement = id;
   v.groupe = e.graphicGroup;
   if (host::isCurveType(e.type)) {
     if (const auto courbe = host::curveOfElement(e)) {
@@ -48,13 +49,13 @@ verelement ligneDe(const host::ElementHandle& h, const host::Element& e, host::M
       }
     }
   } else if (e.type == 7 || e.type == 17) {
-    stbElem_lireTexte(&v.origine, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, h);
+    stbElem_lireTexteElement(&v.origine, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, e);
   } else if (e.type == kCellule || e.type == 35) {
-    stbElem_lireCellule(&v.origine, nullptr, nullptr, nullptr, h);
+    stbElem_lireCelluleElement(&v.origine, nullptr, nullptr, nullptr, e);
   }
-  const host::Range3d etendue = host::elementRangeOf(modele, h.id());
+  const host::Range3d etendue = host::elementRangeOf(modele, id);
   v.centre = {(etendue.low.x + etendue.high.x) * 0.5, (etendue.low.y + etendue.high.y) * 0.5, 0.0};
-  element_lireSymbologie(v.symbologie, h, modele);
+  element_lireSymbologie(v.symbologie, e, noms);
   // The classifier reads the level, colour, weight and line style that the symbology holds.
   if (classification.theme != 0)
     niv_classerLecture(&v.classement, niv_lectureDe(v.symbologie, v.idElement), classification.version,
@@ -94,11 +95,12 @@ void element_construireTable(verfichier& fichier) {
   std::vector<host::ElementId> ids;
   stbDgn_scanner(ids, criteres, fichier.modele);
   fichier.elements.reserve(ids.size());
+  // Level and line-style names looked up once per level and style, not per element.
+  stbNomsSymbologie noms(fichier.modele);
   for (const host::ElementId id : ids) {
-    const host::ElementHandle h(id, fichier.modele);
-    const host::Element* e = h.element();
+    const host::Element* e = host::readElement(fichier.modele, id);
     if (!e) continue;
-    fichier.elements.push_back(ligneDe(h, *e, fichier.modele, classification));
+    fichier.elements.push_back(ligneDe(id, *e, fichier.modele, noms, classification));
   }
   std::sort(fichier.elements.begin(), fichier.elements.end(),
             [](const verelement& a, const verelement& b) { return a.idElement < b.idElement; });

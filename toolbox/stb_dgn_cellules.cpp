@@ -20,15 +20,12 @@ std::vector<Retenue>& retenues() {
   return r;
 }
 
-std::shared_ptr<const std::vector<stbCellule>> lire(host::ModelRef modele) {
+// The model's elements walked in file order, as a scan of type 2 gives them: a model asked only
+// for its cells (a file opened by the folder's set-up) builds no index for it.
+std::shared_ptr<const std::vector<stbCellule>> lire(const host::Model& modele) {
   auto cellules = std::make_shared<std::vector<stbCellule>>();
-  host::ScanCriteria criteres;
-  criteres.types = {host::ElementType::Cell};
-  std::vector<host::ElementId> ids;
-  stbDgn_scanner(ids, criteres, modele);
-  cellules->reserve(ids.size());
-  for (const host::ElementId id : ids)
-    if (const host::Element* e = host::readElement(modele, id); e && e->cell) cellules->push_back({id, e});
+  for (const host::Element* e : modele.elements())
+    if (e->type == host::ElementType::Cell && e->cell) cellules->push_back({e->id, e});
   return cellules;
 }
 
@@ -40,7 +37,7 @@ std::shared_ptr<const std::vector<stbCellule>> stbDgn_cellules(host::ModelRef mo
   try {
     const host::Model* m = host::model(modele);
     if (!m) return std::make_shared<const std::vector<stbCellule>>();
-    if (!host::isReadOnly(modele)) return lire(modele);
+    if (!host::isReadOnly(modele)) return lire(*m);
     auto& r = retenues();
     const auto it = std::find_if(r.begin(), r.end(), [&](const Retenue& e) { return e.handle == modele.handle; });
     if (it != r.end() && it->modele == m) {
@@ -48,7 +45,7 @@ std::shared_ptr<const std::vector<stbCellule>> stbDgn_cellules(host::ModelRef mo
       return r.front().cellules;
     }
     if (it != r.end()) r.erase(it);
-    auto cellules = lire(modele);
+    auto cellules = lire(*m);
     r.insert(r.begin(), Retenue{modele.handle, m, cellules});
     if (r.size() > kRetenues) r.resize(kRetenues);
     return cellules;

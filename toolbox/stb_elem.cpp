@@ -47,9 +47,28 @@ host::Transform rotationAutour(const host::RotMatrix& r, const host::Point3d& ce
   return {r, centre - r.apply(centre)};
 }
 
+bool sansCaracteres(const host::TextPart& t) {
+  for (const auto& r : t.runs)
+    if (!r.text.empty()) return false;
+  return true;
+}
+
+// Whether chaineTexte(e) would be empty, without building it: two texts of a node give at least
+// their line separator.
+bool texteVide(const Element& e) {
+  if (e.type == ElementType::Text) return !e.text || sansCaracteres(*e.text);
+  const host::TextPart* seul = nullptr;
+  for (const auto& c : e.children) {
+    if (c.type != ElementType::Text || !c.text) continue;
+    if (seul) return false;
+    seul = &*c.text;
+  }
+  return !seul || sansCaracteres(*seul);
+}
+
 // Whether the element counts: a text or text node with characters, or any drawn type.
 bool compte(const Element& e) {
-  if (e.type == ElementType::Text || e.type == ElementType::TextNode) return !chaineTexte(e).empty();
+  if (e.type == ElementType::Text || e.type == ElementType::TextNode) return !texteVide(e);
   return !estTypeNonDessine(e.type);
 }
 
@@ -64,11 +83,18 @@ int stbElem_estSignificatif(const host::ElementHandle& element) {
   }
 }
 
+bool stbElem_compteElement(const host::Element& element) { return compte(element); }
+
+const host::Element& stbElem_porteurSymbologie(const host::Element& element) { return porteurSymbologie(element); }
+
+std::uint32_t stbElem_niveauElement(const host::Element& element) {
+  return compte(element) ? porteurSymbologie(element).level : element.level;
+}
+
 std::uint32_t stbElem_niveau(const host::ElementHandle& element) {
   try {
     const Element* e = element.element();
-    if (!e) return 0;
-    return stbElem_estSignificatif(element) == 0 ? porteurSymbologie(*e).level : e->level;
+    return e ? stbElem_niveauElement(*e) : 0;
   } catch (...) {
     return 0;
   }
@@ -122,12 +148,12 @@ const std::wstring& stbElem_texte(std::wstring& texte, const host::ElementHandle
   }
 }
 
-int stbElem_lireTexte(host::Point3d* origine, std::wstring* texte, host::RotMatrix* orientation, std::wstring* police,
-                      stbPoint2d* taille, double* interligne, std::uint32_t* justification, std::uint32_t* nbRuns,
-                      const host::ElementHandle& element) {
+int stbElem_lireTexteElement(host::Point3d* origine, std::wstring* texte, host::RotMatrix* orientation,
+                             std::wstring* police, stbPoint2d* taille, double* interligne, std::uint32_t* justification,
+                             std::uint32_t* nbRuns, const host::Element& element) {
   try {
-    const Element* e = element.element();
-    if (!e || (e->type != ElementType::Text && e->type != ElementType::TextNode)) return kEchec;
+    const Element* e = &element;
+    if (e->type != ElementType::Text && e->type != ElementType::TextNode) return kEchec;
     const host::TextPart* t = host::firstTextPart(*e);
     if (!t) return kEchec;
     if (origine) *origine = t->origin;
@@ -145,6 +171,18 @@ int stbElem_lireTexte(host::Point3d* origine, std::wstring* texte, host::RotMatr
       *nbRuns = n;
     }
     return 0;
+  } catch (...) {
+    return kEchec;
+  }
+}
+
+int stbElem_lireTexte(host::Point3d* origine, std::wstring* texte, host::RotMatrix* orientation, std::wstring* police,
+                      stbPoint2d* taille, double* interligne, std::uint32_t* justification, std::uint32_t* nbRuns,
+                      const host::ElementHandle& element) {
+  try {
+    const Element* e = element.element();
+    return e ? stbElem_lireTexteElement(origine, texte, orientation, police, taille, interligne, justification, nbRuns, *e)
+             : kEchec;
   } catch (...) {
     return kEchec;
   }
@@ -173,16 +211,26 @@ std::vector<host::Point3d>& stbElem_contourTexte(std::vector<host::Point3d>& con
   }
 }
 
-int stbElem_lireCellule(host::Point3d* origine, host::RotMatrix* rotation, host::Point3d* echelle, std::wstring* nom,
-                        const host::ElementHandle& element) {
+int stbElem_lireCelluleElement(host::Point3d* origine, host::RotMatrix* rotation, host::Point3d* echelle,
+                               std::wstring* nom, const host::Element& element) {
   try {
-    const Element* e = element.element();
-    if (!e || (e->type != ElementType::Cell && e->type != ElementType::SharedCell) || !e->cell) return kEchec;
+    const Element* e = &element;
+    if ((e->type != ElementType::Cell && e->type != ElementType::SharedCell) || !e->cell) return kEchec;
     if (origine) *origine = e->cell->origin;
     if (rotation) *rotation = e->cell->rotation;
     if (echelle) *echelle = e->cell->scale;
     if (nom) *nom = e->cell->name.substr(0, 512);
     return 0;
+  } catch (...) {
+    return kEchec;
+  }
+}
+
+int stbElem_lireCellule(host::Point3d* origine, host::RotMatrix* rotation, host::Point3d* echelle, std::wstring* nom,
+                        const host::ElementHandle& element) {
+  try {
+    const Element* e = element.element();
+    return e ? stbElem_lireCelluleElement(origine, rotation, echelle, nom, *e) : kEchec;
   } catch (...) {
     return kEchec;
   }

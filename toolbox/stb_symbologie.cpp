@@ -1,9 +1,11 @@
 #include "toolbox/stb_symbologie.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "host/fonts.h"
 #include "toolbox/stb_elem.h"
+#include "toolbox/stb_elem_composant.h"
 #include "toolbox/stb_elem_attributs.h"
 #include "toolbox/stb_niveau.h"
 
@@ -30,69 +32,115 @@ void appliquerPartout(Element& e, const F& f) {
   for (auto& c : e.children) appliquerPartout(c, f);
 }
 
-}  // namespace
-
-void stbElem_lireSymbologie(versymbologie& symbologie, const host::ElementHandle& element, host::ModelRef modele) {
+// The record of `e`. Names come from `niveau` and `style`, so that a pass over a model can
+// look each one up once.
+template <typename NomNiveau, typename NomStyle>
+void lireSymbologie(versymbologie& symbologie, const Element& e, host::ModelRef modele, const NomNiveau& niveau,
+                    const NomStyle& style) {
   try {
     versymbologie s;
-    const Element* e = element.element();
-    if (!e) {
-      symbologie = s;
-      return;
-    }
-    s.idNiveau = stbElem_niveau(element);
-    if (auto nom = host::levelName(modele, s.idNiveau)) s.nomNiveau = nom->substr(0, 511);
+    const bool significatif = stbElem_compteElement(e);
+    s.idNiveau = stbElem_niveauElement(e);
+    if (const std::wstring* nom = niveau(s.idNiveau)) s.nomNiveau = *nom;
 
-    std::uint32_t couleur = 0, epaisseur = 0, style = 0;
-    stbElem_symbologie(&couleur, &epaisseur, &style, element);
+    std::uint32_t couleur = 0, epaisseur = 0, numero = 0;
+    stbElem_symbologieElement(&couleur, &epaisseur, &numero, e);
     s.couleur = couleur;
     s.epaisseur = epaisseur;
-    s.style = static_cast<std::int32_t>(style);
+    s.style = static_cast<std::int32_t>(numero);
 
-    std::wstring nomStyle;
-    host::LineStyleParams parametres;
-    if (stbElem_styleLigne(nomStyle, &parametres, element, modele) == 0 && !nomStyle.empty()) {
-      s.nomStyle = nomStyle;
-      s.largeurStyle = parametres.startWidth;
-      s.echelleStyle = parametres.scale;
+    if (significatif) {
+      const Element& source = stbElem_porteurSymbologie(e);
+      if (const std::wstring& nomStyle = style(source.lineStyle); !nomStyle.empty()) {
+        s.nomStyle = nomStyle;
+        s.largeurStyle = source.lineStyleParams.startWidth;
+        s.echelleStyle = source.lineStyleParams.scale;
+      }
     }
-    s.type = e->type;
+    s.type = e.type;
 
-    if (stbElem_estSignificatif(element) == 0) {
-      s.classe = e->elementClass;
-      if (estZone(e->type)) s.modeZone = e->hole ? 1 : 0;
-      if (e->fillColour) s.couleurRemplissage = *e->fillColour;
-      s.priorite = e->priority;
-      s.transparence = e->transparency;
-      if (estTexte(e->type)) {
+    if (significatif) {
+      s.classe = e.elementClass;
+      if (estZone(e.type)) s.modeZone = e.hole ? 1 : 0;
+      if (e.fillColour) s.couleurRemplissage = *e.fillColour;
+      s.priorite = e.priority;
+      s.transparence = e.transparency;
+      if (estTexte(e.type)) {
         std::wstring police;
         stbPoint2d taille;
         double interligne = 0.0;
         std::uint32_t justification = 0;
         host::RotMatrix orientation;
-        if (stbElem_lireTexte(nullptr, &s.texte, &orientation, &police, &taille, &interligne, &justification, nullptr,
-                              element) == 0) {
+        if (stbElem_lireTexteElement(nullptr, &s.texte, &orientation, &police, &taille, &interligne, &justification,
+                                     nullptr, e) == 0) {
           s.police = police;
           s.interligne = host::uorToMaster(modele, interligne);
           s.justification = justification;
           s.hauteurTexte = host::uorToMaster(modele, taille.y);
           s.largeurTexte = host::uorToMaster(modele, taille.x);
           s.angle = orientation.angleZ();
-          s.souligne = host::firstTextPart(*e)->underline ? 1 : 0;
+          s.souligne = host::firstTextPart(e)->underline ? 1 : 0;
         }
-      } else if (estCellule(e->type)) {
+      } else if (estCellule(e.type)) {
         host::RotMatrix rotation;
         std::wstring nom;
-        if (stbElem_lireCellule(nullptr, &rotation, &s.echelleCellule, &nom, element) == 0) {
+        if (stbElem_lireCelluleElement(nullptr, &rotation, &s.echelleCellule, &nom, e) == 0) {
           s.nomCellule = nom;
           s.angle = rotation.angleZ();
         }
       }
     }
-    symbologie = s;
+    symbologie = std::move(s);
   } catch (...) {
     symbologie = versymbologie{};
   }
+}
+
+}  // namespace
+
+const std::wstring* stbNomsSymbologie::niveau(std::uint32_t id) {
+  auto it = niveaux_.find(id);
+  if (it == niveaux_.end()) {
+    std::optional<std::wstring> nom = host::levelName(modele_, id);
+    if (nom) nom->resize(std::min<std::size_t>(nom->size(), 511));
+    it = niveaux_.emplace(id, std::move(nom)).first;
+  }
+  return it->second ? &*it->second : nullptr;
+}
+
+const std::wstring& stbNomsSymbologie::style(std::int32_t numero) {
+  auto it = styles_.find(numero);
+  if (it == styles_.end()) it = styles_.emplace(numero, host::lineStyleName(modele_, numero)).first;
+  return it->second;
+}
+
+void stbElem_lireSymbologie(versymbologie& symbologie, const host::ElementHandle& element, host::ModelRef modele) {
+  try {
+    const Element* e = element.element();
+    if (!e) {
+      symbologie = versymbologie{};
+      return;
+    }
+    std::wstring nomNiveau, nomStyle;
+    const host::ModelRef modeleStyle = modele ? modele : element.model();
+    lireSymbologie(
+        symbologie, *e, modele,
+        [&](std::uint32_t id) -> const std::wstring* {
+          auto nom = host::levelName(modele, id);
+          if (!nom) return nullptr;
+          nomNiveau = nom->substr(0, 511);
+          return &nomNiveau;
+        },
+        [&](std::int32_t numero) -> const std::wstring& { return nomStyle = host::lineStyleName(modeleStyle, numero); });
+  } catch (...) {
+    symbologie = versymbologie{};
+  }
+}
+
+void stbElem_lireSymbologie(versymbologie& symbologie, const Element& element, stbNomsSymbologie& noms) {
+  lireSymbologie(
+      symbologie, element, noms.modele(), [&](std::uint32_t id) { return noms.niveau(id); },
+      [&](std::int32_t numero) -> const std::wstring& { return noms.style(numero); });
 }
 
 int stbElem_appliquerSymbologie(host::ElementHandle& element, const versymbologie& s, host::ModelRef modele) {

@@ -4,7 +4,9 @@
 // one record serves as a reading, as a pattern with wildcards and as a partial list of
 // properties to apply.
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <unordered_map>
 
 #include "host/element_handle.h"
 #include "host/geom_types.h"
@@ -50,6 +52,28 @@ struct versymbologie {
 
 // Reads a drawn element into a complete record; items the element lacks keep their defaults.
 void stbElem_lireSymbologie(versymbologie& symbologie, const host::ElementHandle& element, host::ModelRef modele);
+
+// The level and line-style names of one model, each looked up once: a pass over every element of
+// a model meets the same few levels and styles again and again. Valid while the model's level
+// and line-style tables do not change.
+class stbNomsSymbologie {
+ public:
+  explicit stbNomsSymbologie(host::ModelRef modele) : modele_(modele) {}
+  host::ModelRef modele() const { return modele_; }
+  // The level's name as the record keeps it (its first 511 characters); null for an unknown level.
+  const std::wstring* niveau(std::uint32_t id);
+  // The line style's name in the model's file; empty for the standard styles and unknown numbers.
+  const std::wstring& style(std::int32_t numero);
+
+ private:
+  host::ModelRef modele_;
+  std::unordered_map<std::uint32_t, std::optional<std::wstring>> niveaux_;
+  std::unordered_map<std::int32_t, std::wstring> styles_;
+};
+
+// The same for an element read where it lies (a model's own or a component), with the names of
+// `noms`'s model.
+void stbElem_lireSymbologie(versymbologie& symbologie, const host::Element& element, stbNomsSymbologie& noms);
 
 // Applies every set item of the record to the element held by the handle (its attribute linkages
 // are removed first); the model is not written. 0, or 0x8000 when the handle holds no element.

@@ -75,7 +75,8 @@ TEST_P(IndexedScans, FindWhatAWalkFindsInFileOrder) {
     }
   };
   if (scannedFirst) {
-    check("after building");
+    // The first range scans walk the stored ranges; the tree answers the later ones.
+    for (int round = 0; round < 3; ++round) check("after building");
     EXPECT_FALSE(m.scan(cases[1]).empty());
   }
   // Editing keeps the indexes right: move, re-level and regroup some elements, delete others.

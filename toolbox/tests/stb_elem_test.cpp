@@ -29,6 +29,8 @@ TEST(StbElem, EstSignificatifByTypeAndText) {
       {fx::text(L" ", {0, 0, 0}), 0, "one space counts"},
       {fx::textNode({fx::text(L"", {0, 0, 0})}), 0x8000, "text node without characters"},
       {fx::textNode({fx::text(L"", {0, 0, 0}), fx::text(L"b", {0, 0, 0})}), 0, "text node with a second line"},
+      {fx::textNode({fx::text(L"", {0, 0, 0}), fx::text(L"", {0, 0, 0})}), 0, "two empty lines keep their separator"},
+      {fx::text({{L"", host::RunKind::Plain}, {L"x", host::RunKind::EnterData}}, {0, 0, 0}), 0, "a second run with characters"},
       {fx::data({1}), 0x8000, "type 66"},
       {fx::data({}, 5), 0x8000, "type 5"},
       {fx::data({}, 9), 0x8000, "type 9"},

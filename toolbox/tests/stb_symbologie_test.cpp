@@ -113,6 +113,28 @@ TEST_F(StbSymbologie, ReadsLinesCellsAndTexts) {
   EXPECT_EQ(forme.couleurRemplissage, 5u);
 }
 
+// A pass over a model reads the names once per level and style: the record is the one the
+// handle reader gives, asked twice so that the second reading comes from the names kept.
+TEST_F(StbSymbologie, NamesReadOnceGiveTheSameRecords) {
+  const fx::Spec cas[] = {
+      fx::line({0, 0, 0}, {1, 0, 0}).level(reseau).colour(3).weight(2).style(tirets),
+      fx::line({0, 0, 0}, {1, 0, 0}).level(99).style(300),
+      fx::line({0, 0, 0}, {1, 0, 0}).level(reseau).style(2),
+      fx::text(L"BT 3x150", {0, 0, 0}, 400, 280, L"WORKING").level(texte).justification(7),
+      fx::text(L"", {0, 0, 0}).level(texte).style(tirets),
+      fx::textNode({fx::text(L"a", {0, 0, 0}).level(texte).style(tirets), fx::text(L"b", {0, 0, 0}).level(reseau)}),
+      fx::cell(L"POTKRV", {5, 5, 0}, {fx::line({5, 5, 0}, {6, 6, 0}).level(reseau)}, 2.0).level(reseau),
+      fx::chain({fx::line({0, 0, 0}, {1, 0, 0}), fx::line({1, 0, 0}, {2, 0, 0})}).level(reseau).style(tirets),
+  };
+  stbNomsSymbologie noms(modele);
+  for (int tour = 0; tour < 2; ++tour)
+    for (const fx::Spec& c : cas) {
+      versymbologie parNoms;
+      stbElem_lireSymbologie(parNoms, c.element(), noms);
+      EXPECT_EQ(parNoms, lire(tenir(c))) << "type " << c.element().type << ", round " << tour;
+    }
+}
+
 TEST_F(StbSymbologie, AnEmptyTextKeepsItsDefaults) {
   const auto s = lire(tenir(fx::text(L"", {0, 0, 0}).level(texte).colour(4).elementClass(1).priority(3)));
   EXPECT_EQ(s.couleur, 4u);
