@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <string>
+#include <vector>
 
 #include <boost/filesystem.hpp>
 
@@ -54,6 +55,14 @@ bool ecrire(const std::wstring& chemin, std::string_view contenu) {
 void supprimer(const std::wstring& chemin) {
   boost::system::error_code ec;
   fs::remove_all(host::paths::toNative(chemin), ec);
+}
+
+void vider(const std::wstring& dossier) {
+  boost::system::error_code ec;
+  std::vector<fs::path> contenu;
+  for (fs::directory_iterator it(host::paths::toNative(dossier), ec), fin; !ec && it != fin; it.increment(ec))
+    contenu.push_back(it->path());
+  for (const fs::path& chemin : contenu) fs::remove_all(chemin, ec);
 }
 
 }  // namespace fuzz

@@ -33,4 +33,7 @@ bool ecrire(const std::wstring& chemin, std::string_view contenu);
 // Removes a file or a folder with everything in it; nothing when it is not there.
 void supprimer(const std::wstring& chemin);
 
+// Removes everything inside a folder, the folder itself kept.
+void vider(const std::wstring& dossier);
+
 }  // namespace fuzz

@@ -1,8 +1,10 @@
 // The parameter folder as the folder set-up reads it: the input is written as each of its files in
 // turn ("Prototype.dgn", "Emprise_Projection.ini", "Emprise_Dept_Proj.ini",
 // "Prefixe_Texte_Valide.ini"), the others clean. The set-up then reads the folder again for the
-// fixture's clean one-file plan (listed once per process), checks the plans' projections against
-// what it read and, with the input as the prototype, makes the footprint drawing from it anew.
+// fixture's clean one-file plan (listed once per process) and checks the plans' projections
+// against what it read. The set-up only checks that the prototype is there: with the input as the
+// prototype, the footprint drawing is made from it anew for a context set up once per process
+// from the clean files.
 #include <string>
 
 #include "engine/dossier.h"
@@ -22,6 +24,7 @@ const wchar_t* const kFichiers[] = {L"Prototype.dgn", L"Emprise_Projection.ini",
 
 struct Dossiers {
   verdossier dossier;  // as the set-up listed it
+  vercontexte contexte;  // the clean files set up, projections checked
   std::string propres[4];  // each file's clean bytes
   bool pret = false;
 };
@@ -39,6 +42,9 @@ Dossiers preparer() {
     if (!octets) return d;
     d.propres[k] = *octets;
   }
+  if (dossier_initialiser(d.contexte, message, d.dossier, dossierReconstruire) != verifSucces ||
+      dossier_controlerProjections(d.contexte, message) != 0)
+    return d;
   d.pret = true;
   return d;
 }
@@ -51,12 +57,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (int k = 0; k < 4; ++k) {
     const std::wstring fichier = d.dossier.repParametres + kFichiers[k];
     if (!fuzz::ecrire(fichier, fuzz::octets(data, size))) return 0;
-    vercontexte ctx;
     std::wstring message;
-    if (dossier_initialiser(ctx, message, d.dossier, dossierReconstruire) == verifSucces &&
-        dossier_controlerProjections(ctx, message) == 0 && k == 0) {
+    if (k == 0) {
+      vercontexte ctx = d.contexte;
       fuzz::supprimer(ctx.fichierEmprises);
       dossier_creerEmprises(ctx, message);
+    } else {
+      vercontexte ctx;
+      if (dossier_initialiser(ctx, message, d.dossier, dossierReconstruire) == verifSucces)
+        dossier_controlerProjections(ctx, message);
     }
     if (!fuzz::ecrire(fichier, d.propres[k])) return 0;
   }

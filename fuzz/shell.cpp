@@ -2,7 +2,9 @@
 // with no file open, from the process's temporary folder, as `cadhost SCRIPT` would (a failing
 // line does not stop the others). So that no command touches anything outside that folder, lines
 // that could are passed over: any path separator or "..", loading a library ("load", "mdl load")
-// and the system clock. The host's state is reset after each input.
+// and the system clock. The host's state is reset after each input and the files its commands
+// wrote in the folder are removed: the next input finds the folder empty, as a reproducer run alone
+// does, and the host's path lookups do not slow down as the folder fills.
 #include <unistd.h>
 
 #include <algorithm>
@@ -92,5 +94,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     session.flushOutputs();
   }
   reinitialiser();
+  fuzz::vider(fuzz::dossierTemporaire());
   return 0;
 }

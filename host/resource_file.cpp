@@ -115,7 +115,10 @@ FieldKind fieldKind(const std::wstring& name) {
 ResourceFile build(const json& root) {
   if (!root.is_object() || root.value("format", std::string()) != formatTag)
     fail(std::string("ce n'est pas un fichier de ressources (\"format\": \"") + formatTag + "\" attendu)");
-  if (root.value("version", 0) != formatVersion) fail("version de format de ressources non prise en charge");
+  // Read as an integer only when it is one: a number beyond int's range is no version.
+  const json version = root.value("version", json(0));
+  if (!version.is_number_integer() || version.get<long long>() != formatVersion)
+    fail("version de format de ressources non prise en charge");
   ResourceFile rf;
   for (const json& list : root.value("stringLists", json::array())) {
     auto& strings = rf.stringLists[static_cast<int>(integer(list, "id", 0))];

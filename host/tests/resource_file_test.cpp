@@ -62,6 +62,8 @@ TEST(HostResourceFile, RefusesBrokenFilesWithAReason) {
       {"{", "not JSON"},
       {R"({"format": "other", "version": 1})", "another format"},
       {R"({"format": "cadhost-resource", "version": 2})", "a later version"},
+      {R"({"format": "cadhost-resource", "version": 1e84})", "a version beyond the integers"},
+      {R"({"format": "cadhost-resource", "version": 1.5})", "a version not whole"},
       {R"({"format": "cadhost-resource", "version": 1, "commands": [{"keyin": "x", "number": "0x12G"}]})", "bad number"},
       {R"({"format": "cadhost-resource", "version": 1, "commands": [{"keyin": "x"}]})", "no number"},
       {R"({"format": "cadhost-resource", "version": 1, "dialogs": [{"id": 1, "items": [{"type": "slider"}]}]})", "unknown item type"},
