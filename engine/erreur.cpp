@@ -22,8 +22,10 @@ void erreur_ajouter(std::vector<vererreur>& erreurs, const std::wstring& cheminF
                     const std::wstring& objet, const std::wstring& complement) {
   try {
     vererreur erreur;
-    stbFichier_nom(erreur.fichier, cheminFichier);
-    stbStr_majuscules(erreur.fichier);
+    std::wstring fichier;
+    stbFichier_nom(fichier, cheminFichier);
+    stbStr_majuscules(fichier);
+    erreur.fichier = fichier;
     erreur.code = code;
     erreur.idElement = idElement;
     erreur.extra = extra;

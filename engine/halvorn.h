@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "engine/halvorn_export.h"
+#include "engine/verchaine.h"
 #include "host/geom_types.h"
 
 // Flags word: built by the application from its configuration and passed unchanged as the last
@@ -37,35 +38,37 @@ enum niveauErreur : std::uint32_t {
 };
 
 // One finding of a plan, appended only by erreur_ajouter.
+// The file name, message and object name are shared with the plan's other records (verchaine).
 struct vererreur {
-  std::wstring fichier;       // file name with extension, upper-cased
+  verchaine fichier;          // file name with extension, upper-cased
   std::uint32_t code = 0;     // code of the error table
-  std::wstring message;       // main message, from the error table
+  verchaine message;          // main message, from the error table
   std::wstring complement;    // free text given by the check
   std::uint32_t niveau = 0;   // niveauErreur, from the error table
   std::uint64_t idElement = 0;  // host element id, 0 for none
   std::uint32_t extra = 0;      // a number given by the check (element type for element rules), 0 for none
   bool aPosition = false;
   host::Point3d position;       // UORs; (0, 0, 0) when none
-  std::wstring objet;           // object name given by the check
+  verchaine objet;              // object name given by the check
   // UORs per master unit of the file that holds the element, noted while that file was open
   // (erreur_noterUnites); 0 while unknown. The errors CSV writes the position in master units.
   double uorParMaitre = 0.0;
 };
 
 // One comparison result of a plan against its previous version.
+// The file, level and category names are shared with the plan's other records (verchaine).
 struct verecart {
-  std::wstring fichier;          // delivered file's name (previous version's for a removed element)
+  verchaine fichier;             // delivered file's name (previous version's for a removed element)
   std::uint32_t role = 0;        // 1 one-file plan, 2 FP2, 3 EL2, 4 AR2
   std::uint64_t idLivre = 0;     // 0 for a removed element
   std::uint64_t idOrigine = 0;   // 0 when none
   std::uint32_t type = 0;        // host element type
   double longueur = 0.0;         // curve length in master units, 0 for non-curves
   host::Point3d position;        // origin of texts, text nodes and cells, UORs; (0, 0, 0) otherwise
-  std::wstring niveau;           // level name
+  verchaine niveau;              // level name
   std::uint32_t statut = 0;      // 1 unchanged, 2 new, 3 removed, 4 left out, 5 type not compared, 6 not readable
   std::uint32_t source = 0;      // 1 delivered element, 2 previous-version element
-  std::wstring objet;            // category label
+  verchaine objet;               // category label
 };
 
 // One plan of the folder.

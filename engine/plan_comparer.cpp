@@ -126,9 +126,10 @@ void etiqueterSupprimes(verfichier& precedent, std::int32_t classeEchelle) {
   }
 }
 
-verecart ecartDe(const verfichier& fichier, const verelement& e, std::uint32_t source) {
+// `nomFichier`: the file's name, pooled once for all its results.
+verecart ecartDe(const verfichier& fichier, const verchaine& nomFichier, const verelement& e, std::uint32_t source) {
   verecart r;
-  r.fichier = fichier.nomFichier;
+  r.fichier = nomFichier;
   r.role = fichier.role;
   r.type = e.symbologie.type < 0 ? 0 : static_cast<std::uint32_t>(e.symbologie.type);
   r.longueur = e.longueur;
@@ -222,8 +223,9 @@ void comparer_fichier(std::vector<verecart>& sortie, verfichier& livre, verfichi
   for (verelement& e : precedent.elements)
     if (e.etatComparaison == etatNonApparie) e.etatComparaison = etatSupprime;
 
+  const verchaine nomLivre = livre.nomFichier;
   for (const verelement& e : livre.elements) {
-    verecart r = ecartDe(livre, e, 1);
+    verecart r = ecartDe(livre, nomLivre, e, 1);
     r.idLivre = e.idElement;
     if (e.indexOrigine >= 0 && static_cast<std::size_t>(e.indexOrigine) < precedent.elements.size())
       r.idOrigine = precedent.elements[static_cast<std::size_t>(e.indexOrigine)].idElement;
@@ -231,9 +233,10 @@ void comparer_fichier(std::vector<verecart>& sortie, verfichier& livre, verfichi
   }
 
   etiqueterSupprimes(precedent, fichiers.version);
+  const verchaine nomPrecedent = precedent.nomFichier;
   for (const verelement& e : precedent.elements) {
     if (e.etatComparaison != etatSupprime) continue;
-    verecart r = ecartDe(precedent, e, 2);
+    verecart r = ecartDe(precedent, nomPrecedent, e, 2);
     r.idOrigine = e.idElement;
     sortie.push_back(std::move(r));
   }
