@@ -100,8 +100,11 @@ void dessins() {
 void parametres() {
   const fs::path tmp = racine / ".parametres";
   if (!plan_fixture::ecrireParametres(fx::large(tmp))) echec = true;
-  for (const char* f : {"Prototype.dgn", "Emprise_Projection.ini", "Emprise_Dept_Proj.ini", "Prefixe_Texte_Valide.ini"})
-    graine("parametres", f, fichier(tmp / f));
+  // The first byte chooses the file the rest stands for.
+  const char* const fichiers[] = {"Prototype.dgn", "Emprise_Projection.ini", "Emprise_Dept_Proj.ini",
+                                  "Prefixe_Texte_Valide.ini"};
+  for (int k = 0; k < 4; ++k)
+    graine("parametres", fichiers[k], static_cast<char>('0' + k) + fichier(tmp / fichiers[k]));
   fs::remove_all(tmp);
 }
 
