@@ -100,9 +100,11 @@ std::int32_t poste_analyserTexte(verposte& poste, const std::wstring& texte) {
   poste.type = prefixe->type;
   if (texte.size() <= prefixe->prefixe.size()) return 0;
 
-  // The rest after the prefix and its separator.
-  std::wstring reste = texte.substr(prefixe->prefixe.size() + 1);
+  // The rest after the prefix and its separator, the first line break (which may be that
+  // separator) made a blank first.
+  std::wstring reste = texte;
   joindrePremiereLigne(reste);
+  reste.erase(0, prefixe->prefixe.size() + 1);
   std::vector<std::wstring> champs;
   stbStr_decouper(champs, reste, L" ");
   if (champs.empty()) return kEchec;

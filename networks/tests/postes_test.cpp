@@ -61,6 +61,7 @@ TEST(Postes, TextGivesKindNameAndNumber) {
       {L"POSTE SOURCE LYON\r12345", 0, 2, L"LYON", L"12345", "two lines of a text node"},
       {L"POSTE SOURCE LYON\r\n12345", 0, 2, L"LYON", L"12345", "CR LF is one line break"},
       {L"POSTE SOURCE\rLYON 12345", 0, 2, L"LYON", L"12345", "a line break after the prefix"},
+      {L"POSTE SOURCE\r\nLYON 12345", 0, 2, L"LYON", L"12345", "CR LF after the prefix"},
       {L"TRANSFO 12", 0x8000, 0, L"", L"", "no prefix"},
       {L"", 0x8000, 0, L"", L"", "empty"},
       {L"(", 0x8000, 0, L"", L"", ""},
