@@ -94,6 +94,9 @@ void dessins() {
   const std::wstring plan = plan_fixture::enregistrer(plan_fixture::planUnique(), fx::large(tmp));
   graine("verification_plan", "plan_propre.dgn", fichier(host::paths::toNative(plan).string()));
   graine("verification_plan", "complet.dgn", dessinComplet());
+  // The network plan with its groups, flags, PTR cells and raccords: every network stage runs.
+  const std::wstring reseau = plan_fixture::enregistrer(plan_fixture::planReseauGroupes(), fx::large(tmp / "reseau"));
+  graine("verification_plan", "plan_reseau.dgn", fichier(host::paths::toNative(reseau).string()));
   fs::remove_all(tmp);
 }
 
