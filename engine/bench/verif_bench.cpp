@@ -107,6 +107,9 @@ void ecrireUnFichier(const Cas& cas, const fs::path& racine) {
     std::swprintf(rivoli, 8, L"%04d", 1000 + k);
     plan.champs[plan_fixture::texteRivoli] = rivoli;
     plan.nomFichier = std::wstring(L"4401") + rivoli + L".109";
+    // Side by side in a row, as a delivery's sheets lie: each plan's neighbours are the one
+    // before and the one after (sheets stacked on one place would each open all the others).
+    plan.origineCadre.x += 144.0 * k;
     auto construit = plan_fixture::construire(plan);
     const std::size_t avant = construit.fichier.file().models[0].size();
     // Inside the useful area: a square of 30 m from the content's lower corner (elements reach 5 m
