@@ -28,7 +28,7 @@ constexpr double kToleranceTraits = 0.002;  // master units
 // One-file plans: texts grouped alone on these levels are symbols' texts, not network texts.
 const std::wstring kNiveauxTextesSeulsV2[] = {L"SymbolesFixes", L"Topo4Divers"};
 
-std::wstring complementGroupe(const verdrapeau& d) { return stbStr_toString(L"Num\u00e9ro groupe : %d", d.groupe); }
+std::wstring complementGroupe(const verdrapeau& d) { return drap_complementGroupe(d.groupe); }
 
 bool textesSeuls(const verdrapeau& d) {
   return !d.textes.empty() && d.cote == 0 && d.cellulePoint == 0 && d.cellule == 0 && d.traits.empty() &&
@@ -80,6 +80,10 @@ bool etatsMelanges(const verdrapeau& d) {
 std::uint64_t premiereLigne(const verdrapeau& d) { return d.lignes.empty() ? 0 : d.lignes.front().idElement; }
 
 }  // namespace
+
+std::wstring drap_complementGroupe(std::uint32_t groupe) {
+  return stbStr_toString(L"Num\u00e9ro groupe : %d", groupe);
+}
 
 void drap_marquerAControler(std::vector<verdrapeau>& drapeaux, const verfichier& fichier) {
   for (verdrapeau& d : drapeaux) {

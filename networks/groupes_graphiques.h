@@ -3,12 +3,18 @@
 // verification examines (status 2 or 3 in the file's element table). Findings carry the element's
 // id and type from the file's table, no position and no object; an element the table lacks is
 // never reported.
+#include <cstdint>
+#include <string>
 #include <vector>
 
 #include "engine/halvorn.h"
 #include "engine/verplanfichiers.h"
 #include "engine/verplaninfo.h"
 #include "networks/verdrapeau.h"
+
+// The complement of a finding on a graphic group: "Numéro groupe : <n>" (the flag checks and the
+// PTRL group checks alike).
+std::wstring drap_complementGroupe(std::uint32_t groupe);
 
 // Sets `aControler` of every group one of whose members has status 2 or 3 in the file's table.
 void drap_marquerAControler(std::vector<verdrapeau>& drapeaux, const verfichier& fichier);

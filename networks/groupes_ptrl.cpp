@@ -5,6 +5,7 @@
 
 #include "engine/plan_construire.h"
 #include "host/model_ref.h"
+#include "networks/groupes_graphiques.h"
 #include "networks/ptr_cellules.h"
 #include "networks/ptr_grille.h"
 #include "networks/recherches_reseau.h"
@@ -31,7 +32,7 @@ constexpr std::int32_t kRien = 1;
 constexpr std::int32_t kSansObjet = 6;
 constexpr std::int32_t kNonClasse = 7;
 
-std::wstring complementGroupe(const verptr& p) { return stbStr_toString(L"Num\u00e9ro groupe : %d", p.groupe); }
+std::wstring complementGroupe(const verptr& p) { return drap_complementGroupe(p.groupe); }
 
 bool niveauTextePTR(std::uint32_t typePlan, const std::wstring& niveau) {
   return std::any_of(ptrl_niveauxTextes.begin(), ptrl_niveauxTextes.end(),

@@ -17,11 +17,10 @@ using host::Point3d;
 namespace {
 
 using harnais::kTxtBT;
+using harnais::groupe;
 using harnais::kTxtHTA;
 using harnais::Trouve;
 using harnais::kCablesBT;
-
-std::wstring groupe(std::uint32_t g) { return L"Num\u00e9ro groupe : " + std::to_wstring(g); }
 
 // Draws the elements of group `g` away from the other groups (cut lines of different groups
 // must not lie on one another).

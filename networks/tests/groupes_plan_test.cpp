@@ -14,11 +14,10 @@
 namespace fx = host::fixture;
 namespace pf = plan_fixture;
 using harnais::Trouve;
+using harnais::groupe;
 using host::Point3d;
 
 namespace {
-
-std::wstring groupe(std::uint32_t g) { return L"Num\u00e9ro groupe : " + std::to_wstring(g); }
 
 // Changes an element of a built file in place.
 void changer(fx::DesignBuilder& b, host::ElementId id, const std::function<void(host::Element&)>& f) {

@@ -12,6 +12,7 @@
 namespace fx = host::fixture;
 namespace pf = plan_fixture;
 using harnais::Trouve;
+using harnais::groupe;
 using host::Point3d;
 
 namespace {
@@ -19,8 +20,6 @@ namespace {
 fx::Spec ptr(const std::wstring& nom, Point3d o, std::uint32_t groupe = 0) {
   return fx::cell(nom, o, {fx::rectangle(o - Point3d{200, 200, 0}, o + Point3d{200, 200, 0})}).group(groupe);
 }
-
-std::wstring groupe(std::uint32_t g) { return L"Num\u00e9ro groupe : " + std::to_wstring(g); }
 
 // The file set of a plan of that kind whose electricity file is `f`'s.
 verplanfichiers fichiers(harnais::FichierReseau& f, std::int32_t type) {

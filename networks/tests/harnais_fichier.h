@@ -28,6 +28,9 @@ inline const std::wstring kDrapEle = L"Drap+TxtIndiffEle";
 // end in the open (2061): tests of other checks leave these rows aside.
 inline bool ligneTopologieCables(std::uint32_t code) { return code >= 2061 && code <= 2067; }
 
+// The complement of a finding on graphic group g, as the tests expect it.
+inline std::wstring groupe(std::uint32_t g) { return L"Num\u00e9ro groupe : " + std::to_wstring(g); }
+
 // A finding as the tests compare it: its code, element and complement.
 struct Trouve {
   std::uint32_t code;

@@ -15,11 +15,10 @@
 namespace fx = host::fixture;
 namespace pf = plan_fixture;
 using harnais::Trouve;
+using harnais::groupe;
 using host::Point3d;
 
 namespace {
-
-std::wstring groupe(std::uint32_t g) { return L"Num\u00e9ro groupe : " + std::to_wstring(g); }
 
 std::vector<Trouve> trouves(const verplan& plan, const std::set<std::uint32_t>& codes = {}) {
   EXPECT_EQ(plan.statuts[1], 2) << "the plan reached the network stage";
