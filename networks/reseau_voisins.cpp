@@ -82,18 +82,20 @@ std::int32_t res_chercherDansVoisin(std::wstring& planVoisin, std::uint64_t& idV
   std::vector<host::ElementId> cables;
   res_scannerAutour(cables, kTypesCables, p, cle.portee, voisin);
   std::uint64_t trouve = 0;
+  // The ends first: most of the elements a scan meets end far from p, and are never classified.
   for (host::ElementId id : cables) {
-    const versegment autre = geo_creerSegment(host::ElementHandle(id, voisin), enregistrement);
+    const host::ElementHandle candidat(id, voisin);
+    versegment autre = geo_extremitesSegment(candidat);
+    if (!(autre.debut.distanceXY(p) < kPortee || autre.fin.distanceXY(p) < kPortee)) continue;
+    geo_classerSegment(autre, candidat, enregistrement);
     const verclassement& a = autre.classement;
     const verclassement& c = cle.classement;
     // An element the classifier leaves without network is no cable.
     if (a.reseau == 0 || a.reseau != c.reseau || a.branchement != c.branchement || a.protection != c.protection ||
         a.etat == er_Abandonne)
       continue;
-    if (autre.debut.distanceXY(p) < kPortee || autre.fin.distanceXY(p) < kPortee) {
-      trouve = id;
-      break;
-    }
+    trouve = id;
+    break;
   }
   if (trouve == 0) {
     double distance = 0.0;

@@ -100,14 +100,22 @@ bool res_extremitesCourbe(host::Point3d& debut, double& directionDebut, host::Po
   return true;
 }
 
-versegment geo_creerSegment(const host::ElementHandle& troncon, const verplaninfo& plan) {
+versegment geo_extremitesSegment(const host::ElementHandle& troncon) {
   versegment s;
   s.idElement = troncon.id();
-  if (plan.modeleTheme) {
-    verclassement c;
-    if (niv_classerElement(&c, troncon, plan.modeleTheme, plan.type, plan.masqueTheme) == 0) s.classement = c;
-  }
   if (const host::Element* e = troncon.element())
     res_extremitesCourbe(s.debut, s.directionDebut, s.fin, s.directionFin, *e);
+  return s;
+}
+
+void geo_classerSegment(versegment& segment, const host::ElementHandle& troncon, const verplaninfo& plan) {
+  if (!plan.modeleTheme) return;
+  verclassement c;
+  if (niv_classerElement(&c, troncon, plan.modeleTheme, plan.type, plan.masqueTheme) == 0) segment.classement = c;
+}
+
+versegment geo_creerSegment(const host::ElementHandle& troncon, const verplaninfo& plan) {
+  versegment s = geo_extremitesSegment(troncon);
+  geo_classerSegment(s, troncon, plan);
   return s;
 }

@@ -121,6 +121,11 @@ std::int32_t res_noeudDeCellule(verreseau& reseau, std::uint64_t idCellule);
 // its ends and directions. An element without a curve keeps zeros there. The start end is meant.
 versegment geo_creerSegment(const host::ElementHandle& troncon, const verplaninfo& plan);
 
+// The two halves of that key: the element's ends and directions (and id), then its
+// classification, so that a search can test the ends of each candidate before classifying it.
+versegment geo_extremitesSegment(const host::ElementHandle& troncon);
+void geo_classerSegment(versegment& segment, const host::ElementHandle& troncon, const verplaninfo& plan);
+
 // The ends and directions of a curve element: false, nothing written, when it has no curve.
 bool res_extremitesCourbe(host::Point3d& debut, double& directionDebut, host::Point3d& fin, double& directionFin,
                           const host::Element& element);
