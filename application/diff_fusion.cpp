@@ -93,11 +93,8 @@ void regrouperTextes(const diff_graphe& g, const diff_chaine& chaine, std::uint3
     if (ancien != 0 && ancien != groupe) anciens.insert(ancien);
   }
   for (std::uint32_t ancien : anciens) {
-    host::ScanCriteria criteres;
-    criteres.drawnOnly = true;
-    criteres.graphicGroup = ancien;
     std::vector<ElementId> ids;
-    stbDgn_scanner(ids, criteres, modele);
+    stbDgn_elementsDuGroupe(ids, ancien, modele);
     for (ElementId id : ids) {
       ElementHandle element(id, modele);
       const int type = element.type();

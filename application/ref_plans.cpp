@@ -142,12 +142,7 @@ std::int32_t ref_planDuGroupe(const host::ElementHandle& element, const std::vec
     const host::Element* localise = element.element();
     if (!localise || localise->graphicGroup == 0) return -1;
     std::vector<host::ElementId> groupe;
-    if (stbDgn_modeleValide(emprises)) {
-      host::ScanCriteria criteres;
-      criteres.drawnOnly = true;
-      criteres.graphicGroup = localise->graphicGroup;
-      stbDgn_scanner(groupe, criteres, emprises);
-    }
+    stbDgn_elementsDuGroupe(groupe, localise->graphicGroup, emprises);
     std::wstring libelle;
     for (host::ElementId id : groupe) {
       const host::ElementHandle membre(id, emprises);

@@ -21,11 +21,7 @@ constexpr std::int32_t prioriteExclue = 1;
 
 std::vector<host::ElementId> elementsDuGroupe(std::uint32_t groupe, host::ModelRef modele) {
   std::vector<host::ElementId> ids;
-  if (!stbDgn_modeleValide(modele)) return ids;
-  host::ScanCriteria criteres;
-  criteres.drawnOnly = true;
-  criteres.graphicGroup = groupe;
-  stbDgn_scanner(ids, criteres, modele);
+  stbDgn_elementsDuGroupe(ids, groupe, modele);
   return ids;
 }
 

@@ -125,13 +125,7 @@ void contenuGroupes(std::vector<vererreur>& erreurs, const std::vector<verptr>& 
     if (p.groupe == 0) {
       code = codeContenuGroupe;
     } else {
-      membres.clear();
-      if (stbDgn_modeleValide(plan.modeleTheme)) {
-        host::ScanCriteria criteres;
-        criteres.drawnOnly = true;
-        criteres.graphicGroup = p.groupe;
-        stbDgn_scanner(membres, criteres, plan.modeleTheme);
-      }
+      stbDgn_elementsDuGroupe(membres, p.groupe, plan.modeleTheme);
       const bool etranger = std::any_of(membres.begin(), membres.end(), [&](host::ElementId id) {
         return id != p.idElement && id != p.texteAltitude && id != p.texteNumero;
       });

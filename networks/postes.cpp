@@ -150,11 +150,8 @@ void poste_collecterPostes(std::vector<verposte>& sortie, const verplaninfo& pla
 
   for (verposte& p : sortie) {
     if (p.groupe == 0) continue;
-    host::ScanCriteria groupe;
-    groupe.drawnOnly = true;
-    groupe.graphicGroup = p.groupe;
     std::vector<host::ElementId> membres;
-    stbDgn_scanner(membres, groupe, plan.modeleTheme);
+    stbDgn_elementsDuGroupe(membres, p.groupe, plan.modeleTheme);
     for (const host::ElementId id : membres) {
       const host::ElementHandle h(id, plan.modeleTheme);
       if (h.type() != ElementType::Text && h.type() != ElementType::TextNode) continue;

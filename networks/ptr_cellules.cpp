@@ -161,12 +161,9 @@ std::int32_t ptr_lireAltitude(verptr& ptr, const std::wstring& texte) {
 }
 
 void ptr_lireNombres(verptr& ptr, host::ModelRef modele) {
-  if (ptr.groupe == 0 || !stbDgn_modeleValide(modele)) return;
-  host::ScanCriteria criteres;
-  criteres.drawnOnly = true;
-  criteres.graphicGroup = ptr.groupe;
+  if (ptr.groupe == 0) return;
   std::vector<host::ElementId> membres;
-  stbDgn_scanner(membres, criteres, modele);
+  stbDgn_elementsDuGroupe(membres, ptr.groupe, modele);
   std::wstring texte;
   for (const host::ElementId id : membres) {
     stbElem_texte(texte, host::ElementHandle(id, modele));

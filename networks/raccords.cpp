@@ -160,11 +160,8 @@ std::int32_t rac_texteRaccordSec(verraccord& raccord, host::ModelRef modele) {
   const std::uint32_t groupe = e->graphicGroup;
   const host::LevelId niveau = e->level;
   if (groupe == 0 || niveau == 0) return kEchec;
-  host::ScanCriteria criteres;
-  criteres.drawnOnly = true;
-  criteres.graphicGroup = groupe;
   std::vector<host::ElementId> membres;
-  stbDgn_scanner(membres, criteres, modele);
+  stbDgn_elementsDuGroupe(membres, groupe, modele);
   for (const host::ElementId id : membres) {
     if (id == raccord.idElement) continue;
     const host::ElementHandle membre(id, modele);

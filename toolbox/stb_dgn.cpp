@@ -72,6 +72,13 @@ void stbDgn_scanner(std::vector<host::ElementId>& elements, host::ScanCriteria& 
   }
 }
 
+void stbDgn_elementsDuGroupe(std::vector<host::ElementId>& elements, std::uint32_t groupe, host::ModelRef modele) {
+  host::ScanCriteria criteres;
+  criteres.drawnOnly = true;
+  criteres.graphicGroup = groupe;
+  stbDgn_scanner(elements, criteres, modele);
+}
+
 int stbDgn_etendueModele(host::Range3d& etendue, host::ModelRef modele) {
   try {
     etendue = host::Range3d{};

@@ -28,6 +28,10 @@ bool stbDgn_modeleValide(host::ModelRef modele);
 // for an invalid model. The caller owns the criteria.
 void stbDgn_scanner(std::vector<host::ElementId>& elements, host::ScanCriteria& criteres, host::ModelRef modele);
 
+// The drawn elements of graphic group `groupe` of the model, in file order; emptied first, and
+// left empty for an invalid model.
+void stbDgn_elementsDuGroupe(std::vector<host::ElementId>& elements, std::uint32_t groupe, host::ModelRef modele);
+
 // The range (UORs) of the drawn elements of the model: 0, or 0x8000 (range empty) when there is none.
 int stbDgn_etendueModele(host::Range3d& etendue, host::ModelRef modele);
 
